@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+// The estimation parameters as the Model Parameter dialog holds them: list choices as
+// 0-based positions, typed entries as their text.
+struct ModelParameters {
+    std::string missingValue = "-1";  // empty: the data have no missing-value code
+    int blindfolding = 1;
+    int iterationCycle = 0;
+    int specification = 1;
+    int result = 2;
+    int innerWeighting = 0;  // 0 path, 1 centroid, 2 factor
+    std::string maxIteration = "100";
+    std::string decimal = "2";
+    int metric = 0;
+    int blindFoldingType = 0;      // 0 none, 1 redundancy, 2 communality
+    int blindFoldingDistance = 0;  // 0 none, else omission distance = position + 3
+
+    // The values the dialog's reset button and a new model give.
+    static ModelParameters resetValues() {
+        ModelParameters parameters;
+        parameters.decimal = "0";
+        return parameters;
+    }
+};
+
+// The Resampling Options dialog's entries, kept as typed.
+struct ResamplingOptions {
+    std::string nSample = "100";
+    std::string cases = "0";
+    std::string jackKnife = "1";
+    std::string seed = "0";
+    bool process = false;
+};
+
+// The project's file names, full paths as the user chose them.
+struct ProjectFiles {
+    std::string project;
+    std::string pls;
+    std::string bootStrap;
+    std::string jackKnife;
+    std::string result;
+};
+
+}  // namespace qv

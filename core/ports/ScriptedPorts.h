@@ -1,0 +1,78 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ports/Ports.h"
+
+namespace qv {
+
+// A user played from a script, for tests: every message is recorded with its key and final
+// text, and questions and file dialogs take the queued answers in order. An unscripted
+// question is answered with Cancel/No and recorded as such, so a test notices it.
+class ScriptedPorts final : public Prompts,
+                            public FileChooser,
+                            public ProgressView,
+                            public StatusLine,
+                            public Desktop {
+public:
+    enum class Kind { Tell, AskOkCancel, AskYesNo, OpenDialog, SaveDialog, Status, Counts,
+                      OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish };
+
+    struct Event {
+        Kind kind;
+        Message message;  // key, text and caption; for file events text holds the path or filter
+        bool answer = false;
+    };
+
+    Ports ports() { return Ports{*this, *this, *this, *this, *this}; }
+
+    void answer(bool okOrYes) { answers_.push_back(okOrYes); }
+    void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    void cancelProgressAfter(int polls) { cancelAfterPolls_ = polls; }
+
+    const std::vector<Event>& events() const { return events_; }
+    std::vector<Message> messages() const;           // the told messages, in order
+    std::vector<std::string> messageKeys() const;    // their keys
+    bool told(const std::string& key) const;
+    int unansweredQuestions() const { return unanswered_; }
+    int progressPolls() const { return polls_; }
+    std::string lastState() const { return lastState_; }
+    std::string lastStatus() const { return lastStatus_; }
+    void clear() { events_.clear(); }
+
+    void tell(const Message& message) override;
+    bool askOkCancel(const Message& message) override;
+    bool askYesNo(const Message& message) override;
+    std::optional<std::string> chooseFileToOpen(const std::string& filter,
+                                                const std::string& startDir) override;
+    std::optional<std::string> chooseFileToSave(const std::string& filter,
+                                                const std::string& defaultExtension,
+                                                const std::string& startDir) override;
+    void start(const std::string& caption, int maximum) override;
+    void setPosition(int position) override;
+    bool cancelRequested() override;
+    void finish() override;
+    void showStatus(const std::string& state, const std::string& message) override;
+    void showCounts(const std::string& counts) override;
+    void openWithDesktop(const std::string& path) override;
+    void openWithEditor(const std::string& path, const std::string& editor) override;
+    void playSound(const std::string& path) override;
+
+private:
+    bool nextAnswer(Kind kind, const Message& message);
+    std::optional<std::string> nextFile(Kind kind, const std::string& filter);
+
+    std::vector<Event> events_;
+    std::deque<bool> answers_;
+    std::deque<std::optional<std::string>> files_;
+    int unanswered_ = 0;
+    int polls_ = 0;
+    int cancelAfterPolls_ = -1;
+    std::string lastState_;
+    std::string lastStatus_;
+};
+
+}  // namespace qv

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv {
+
+inline constexpr int kMaxRawVariables = 200;
+inline constexpr int kMaxVariableNameLength = 8;
+inline constexpr int kMaxFieldLength = 100;
+
+// The raw data as text: row 0 holds the variable names (columns 1..R), column 0 the case
+// numbers (rows 1..N). Columns behind R are work columns (product terms, construct scores).
+class RawDataTable {
+public:
+    std::string raw;         // the data file's name
+    std::string statusText;  // "%s: %d   %s: %d" with the variable and case counts
+
+    int nFields() const { return nFields_; }
+    void setFieldCount(int count) { nFields_ = count; }
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    int rowCount() const { return rowCount_; }
+    int caseCount() const { return rowCount_ > 0 ? rowCount_ - 1 : 0; }
+
+    // Resizing keeps the cells that stay inside the new size; new cells are empty.
+    void resize(int columns, int rows);
+    const std::string& cell(int column, int row) const;
+    void setCell(int column, int row, std::string text);
+    void clear() { resize(0, 0); nFields_ = 0; }
+
+private:
+    std::vector<std::vector<std::string>> columns_;
+    int rowCount_ = 0;
+    int nFields_ = 0;
+};
+
+}  // namespace qv
