@@ -36,12 +36,20 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
+namespace {
+std::string quoted(std::string_view text, std::string_view what) {
+    std::string message;
+    message.append("'").append(text).append("' is not a valid ").append(what);
+    return message;
+}
+}  // namespace
+
 std::string integerConversionError(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return quoted(text, "integer value");
 }
 
 std::string numberConversionError(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return quoted(text, "floating point value");
 }
 
 }  // namespace qv
