@@ -1,0 +1,118 @@
+#include "core/engine/EngineRunner.h"
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <thread>
+
+
+namespace qv {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(500);
+// The wait looks at the process this often, so a finished engine is noticed at once.
+constexpr auto kSlice = std::chrono::milliseconds(5);
+
+// A path as one shell word: single quotes keep blanks, quotes and every other character.
+std::string shellQuoted(const fs::path& path) {
+    std::string quoted = "'";
+    for (char c : path.string()) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+#ifdef _WIN32
+fs::path EngineFiles::engine() const { return startDir / "pls.exe"; }
+fs::path EngineFiles::script() const { return startDir / "a.cmd"; }
+#else
+fs::path EngineFiles::engine() const { return startDir / "pls"; }
+fs::path EngineFiles::script() const { return startDir / "a.sh"; }
+#endif
+fs::path EngineFiles::marker() const { return startDir / "qvt.tmp"; }
+fs::path EngineFiles::controlFile() const { return startDir / "tmppls.pls"; }
+fs::path EngineFiles::listing() const { return startDir / "tmppls.out"; }
+
+bool EngineExists(const EngineFiles& files) {
+    std::error_code error;
+    return fs::is_regular_file(files.engine(), error);
+}
+
+std::string EngineRunner::scriptText() const {
+    const std::string folder = shellQuoted(files_.startDir);
+    return "PATH=" + folder + ":/usr/bin:/bin\n"
+           "export PATH\n"
+           "cd " + folder + " || exit 1\n"
+           "./pls tmppls.pls>tmppls.out\n"
+           "echo END>qvt.tmp";
+}
+
+bool EngineRunner::writeScript() const {
+    std::ofstream out(files_.script(), std::ios::binary | std::ios::trunc);
+    out << scriptText();
+    return static_cast<bool>(out.flush());
+}
+
+EngineOutcome EngineRunner::run(ProgressView& progress, const std::string& caption) {
+    const EngineOutcome started = StartEngine();
+    return started == EngineOutcome::Started ? WaitForEngine(progress, caption) : started;
+}
+
+EngineOutcome EngineRunner::StartEngine() {
+    std::error_code ignored;
+    fs::remove(files_.marker(), ignored);  // a marker left over would end the wait at once
+    if (!writeScript()) return EngineOutcome::ScriptFailed;
+    return process_.start(files_.script()) ? EngineOutcome::Started : EngineOutcome::StartFailed;
+}
+
+EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::string& caption) {
+    std::error_code ignored;
+    progress.start(caption, 100);
+    EngineOutcome outcome = EngineOutcome::Finished;
+    int position = 0;
+    auto nextTick = std::chrono::steady_clock::now() + kPollInterval;
+    while (!fs::exists(files_.marker(), ignored)) {
+        if (process_.hasEnded()) {
+            if (!fs::exists(files_.marker(), ignored)) outcome = EngineOutcome::EndedWithoutMarker;
+            break;
+        }
+        if (progress.cancelRequested()) {
+            process_.terminate();
+            outcome = EngineOutcome::Cancelled;
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= nextTick) {
+            position = position < 100 ? position + 1 : 0;
+            nextTick += kPollInterval;
+        }
+        progress.setPosition(position);
+        std::this_thread::sleep_for(kSlice);
+    }
+    progress.setPosition(100);
+    progress.finish();
+    return outcome;
+}
+
+void EngineRunner::CleanEngineFiles() const {
+    std::error_code ignored;
+    fs::remove(files_.script(), ignored);
+    fs::remove(files_.marker(), ignored);
+}
+
+std::optional<std::string> EngineRunner::loadListing() const {
+    std::ifstream in(files_.listing(), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace qv

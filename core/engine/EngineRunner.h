@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/engine/DetachedProcess.h"
+#include "core/ports/ProgressView.h"
+
+namespace qv {
+
+// The work files of one engine run, all in the start folder.
+struct EngineFiles {
+    std::filesystem::path startDir;
+
+    std::filesystem::path engine() const;        // pls (pls.exe on Windows)
+    std::filesystem::path script() const;        // the command script
+    std::filesystem::path marker() const;        // written by the script once the engine ended
+    std::filesystem::path controlFile() const;   // tmppls.pls
+    std::filesystem::path listing() const;       // tmppls.out
+};
+
+bool EngineExists(const EngineFiles& files);
+
+// How a start or a wait ended. Only Finished means the engine ran to its end and wrote its
+// listing; Started comes from StartEngine alone.
+enum class EngineOutcome { Started, Finished, Cancelled, ScriptFailed, StartFailed,
+                           EndedWithoutMarker };
+
+// Starts the engine through the command script, detached and hidden, and waits for the
+// marker while the progress view stays painted; the user can cancel the wait.
+class EngineRunner {
+public:
+    explicit EngineRunner(EngineFiles files) : files_(std::move(files)) {}
+
+    // StartEngine then WaitForEngine.
+    EngineOutcome run(ProgressView& progress, const std::string& caption);
+    EngineOutcome StartEngine();
+    EngineOutcome WaitForEngine(ProgressView& progress, const std::string& caption);
+    void CleanEngineFiles() const;
+
+    // The whole listing, or nothing when it cannot be read.
+    std::optional<std::string> loadListing() const;
+
+    std::string scriptText() const;
+
+private:
+    bool writeScript() const;
+
+    EngineFiles files_;
+    DetachedProcess process_;
+};
+
+}  // namespace qv

@@ -1,0 +1,81 @@
+#include "core/engine/EngineRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include "core/ports/ScriptedPorts.h"
+
+namespace qv {
+namespace {
+namespace fs = std::filesystem;
+
+// A start folder holding a stand-in engine made of one shell command.
+class EngineRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        startDir_ = fs::temp_directory_path() /
+                    ("qv runner 'quoted' $dir " + std::to_string(::getpid()));
+        fs::create_directories(startDir_);
+    }
+    void TearDown() override { fs::remove_all(startDir_); }
+
+    void installEngine(const std::string& command) {
+        const fs::path engine = startDir_ / "pls";
+        std::ofstream(engine) << "#!/bin/sh\n" << command << "\n";
+        fs::permissions(engine, fs::perms::owner_all);
+    }
+
+    EngineFiles files() const { return EngineFiles{startDir_}; }
+    fs::path startDir_;
+    ScriptedPorts user_;
+};
+
+TEST_F(EngineRunnerTest, RunsTheEngineInAFolderWithShellCharactersAndLoadsItsListing) {
+    installEngine("echo \"listing of $1\"");
+    EngineRunner runner(files());
+    EXPECT_TRUE(EngineExists(files()));
+    EXPECT_EQ(runner.run(user_, "Executing PLS Algorithm"), EngineOutcome::Finished);
+    EXPECT_EQ(runner.loadListing().value_or("none"), "listing of tmppls.pls\n");
+    EXPECT_TRUE(fs::exists(files().marker()));
+    runner.CleanEngineFiles();
+    EXPECT_FALSE(fs::exists(files().marker()));
+    EXPECT_FALSE(fs::exists(files().script()));
+    ASSERT_FALSE(user_.events().empty());
+    EXPECT_EQ(user_.events().front().message.text, "Executing PLS Algorithm");
+}
+
+TEST_F(EngineRunnerTest, ALeftOverMarkerDoesNotEndTheNextWait) {
+    installEngine("sleep 0.3; echo fresh");
+    std::ofstream(files().marker()) << "END";
+    EngineRunner runner(files());
+    EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::Finished);
+    EXPECT_EQ(runner.loadListing().value_or(""), "fresh\n");
+}
+
+TEST_F(EngineRunnerTest, CancelEndsTheEngineAndTheWait) {
+    installEngine("sleep 30");
+    EngineRunner runner(files());
+    user_.cancelProgressAfter(3);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::Cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_FALSE(fs::exists(files().marker()));
+}
+
+TEST_F(EngineRunnerTest, AScriptThatDiesBeforeItsMarkerIsAFailedRun) {
+    installEngine("kill -9 $PPID");
+    EngineRunner runner(files());
+    EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::EndedWithoutMarker);
+}
+
+TEST_F(EngineRunnerTest, MissingEngineAndUnwritableScriptAreReported) {
+    EXPECT_FALSE(EngineExists(files()));
+    EngineRunner runner(EngineFiles{startDir_ / "no such folder"});
+    EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::ScriptFailed);
+    EXPECT_FALSE(runner.loadListing().has_value());
+}
+
+}  // namespace
+}  // namespace qv
