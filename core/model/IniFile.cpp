@@ -1,0 +1,180 @@
+#include "core/model/IniFile.h"
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include "core/model/NumberText.h"
+
+namespace qv {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::optional<std::string_view> sectionName(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    if (text.empty() || text.front() != '[') return std::nullopt;
+    const auto close = text.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return trimmed(text.substr(1, close - 1));
+}
+
+std::optional<std::string_view> keyName(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    if (text.empty() || text.front() == ';' || text.front() == '[') return std::nullopt;
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return trimmed(line.substr(0, equals));
+}
+
+// A line break inside a value or key would split the entry; it becomes a blank.
+std::string singleLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) return;
+    existed_ = true;
+    setText(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+void IniFile::setText(const std::string& text) {
+    lines_.clear();
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines_.push_back(std::move(line));
+    }
+}
+
+std::string IniFile::text() const {
+    std::string text;
+    for (const std::string& line : lines_) text.append(line).append("\r\n");
+    return text;
+}
+
+std::optional<IniFile::Range> IniFile::findSection(const std::string& section) const {
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = sectionName(lines_[i]);
+        if (!name || !sameName(*name, section)) continue;
+        size_t end = i + 1;
+        while (end < lines_.size() && !sectionName(lines_[end])) ++end;
+        return Range{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> IniFile::findKey(const Range& range, const std::string& key) const {
+    for (size_t i = range.header + 1; i < range.end; ++i) {
+        const auto name = keyName(lines_[i]);
+        if (name && sameName(*name, key)) return i;
+    }
+    return std::nullopt;
+}
+
+bool IniFile::hasSection(const std::string& section) const {
+    return findSection(section).has_value();
+}
+
+std::optional<std::string> IniFile::value(const std::string& section,
+                                          const std::string& key) const {
+    const auto range = findSection(section);
+    if (!range) return std::nullopt;
+    const auto line = findKey(*range, key);
+    if (!line) return std::nullopt;
+    const std::string& text = lines_[*line];
+    return text.substr(text.find('=') + 1);
+}
+
+std::string IniFile::readString(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+    return value(section, key).value_or(fallback);
+}
+
+int IniFile::readInt(const std::string& section, const std::string& key, int fallback) const {
+    const auto text = value(section, key);
+    if (!text) return fallback;
+    return parseInteger(*text).value_or(fallback);
+}
+
+bool IniFile::readBool(const std::string& section, const std::string& key, bool fallback) const {
+    return readInt(section, key, fallback ? 1 : 0) != 0;
+}
+
+void IniFile::writeString(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    const std::string entry = singleLine(key) + "=" + singleLine(value);
+    const auto range = findSection(section);
+    if (!range) {
+        std::string header(1, '[');
+        header.append(singleLine(section)).push_back(']');
+        lines_.push_back(std::move(header));
+        lines_.push_back(entry);
+        return;
+    }
+    if (const auto line = findKey(*range, key)) {
+        // Keep the key as the file spells it; only the value changes.
+        std::string& text = lines_[*line];
+        text = text.substr(0, text.find('=') + 1) + singleLine(value);
+        return;
+    }
+    size_t insertAt = range->end;
+    while (insertAt > range->header + 1 && trimmed(lines_[insertAt - 1]).empty()) --insertAt;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+}
+
+void IniFile::writeInt(const std::string& section, const std::string& key, int value) {
+    writeString(section, key, std::to_string(value));
+}
+
+void IniFile::writeBool(const std::string& section, const std::string& key, bool value) {
+    writeString(section, key, value ? "1" : "0");
+}
+
+std::optional<std::string> IniFile::save() const {
+    std::filesystem::path temporary = path_;
+    temporary += ".tmp~";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return "Cannot create " + temporary.string();
+        const std::string content = text();
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return "Cannot write " + temporary.string();
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path_, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return "Cannot replace " + path_.string() + ": " + error.message();
+    }
+    return std::nullopt;
+}
+
+}  // namespace qv

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// An INI file kept as its lines, so that writing a key changes only that key's line and
+// everything else (unknown keys, comments, stray lines) is written back as it was read.
+// Sections and keys compare without regard to letter case; values are kept verbatim.
+class IniFile {
+public:
+    IniFile() = default;
+    // Reads the file when it exists; a missing file is an empty one (it is created by save).
+    explicit IniFile(std::filesystem::path path);
+
+    const std::filesystem::path& path() const { return path_; }
+    bool existed() const { return existed_; }
+
+    std::optional<std::string> value(const std::string& section, const std::string& key) const;
+    std::string readString(const std::string& section, const std::string& key,
+                           const std::string& fallback = "") const;
+    // A missing or non-numeric entry gives the fallback.
+    int readInt(const std::string& section, const std::string& key, int fallback) const;
+    bool readBool(const std::string& section, const std::string& key, bool fallback) const;
+    bool hasSection(const std::string& section) const;
+
+    void writeString(const std::string& section, const std::string& key, const std::string& value);
+    void writeInt(const std::string& section, const std::string& key, int value);
+    void writeBool(const std::string& section, const std::string& key, bool value);
+
+    // Writes every line with CR LF into a temporary file beside the target and renames it over
+    // the target, so a failed write never leaves a half file. Returns an error text or nothing.
+    std::optional<std::string> save() const;
+
+    // The whole text as save writes it.
+    std::string text() const;
+    void setText(const std::string& text);
+
+private:
+    struct Range { size_t header; size_t end; };  // lines [header+1, end) belong to the section
+    std::optional<Range> findSection(const std::string& section) const;
+    std::optional<size_t> findKey(const Range& range, const std::string& key) const;
+
+    std::filesystem::path path_;
+    std::vector<std::string> lines_;
+    bool existed_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,94 @@
+#include "core/model/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("qv_ini_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const std::string& content) {
+        const fs::path path = dir_ / "test.ini";
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string bytes(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(IniFileTest, ReadsWithoutRegardToLetterCaseAndKeepsValuesVerbatim) {
+    IniFile ini(file("[Basic]\r\nRaw=C:\\data\\my file.dat \r\nConstruct=3\r\n[Path]\r\nSrc_0=x\r\n"));
+    EXPECT_TRUE(ini.existed());
+    EXPECT_EQ(ini.readString("basic", "RAW"), "C:\\data\\my file.dat ");
+    EXPECT_EQ(ini.readInt("BASIC", "construct", 0), 3);
+    EXPECT_EQ(ini.readInt("Path", "Src_0", 7), 7);  // not a number: the fallback
+    EXPECT_EQ(ini.readInt("Path", "Dest_0", -1), -1);
+    EXPECT_EQ(ini.readString("Missing", "Raw", "none"), "none");
+    EXPECT_FALSE(ini.readBool("Basic", "Other", false));
+    EXPECT_TRUE(ini.readBool("Basic", "Construct", false));
+}
+
+TEST_F(IniFileTest, ToleratesLineFeedsOnlyAndGarbageLines) {
+    IniFile ini(file("garbage before\n[A]\nno equals sign\n;comment=1\n\x01\xff=\xfe\nk = v\n[B"));
+    EXPECT_EQ(ini.readString("A", "k"), " v");
+    EXPECT_FALSE(ini.value("A", ";comment").has_value());
+    EXPECT_EQ(ini.readString("A", "\x01\xff"), "\xfe");
+    ini.writeString("A", "k", "w");
+    EXPECT_EQ(ini.text(),
+              "garbage before\r\n[A]\r\nno equals sign\r\n;comment=1\r\n\x01\xff=\xfe\r\nk =w\r\n[B\r\n");
+}
+
+TEST_F(IniFileTest, WritingReplacesInPlaceAppendsNewKeysToTheirSectionAndNewSectionsAtTheEnd) {
+    const fs::path path = file("; head\r\n[One]\r\nA=1\r\nb=2\r\n\r\n[Two]\r\nC=3\r\n");
+    IniFile ini(path);
+    ini.writeInt("one", "B", 20);
+    ini.writeString("One", "New", "x\\y");
+    ini.writeBool("Three", "Flag", true);
+    ini.writeString("Two", "C", "line\r\nbreak");
+    ASSERT_FALSE(ini.save().has_value());
+    EXPECT_EQ(bytes(path),
+              "; head\r\n[One]\r\nA=1\r\nb=20\r\nNew=x\\y\r\n\r\n[Two]\r\nC=line  break\r\n"
+              "[Three]\r\nFlag=1\r\n");
+    EXPECT_FALSE(fs::exists(dir_ / "test.ini.tmp~"));
+}
+
+TEST_F(IniFileTest, MissingFileIsEmptyAndCreatedOnSave) {
+    const fs::path path = dir_ / "new.ini";
+    IniFile ini(path);
+    EXPECT_FALSE(ini.existed());
+    EXPECT_FALSE(ini.hasSection("Basic"));
+    ini.writeString("Basic", "Raw", "");
+    ASSERT_FALSE(ini.save().has_value());
+    EXPECT_EQ(bytes(path), "[Basic]\r\nRaw=\r\n");
+}
+
+TEST_F(IniFileTest, FailedSaveReportsAndLeavesTheOldFile) {
+    const fs::path path = file("[A]\r\nk=1\r\n");
+    fs::create_directory(dir_ / "test.ini.tmp~");  // the temporary file cannot be created
+    IniFile ini(path);
+    ini.writeInt("A", "k", 2);
+    const auto error = ini.save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("tmp~"), std::string::npos);
+    EXPECT_EQ(bytes(path), "[A]\r\nk=1\r\n");
+}
+
+}  // namespace
+}  // namespace qv
