@@ -97,6 +97,17 @@ bool IniFile::hasSection(const std::string& section) const {
     return findSection(section).has_value();
 }
 
+std::vector<std::pair<std::string, std::string>> IniFile::entries(
+    const std::string& section) const {
+    std::vector<std::pair<std::string, std::string>> found;
+    const auto range = findSection(section);
+    if (!range) return found;
+    for (size_t i = range->header + 1; i < range->end; ++i)
+        if (const auto name = keyName(lines_[i]))
+            found.emplace_back(std::string(*name), lines_[i].substr(lines_[i].find('=') + 1));
+    return found;
+}
+
 std::optional<std::string> IniFile::value(const std::string& section,
                                           const std::string& key) const {
     const auto range = findSection(section);

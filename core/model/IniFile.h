@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -26,6 +27,8 @@ public:
     int readInt(const std::string& section, const std::string& key, int fallback) const;
     bool readBool(const std::string& section, const std::string& key, bool fallback) const;
     bool hasSection(const std::string& section) const;
+    // Every key of the section with its value, in file order.
+    std::vector<std::pair<std::string, std::string>> entries(const std::string& section) const;
 
     void writeString(const std::string& section, const std::string& key, const std::string& value);
     void writeInt(const std::string& section, const std::string& key, int value);

@@ -1,0 +1,53 @@
+#include "core/app/DerivedFileNames.h"
+
+namespace qv {
+namespace {
+
+size_t nameStart(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+void fillWhenEmpty(std::string& name, const std::string& projectFile, const char* suffix) {
+    if (name.empty()) name = modelFileName(projectFile, suffix);
+}
+
+}  // namespace
+
+std::string modelDirectory(const std::string& projectFile) {
+    return projectFile.substr(0, nameStart(projectFile));
+}
+
+std::string modelStem(const std::string& projectFile) {
+    const std::string name = projectFile.substr(nameStart(projectFile));
+    return name.substr(0, name.find('.'));
+}
+
+std::string modelFileName(const std::string& projectFile, const std::string& suffix) {
+    return modelDirectory(projectFile) + modelStem(projectFile) + suffix;
+}
+
+void DeriveFileNames(ProjectFiles& files) {
+    if (files.project.empty()) return;
+    fillWhenEmpty(files.pls, files.project, ".pls");
+    fillWhenEmpty(files.bootStrap, files.project, ".bt");
+    fillWhenEmpty(files.jackKnife, files.project, ".jk");
+    fillWhenEmpty(files.result, files.project, ".out");
+}
+
+ResamplingFileNames resamplingFileNames(const std::string& projectFile) {
+    return ResamplingFileNames{modelFileName(projectFile, ".boot"),
+                               modelFileName(projectFile, "_bt.out"),
+                               modelFileName(projectFile, ".jack"),
+                               modelFileName(projectFile, "_jk.out")};
+}
+
+std::string withModelExtension(const std::string& projectName) {
+    if (projectName.empty()) return projectName;
+    const char last = projectName.back();
+    if (last == '/' || last == '\\') return projectName;
+    if (projectName.find('.', nameStart(projectName)) != std::string::npos) return projectName;
+    return projectName + ".qvt";
+}
+
+}  // namespace qv

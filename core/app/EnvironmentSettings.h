@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/RecentModels.h"
+
+namespace qv {
+
+// Colours are 0x00BBGGRR values, or a system colour 0x80000000 + index.
+inline constexpr std::int32_t kSystemButtonFace = static_cast<std::int32_t>(0x8000000Fu);
+inline constexpr std::int32_t kDefaultConstructColor = 0xC0C0C0;
+inline constexpr std::int32_t kDefaultPathColor = 0;
+inline constexpr std::int32_t kDefaultTextColor = 0xC0C0C0;
+inline constexpr int kMaxLanguages = 80;
+
+// The per-user settings kept in conf.ini in the start folder.
+struct EnvironmentSettings {
+    std::int32_t bgColor = kSystemButtonFace;
+    std::int32_t constructColor = kDefaultConstructColor;
+    std::int32_t pathColor = kDefaultPathColor;
+    std::int32_t textColor = kDefaultTextColor;
+    std::string editor = "notepad.exe";
+    int radius = 25;
+    bool beep = false;
+    std::string workingDir;  // where the file dialogs start
+    std::string lang = "English";
+    int charset = 1;
+    std::vector<std::string> languages{"English"};  // the installed languages, only read
+    RecentModels recentModels;
+
+    static std::filesystem::path file(const std::filesystem::path& startupDir) {
+        return startupDir / "conf.ini";
+    }
+
+    // ReadSettings: missing keys give the defaults, with StartupDir as the working folder.
+    void read(const std::filesystem::path& startupDir);
+    // WriteSettings: every setting except the working folder and the language list; other
+    // keys of the file stay. Returns an error text when the file cannot be written.
+    std::optional<std::string> write(const std::filesystem::path& startupDir) const;
+    // StoreWorkingDir: only Environment/Path.
+    std::optional<std::string> storeWorkingDir(const std::filesystem::path& startupDir) const;
+};
+
+// The font character set of a position in the Environment dialog's list (1 "Default" when the
+// position is out of range).
+int characterSetValue(int position);
+
+}  // namespace qv

@@ -1,0 +1,20 @@
+#include "core/app/LanguageFile.h"
+
+#include "core/model/IniFile.h"
+
+namespace qv {
+
+std::filesystem::path languageFile(const std::filesystem::path& startupDir,
+                                   const std::string& language) {
+    return startupDir / (language + ".ini");
+}
+
+bool loadLanguageTexts(const std::filesystem::path& startupDir, const std::string& language,
+                       LanguageTexts& texts) {
+    texts.clear();
+    const IniFile ini(languageFile(startupDir, language));
+    for (auto& [key, text] : ini.entries(language)) texts.set(key, text);
+    return ini.existed();
+}
+
+}  // namespace qv
