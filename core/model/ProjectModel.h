@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/EditResult.h"
 #include "core/model/Records.h"
 
 namespace qv {
@@ -37,6 +38,40 @@ struct ProjectModel {
     // Constructs whose cross-validated Q-square is read after a blindfolding estimate.
     std::array<int, kMaxConstructs> blindfoldingFlags{};
     int nBlindfolding = 0;
+
+    // All counts 0, as at start-up.
+    void resetToEmpty();
+    // One unassigned indicator per raw-data variable, in column order; no product terms.
+    void rebuildIndicators(const std::vector<std::string>& variableNames);
+    // nIndicator follows the raw data currently loaded: R + nProduct.
+    void syncIndicatorCount(int rawVariables);
+    // Result fields of constructs, paths and indicators back to "none".
+    void clearResults();
+
+    // Refused at 24 constructs (MSG_ExceedMAXConstruct, "24").
+    EditResult addConstruct(int x, int y);
+    // Refused without a message for a construct to itself, an unknown construct, or a pair that
+    // a path already joins in either direction.
+    EditResult addPath(int src, int dest);
+    // Refused at 100 labels (MSG_ExceedMAXTextLabel, "100").
+    EditResult addTextLabel(int x, int y);
+    // Appends a product indicator behind the others; refused at 288 indicators
+    // (MSG_ExceedMAXIndicator, "288").
+    EditResult addProductIndicator(const Indicator& product);
+    // Assigns an indicator to a first-order construct (-1 unassigns it), keeping NInd right.
+    EditResult assignIndicator(int indicator, int construct);
+    // Makes a first-order construct a member of a second-order one (-1 frees it), keeping
+    // nCon and NInd of the second-order construct right.
+    EditResult linkConstruct(int member, int secondOrder);
+
+    // Deletes the given constructs one after another, renumbering every reference.
+    void deleteConstructs(std::vector<int> selected);
+    void deletePaths(std::vector<int> selected);
+    void recomputeHasSecondOrder();
+
+private:
+    void deleteConstruct(int index);
+    bool joined(int a, int b) const;
 };
 
 }  // namespace qv
