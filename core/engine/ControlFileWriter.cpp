@@ -1,0 +1,222 @@
+#include "core/engine/ControlFileWriter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/engine/AppendFormat.h"
+#include "core/model/NumberText.h"
+
+namespace qv {
+namespace {
+
+constexpr int kValuesPerLine = 18;
+constexpr int kNamesPerLine = 9;
+
+const Construct& constructAt(const ProjectModel& model, int index) {
+    return model.constructs[static_cast<size_t>(index)];
+}
+
+Message fixedText(std::string text) { return Message{"", std::move(text), ""}; }
+
+// One "%4d" row of block values; the 18th value of a line ends it, and a final line end follows.
+template <typename ValueOf>
+void writeBlockRow(std::string& out, const std::vector<int>& blocks, ValueOf valueOf) {
+    int written = 0;
+    for (int block : blocks) {
+        AppendFormat(out, "%4d", valueOf(block));
+        if (++written % kValuesPerLine == 0) out += '\n';
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+ControlFileWriter::ControlFileWriter(const ProjectModel& model, const ModelParameters& parameters,
+                                     const RawDataTable& table, Prompts& prompts)
+    : model_(model), parameters_(parameters), table_(table), prompts_(prompts) {}
+
+bool ControlFileWriter::WriteControlRun(std::string& out, const ControlRun& run) {
+    // Every check comes first, so a refused run leaves out as it was.
+    if (!convertCodes() || !checkRun(run) || !prepareRecords(run.stage)) return false;
+    const std::vector<int> blocks = BlockConstructs(model_, run.stage);
+    const std::vector<int> indicators = AllBlockIndicators(model_, run.stage);
+    out += "COMMENT\n";
+    if (run.sampleKind == SampleKind::Full)
+        out += "ALLSample\n";
+    else
+        AppendFormat(out, "SubSample %d\n", run.subsample);
+    out += "CEND\nPLSX\nQuorvanta Version 1.0\n";
+    writeParameterLine(out, run, static_cast<int>(blocks.size()));
+    writeBlockRows(out, blocks);
+    writeIndicatorNames(out, indicators);
+    writeDesignMatrix(out, blocks, run.stage);
+    writeFormatCards(out, static_cast<int>(indicators.size()));
+    if (!WriteDataRecords(out, run)) return false;
+    out += '\n';
+    return true;
+}
+
+// The typed settings become numbers once; a text that is no integer stops the writing the
+// way the dialog's own entry check would.
+bool ControlFileWriter::convertCodes() {
+    if (codes_) return true;
+    Codes codes;
+    for (const auto& [text, target] : {std::pair{&parameters_.maxIteration, &codes.maxIteration},
+                                       std::pair{&parameters_.decimal, &codes.decimal}}) {
+        const std::optional<int> value = parseInteger(*text);
+        if (!value) {
+            prompts_.tell(fixedText(integerConversionError(*text)));
+            return false;
+        }
+        *target = *value;
+    }
+    if (!parameters_.missingValue.empty()) {
+        codes.missingValue = parseInteger(parameters_.missingValue);
+        if (!codes.missingValue) {
+            prompts_.tell(fixedText(integerConversionError(parameters_.missingValue)));
+            return false;
+        }
+    }
+    codes_ = codes;
+    return true;
+}
+
+bool ControlFileWriter::checkRun(const ControlRun& run) {
+    const int cases = table_.caseCount();
+    std::string problem;
+    if (run.sampleKind == SampleKind::Jackknife && (run.subsample < 0 || run.subsample >= cases))
+        problem = "Jackknife subsample " + std::to_string(run.subsample) + " omits no case of the data";
+    for (int drawn : run.drawnCases)
+        if (run.sampleKind == SampleKind::Bootstrap && (drawn < 1 || drawn > cases))
+            problem = "Drawn case " + std::to_string(drawn) + " is not a case of the data";
+    if (problem.empty()) return true;
+    prompts_.tell(fixedText(problem));
+    return false;
+}
+
+int ControlFileWriter::recordCount(const ControlRun& run) const {
+    int count = table_.caseCount();
+    if (codes_->missingValue) ++count;  // the MISSING record counts as a record
+    if (run.sampleKind == SampleKind::Jackknife) --count;
+    return count;
+}
+
+void ControlFileWriter::writeParameterLine(std::string& out, const ControlRun& run,
+                                           int blockCount) const {
+    const int c1 = parameters_.blindfolding + 1;
+    const int c2 = parameters_.iterationCycle + 2;
+    const int c3 = parameters_.specification == 0 ? 2 : parameters_.specification + 4;
+    const int c4 = parameters_.result == 0 ? 2 : parameters_.result + 3;
+    if (codes_->missingValue)
+        AppendFormat(out, "%4d-%3d   1%d%d%d%d", blockCount, recordCount(run), c1, c2, c3, c4);
+    else
+        AppendFormat(out, "%4d%4d   1%d%d%d%d", blockCount, recordCount(run), c1, c2, c3, c4);
+    AppendFormat(out, "   %d%4d   5   %d  %2d  %2d\n", parameters_.innerWeighting + 1,
+                 codes_->maxIteration, parameters_.metric + 1, run.blindTarget, run.blindDistance);
+}
+
+void ControlFileWriter::writeBlockRows(std::string& out, const std::vector<int>& blocks) const {
+    writeBlockRow(out, blocks, [&](int block) { return constructAt(model_, block).nInd; });
+    writeBlockRow(out, blocks,
+                  [&](int block) { return constructAt(model_, block).type != 0 ? 1 : 0; });
+    writeBlockRow(out, blocks, [](int) { return 1; });
+}
+
+void ControlFileWriter::writeIndicatorNames(std::string& out,
+                                            const std::vector<int>& indicators) const {
+    int written = 0;
+    for (int indicator : indicators) {
+        AppendFormat(out, "%8s", model_.indicators[static_cast<size_t>(indicator)].caption.c_str());
+        if (++written % kNamesPerLine == 0) out += '\n';
+    }
+    if (written % kNamesPerLine != 0) out += '\n';
+}
+
+void ControlFileWriter::writeDesignMatrix(std::string& out, const std::vector<int>& blocks,
+                                          int stage) const {
+    AppendFormat(out, " 0 011  (2A4,%dF2.0)\n", static_cast<int>(blocks.size()));
+    const auto hasPath = [&](int from, int to) {
+        for (int p = 0; p < model_.nPath; ++p) {
+            const Path& path = model_.paths[static_cast<size_t>(p)];
+            if (path.src == from && path.dest == to) return true;
+        }
+        return false;
+    };
+    for (int row : blocks) {
+        AppendFormat(out, "%8s", constructAt(model_, row).caption.c_str());
+        for (int column : blocks)
+            out += stage != kFirstStage && hasPath(column, row) ? " 1" : " .";
+        out += '\n';
+    }
+}
+
+void ControlFileWriter::writeFormatCards(std::string& out, int indicatorCount) const {
+    AppendFormat(out, " 0 0 0 0(2A4,%dF8.%d)", indicatorCount, codes_->decimal);
+    if (!codes_->missingValue) return;
+    out += "\nMISSING ";
+    for (int i = 0; i < indicatorCount; ++i) AppendFormat(out, "%8d", *codes_->missingValue);
+}
+
+bool ControlFileWriter::WriteDataRecords(std::string& out, const ControlRun& run) {
+    if (!checkRun(run) || !prepareRecords(run.stage)) return false;
+    if (run.sampleKind == SampleKind::Full) tellBlockCountMismatches(run.stage);
+    for (int caseNumber : writtenCases(run))
+        out += records_[static_cast<size_t>(caseNumber - 1)];
+    return true;
+}
+
+std::vector<int> ControlFileWriter::writtenCases(const ControlRun& run) const {
+    if (run.sampleKind == SampleKind::Bootstrap) {
+        std::vector<int> drawn = run.drawnCases;
+        std::sort(drawn.begin(), drawn.end());
+        return drawn;
+    }
+    std::vector<int> cases;
+    for (int row = 1; row <= table_.caseCount(); ++row)
+        if (run.sampleKind != SampleKind::Jackknife || row - 1 != run.subsample)
+            cases.push_back(row);
+    return cases;
+}
+
+// Every case's record is formatted once per stage; a resampling file repeats them many times.
+bool ControlFileWriter::prepareRecords(int stage) {
+    if (recordStage_ == stage) return true;
+    const std::vector<int> indicators = AllBlockIndicators(model_, stage);
+    std::vector<std::string> records;
+    records.reserve(static_cast<size_t>(table_.caseCount()));
+    for (int row = 1; row <= table_.caseCount(); ++row) {
+        std::string record;
+        AppendFormat(record, "\nCase%4d", row);
+        for (int indicator : indicators) {
+            const std::string& text = table_.cell(indicator + 1, row);
+            const std::optional<double> value = parseNumber(text);
+            if (!value || !std::isfinite(*value)) {
+                prompts_.tell(fixedText(numberConversionError(text)));
+                return false;
+            }
+            AppendFormat(record, "%8.2f", *value);
+        }
+        records.push_back(std::move(record));
+    }
+    records_ = std::move(records);
+    recordStage_ = stage;
+    return true;
+}
+
+// The block sizes the parameter card declares must match the values each record carries;
+// the engine would misread every following value otherwise.
+void ControlFileWriter::tellBlockCountMismatches(int stage) {
+    std::vector<int> mismatched;
+    for (int block : BlockConstructs(model_, stage))
+        if (static_cast<int>(BlockIndicators(model_, block).size()) != constructAt(model_, block).nInd)
+            mismatched.push_back(block);
+    if (mismatched.empty()) return;
+    for (int row = 1; row <= table_.caseCount(); ++row)
+        for (int block : mismatched) {
+            std::string text;
+            AppendFormat(text, "Error in List RawData : Construct[%d]", block);
+            prompts_.tell(fixedText(text));
+        }
+}
+
+}  // namespace qv

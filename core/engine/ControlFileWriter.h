@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/engine/Blocks.h"
+#include "core/model/ModelParameters.h"
+#include "core/model/ProjectModel.h"
+#include "core/ports/Prompts.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+enum class SampleKind { Full = 0, Bootstrap = 1, Jackknife = 2 };
+
+// What one run of a control file is about.
+struct ControlRun {
+    SampleKind sampleKind = SampleKind::Full;
+    int blindDistance = 0;  // omission distance, 0 = no blindfolding
+    int blindTarget = 0;    // +(block position + 1) redundancy, -(...) communality, 0 none
+    int stage = kRegularStage;
+    int subsample = 0;  // printed on the "SubSample" line; the omitted case index of a jackknife
+    std::vector<int> drawnCases;  // bootstrap: the drawn 1-based case numbers, duplicates kept
+};
+
+// Writes runs of the engine's card-layout control file. The caller owns the file: it
+// appends the runs it needs, then "STOP". The writer reads the model, the parameters and
+// the data grid and changes none of them.
+class ControlFileWriter {
+public:
+    ControlFileWriter(const ProjectModel& model, const ModelParameters& parameters,
+                      const RawDataTable& table, Prompts& prompts);
+
+    // Appends one run, from "COMMENT" to the line end after its last data record. Returns
+    // false after telling why when a parameter, a data cell or the run itself is unusable;
+    // out may then end in a partial run the caller must not hand to the engine.
+    bool WriteControlRun(std::string& out, const ControlRun& run);
+
+    // Appends the data records of a run, each beginning with a line end.
+    bool WriteDataRecords(std::string& out, const ControlRun& run);
+
+private:
+    struct Codes {
+        std::optional<int> missingValue;
+        int maxIteration = 0;
+        int decimal = 0;
+    };
+
+    bool convertCodes();
+    bool checkRun(const ControlRun& run);
+    int recordCount(const ControlRun& run) const;
+    void writeParameterLine(std::string& out, const ControlRun& run, int blockCount) const;
+    void writeBlockRows(std::string& out, const std::vector<int>& blocks) const;
+    void writeIndicatorNames(std::string& out, const std::vector<int>& indicators) const;
+    void writeDesignMatrix(std::string& out, const std::vector<int>& blocks, int stage) const;
+    void writeFormatCards(std::string& out, int indicatorCount) const;
+    bool prepareRecords(int stage);
+    void tellBlockCountMismatches(int stage);
+    std::vector<int> writtenCases(const ControlRun& run) const;
+
+    const ProjectModel& model_;
+    const ModelParameters& parameters_;
+    const RawDataTable& table_;
+    Prompts& prompts_;
+    std::optional<Codes> codes_;
+    // The formatted record of every case at one stage: subsamples reuse them.
+    int recordStage_ = -1;
+    std::vector<std::string> records_;
+};
+
+}  // namespace qv
