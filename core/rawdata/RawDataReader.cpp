@@ -1,0 +1,135 @@
+#include "core/rawdata/RawDataReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <vector>
+
+#include "core/rawdata/DataFileParser.h"
+
+namespace qv {
+namespace {
+
+constexpr size_t kReadChunk = 1 << 16;
+constexpr size_t kEmptyCellListLimit = 1000;
+
+void tellFixed(Prompts& prompts, std::string text) { prompts.tell(Message{"", std::move(text), ""}); }
+
+bool openDataFile(const std::string& name, std::ifstream& in) {
+    std::error_code error;
+    if (name.empty() || std::filesystem::is_directory(name, error)) return false;
+    in.open(std::filesystem::path(name), std::ios::binary);
+    return in.is_open();
+}
+
+// The missing-file question; on Yes the chosen file becomes the table's file.
+bool locateDataFile(RawDataTable& table, Prompts& prompts, FileChooser& files,
+                    std::ifstream& in, RawDataLoad& load) {
+    const Message question{"", "Cannot Find Data File " + table.raw +
+                                   "\nDo you want to locate the file?", ""};
+    if (!prompts.askYesNo(question)) return false;
+    const auto chosen = files.chooseFileToOpen(kDataFileFilter, "");
+    if (!chosen) return false;
+    table.raw = *chosen;
+    load.relocated = true;
+    return openDataFile(table.raw, in);
+}
+
+bool isCommaSeparated(const std::string& name) {
+    std::string extension = std::filesystem::path(name).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".csv";
+}
+
+// False when the file could not be read to its end.
+bool parseFile(std::ifstream& in, DataFileParser& parser) {
+    std::vector<char> buffer(kReadChunk);
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
+        if (!parser.feed({buffer.data(), static_cast<size_t>(in.gcount())})) return true;
+    return !in.bad();
+}
+
+std::string statusText(const RawDataTable& table, const LanguageTexts& texts) {
+    return texts.lookup("MSG_nFields") + ": " + std::to_string(table.nFields()) + "   " +
+           texts.lookup("MSG_nRow") + ": " + std::to_string(table.caseCount());
+}
+
+// Tells why the parse failed and leaves the table as the failure demands.
+void reportFailure(DataFileParser& parser, RawDataTable& table, Prompts& prompts) {
+    if (!parser.error().empty()) tellFixed(prompts, parser.error());
+    if (parser.failure() == DataFileParser::Failure::Header)
+        tellFixed(prompts, "Improper Format of Data File!\nPlease Check the Data.");
+    const std::string raw = table.raw;
+    table = RawDataTable();
+    if (parser.failure() == DataFileParser::Failure::Conversion) {
+        table = std::move(parser.table());
+        table.resize(table.nFields() + 1, 1);
+    }
+    table.raw = raw;
+}
+
+bool readOpenedFile(std::ifstream& in, RawDataTable& table, const CaseFilter& filter,
+                    const LanguageTexts& texts, Prompts& prompts) {
+    DataFileParser parser(filter, isCommaSeparated(table.raw));
+    if (!parseFile(in, parser)) {
+        tellFixed(prompts, "Cannot read the data file " + table.raw + ".");
+        return false;
+    }
+    parser.finish();
+    if (parser.failure() != DataFileParser::Failure::None) {
+        reportFailure(parser, table, prompts);
+        return false;
+    }
+    const std::string raw = table.raw;
+    table = std::move(parser.table());
+    table.raw = raw;
+    if (table.caseCount() == 0) tellFixed(prompts, "no Row in Data Set");
+    table.statusText = statusText(table, texts);
+    return true;
+}
+
+}  // namespace
+
+RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const LanguageTexts& texts,
+                        Prompts& prompts, FileChooser& files) {
+    RawDataLoad load;
+    std::ifstream in;
+    if (!openDataFile(table.raw, in) && !locateDataFile(table, prompts, files, in, load))
+        return load;
+    try {
+        load.ok = readOpenedFile(in, table, filter, texts, prompts);
+    } catch (const std::bad_alloc&) {
+        tellFixed(prompts, "Not enough memory to read the data file " + table.raw + ".");
+    }
+    return load;
+}
+
+bool FindEmptyCells(const RawDataTable& table, Prompts& prompts) {
+    std::string list;
+    int unlisted = 0;
+    for (int row = 1; row <= table.caseCount(); ++row)
+        for (int column = 1; column <= table.nFields(); ++column) {
+            if (!table.cell(column, row).empty()) continue;
+            if (list.size() < kEmptyCellListLimit)
+                list += "Row:" + std::to_string(row) + " Col:" + std::to_string(column) + "\n";
+            else
+                ++unlisted;
+        }
+    if (list.empty()) return false;
+    std::string text = "null value appeared in:\n\n" + list;
+    if (unlisted > 0) text += "... and " + std::to_string(unlisted) + " more\n";
+    tellFixed(prompts, text + "\nPLEASE fix the null field{s) before running the model.");
+    return true;
+}
+
+void FillEmptyCells(RawDataTable& table, int code) {
+    const std::string text = std::to_string(code);
+    for (int row = 1; row <= table.caseCount(); ++row)
+        for (int column = 1; column <= table.nFields(); ++column)
+            if (table.cell(column, row).empty()) table.setCell(column, row, text);
+}
+
+}  // namespace qv

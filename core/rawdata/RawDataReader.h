@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/app/LanguageTexts.h"
+#include "core/ports/FileChooser.h"
+#include "core/ports/Prompts.h"
+#include "core/rawdata/CaseFilter.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// The open dialog's filter for data files.
+inline constexpr const char* kDataFileFilter =
+    "Data Files(*.dat,*.txt,*.raw-Tab or Space delimiter))|*.dat;*.txt;*.raw|"
+    "CSV(Comma delimiter)|*.csv|All File|*.*";
+
+struct RawDataLoad {
+    bool ok = false;
+    bool relocated = false;  // the user located another file through the question; it is now raw
+};
+
+// Reads the file named by table.raw through the case filter into the table. A missing file
+// asks whether to locate it; declining leaves the table as it was. A file that cannot be
+// read empties the grid (a refused condition keeps the names so the selection can be mended);
+// a file without a kept case loads with the names alone.
+RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const LanguageTexts& texts,
+                        Prompts& prompts, FileChooser& files);
+
+// Lists the empty cells of the variables (rows 1..N, columns 1..R) in one message;
+// true when there are any.
+bool FindEmptyCells(const RawDataTable& table, Prompts& prompts);
+// Writes the code into every empty cell of the variables.
+void FillEmptyCells(RawDataTable& table, int code);
+
+}  // namespace qv
