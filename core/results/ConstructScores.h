@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "core/model/ProjectModel.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// Standardizes every assigned raw and product column in place and writes each construct's
+// score (the weighted sum of its standardized indicators) into the score column behind the
+// product terms, headed by the construct's caption. At stage 2 the score indicators count
+// too, so a second-order construct scores from its members' scores. Returns the conversion
+// error of a cell that is not a number, or an empty text.
+std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage);
+
+// The grid column that holds construct k's score.
+int scoreColumn(const ProjectModel& model, const RawDataTable& table, int construct);
+
+}  // namespace qv
