@@ -18,12 +18,12 @@ void ProjectModel::rebuildIndicators(const std::vector<std::string>& variableNam
     nIndicator = std::min(static_cast<int>(variableNames.size()), kMaxIndicators);
     nProduct = 0;
     for (int i = 0; i < nIndicator; ++i) {
-        indicators[static_cast<size_t>(i)] = Indicator{};
-        indicators[static_cast<size_t>(i)].caption = variableNames[static_cast<size_t>(i)];
+        indicators[i] = Indicator{};
+        indicators[i].caption = variableNames[i];
     }
     // No indicator is assigned any more; second-order constructs count their members.
     for (int c = 0; c < nConstruct; ++c)
-        if (constructs[static_cast<size_t>(c)].order != 2) constructs[static_cast<size_t>(c)].nInd = 0;
+        if (constructs[c].order != 2) constructs[c].nInd = 0;
 }
 
 void ProjectModel::syncIndicatorCount(int rawVariables) {
@@ -39,7 +39,7 @@ void ProjectModel::clearResults() {
 EditResult ProjectModel::addConstruct(int x, int y) {
     if (nConstruct >= kMaxConstructs)
         return EditResult::refused("MSG_ExceedMAXConstruct", std::to_string(kMaxConstructs));
-    Construct& construct = constructs[static_cast<size_t>(nConstruct)];
+    Construct& construct = constructs[nConstruct];
     construct = Construct{};
     construct.caption = "Con_" + std::to_string(nConstruct);
     construct.x = x;
@@ -62,7 +62,7 @@ EditResult ProjectModel::addPath(int src, int dest) {
     const auto known = [this](int c) { return c >= 0 && c < nConstruct; };
     if (!known(src) || !known(dest) || src == dest || joined(src, dest) || nPath >= kMaxPaths)
         return EditResult::refused();
-    Path& path = paths[static_cast<size_t>(nPath++)];
+    Path& path = paths[nPath++];
     path = Path{};
     path.src = src;
     path.dest = dest;
@@ -73,7 +73,7 @@ EditResult ProjectModel::addPath(int src, int dest) {
 EditResult ProjectModel::addTextLabel(int x, int y) {
     if (nTextLabel >= kMaxTextLabels)
         return EditResult::refused("MSG_ExceedMAXTextLabel", std::to_string(kMaxTextLabels));
-    TextLabel& label = textLabels[static_cast<size_t>(nTextLabel)];
+    TextLabel& label = textLabels[nTextLabel];
     ++nTextLabel;
     label = TextLabel{"Text_" + std::to_string(nTextLabel), x, y};
     return EditResult::accepted();
@@ -82,7 +82,7 @@ EditResult ProjectModel::addTextLabel(int x, int y) {
 EditResult ProjectModel::addProductIndicator(const Indicator& product) {
     if (nIndicator >= kMaxIndicators)
         return EditResult::refused("MSG_ExceedMAXIndicator", std::to_string(kMaxIndicators));
-    indicators[static_cast<size_t>(nIndicator++)] = product;
+    indicators[nIndicator++] = product;
     ++nProduct;
     modified = true;
     return EditResult::accepted();
@@ -90,29 +90,29 @@ EditResult ProjectModel::addProductIndicator(const Indicator& product) {
 
 EditResult ProjectModel::assignIndicator(int indicator, int construct) {
     if (indicator < 0 || indicator >= nIndicator || construct < -1 || construct >= nConstruct ||
-        (construct >= 0 && constructs[static_cast<size_t>(construct)].order == 2))
+        (construct >= 0 && constructs[construct].order == 2))
         return EditResult::refused();
-    int& current = indicators[static_cast<size_t>(indicator)].construct;
-    if (current >= 0 && current < nConstruct) --constructs[static_cast<size_t>(current)].nInd;
+    int& current = indicators[indicator].construct;
+    if (current >= 0 && current < nConstruct) --constructs[current].nInd;
     current = construct;
-    if (construct >= 0) ++constructs[static_cast<size_t>(construct)].nInd;
+    if (construct >= 0) ++constructs[construct].nInd;
     modified = true;
     return EditResult::accepted();
 }
 
 EditResult ProjectModel::linkConstruct(int member, int secondOrder) {
-    const auto orderOf = [this](int c) { return constructs[static_cast<size_t>(c)].order; };
+    const auto orderOf = [this](int c) { return constructs[c].order; };
     if (member < 0 || member >= nConstruct || orderOf(member) == 2 || secondOrder < -1 ||
         secondOrder >= nConstruct || (secondOrder >= 0 && orderOf(secondOrder) != 2))
         return EditResult::refused();
-    int& parent = constructs[static_cast<size_t>(member)].construct;
+    int& parent = constructs[member].construct;
     if (parent >= 0) {
-        Construct& old = constructs[static_cast<size_t>(parent)];
+        Construct& old = constructs[parent];
         old.nInd = old.nCon = old.nCon - 1;
     }
     parent = secondOrder;
     if (secondOrder >= 0) {
-        Construct& linked = constructs[static_cast<size_t>(secondOrder)];
+        Construct& linked = constructs[secondOrder];
         linked.nInd = linked.nCon = linked.nCon + 1;
     }
     modified = true;
@@ -141,21 +141,21 @@ void ProjectModel::deleteConstruct(int j) {
     });
     nPath = static_cast<int>(kept - paths.begin());
     for (int p = 0; p < nPath; ++p) {
-        Path& path = paths[static_cast<size_t>(p)];
+        Path& path = paths[p];
         path.src = renumbered(path.src);
         path.dest = renumbered(path.dest);
     }
     // A deleted member leaves its second-order construct with one member less.
-    if (const int parent = constructs[static_cast<size_t>(j)].construct; parent >= 0) {
-        Construct& old = constructs[static_cast<size_t>(parent)];
+    if (const int parent = constructs[j].construct; parent >= 0) {
+        Construct& old = constructs[parent];
         old.nInd = old.nCon = std::max(0, old.nCon - 1);
     }
     for (int i = 0; i < nIndicator; ++i) {
-        int& construct = indicators[static_cast<size_t>(i)].construct;
+        int& construct = indicators[i].construct;
         construct = construct == j ? -1 : renumbered(construct);
     }
     for (int c = 0; c < nConstruct; ++c) {
-        int& parent = constructs[static_cast<size_t>(c)].construct;
+        int& parent = constructs[c].construct;
         parent = parent == j ? -1 : renumbered(parent);
     }
     std::move(constructs.begin() + j + 1, constructs.begin() + nConstruct, constructs.begin() + j);
@@ -178,6 +178,56 @@ void ProjectModel::deletePaths(std::vector<int> selected) {
 void ProjectModel::recomputeHasSecondOrder() {
     hasSecondOrder = std::any_of(constructs.begin(), constructs.begin() + nConstruct,
                                  [](const Construct& construct) { return construct.order == 2; });
+}
+
+int ProjectModel::repairReferences() {
+    const auto isSecondOrder = [this](int c) {
+        return c >= 0 && c < nConstruct && constructs[c].order == 2;
+    };
+    int repaired = 0;
+    for (int i = 0; i < nIndicator; ++i) {
+        int& construct = indicators[i].construct;
+        if (construct == -1 || (construct >= 0 && construct < nConstruct && !isSecondOrder(construct)))
+            continue;
+        construct = -1;
+        ++repaired;
+    }
+    for (int c = 0; c < nConstruct; ++c) {
+        int& parent = constructs[c].construct;
+        if (parent == -1 || (isSecondOrder(parent) && !isSecondOrder(c))) continue;
+        parent = -1;
+        ++repaired;
+    }
+    repaired += repairPaths();
+    recountMembers();
+    recomputeHasSecondOrder();
+    return repaired;
+}
+
+int ProjectModel::repairPaths() {
+    const int before = nPath;
+    int kept = 0;
+    for (int p = 0; p < before; ++p) {
+        const Path path = paths[p];
+        nPath = kept;  // joined() looks only at the paths kept so far
+        const bool known = path.src >= 0 && path.src < nConstruct && path.dest >= 0 &&
+                           path.dest < nConstruct && path.src != path.dest;
+        if (known && !joined(path.src, path.dest)) paths[kept++] = path;
+    }
+    nPath = kept;
+    return before - kept;
+}
+
+void ProjectModel::recountMembers() {
+    for (int c = 0; c < nConstruct; ++c) constructs[c].nInd = constructs[c].nCon = 0;
+    for (int i = 0; i < nIndicator; ++i)
+        if (const int c = indicators[i].construct; c >= 0) ++constructs[c].nInd;
+    for (int c = 0; c < nConstruct; ++c) {
+        if (const int parent = constructs[c].construct; parent >= 0) {
+            Construct& secondOrder = constructs[parent];
+            secondOrder.nInd = ++secondOrder.nCon;
+        }
+    }
 }
 
 }  // namespace qv

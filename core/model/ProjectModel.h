@@ -68,10 +68,15 @@ struct ProjectModel {
     void deleteConstructs(std::vector<int> selected);
     void deletePaths(std::vector<int> selected);
     void recomputeHasSecondOrder();
+    // Drops references that point outside the tables or break a rule (a damaged model file),
+    // then recounts NInd and nCon from the assignments and links. Returns how many it dropped.
+    int repairReferences();
 
 private:
     void deleteConstruct(int index);
     bool joined(int a, int b) const;
+    int repairPaths();
+    void recountMembers();
 };
 
 }  // namespace qv

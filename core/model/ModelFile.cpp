@@ -1,0 +1,232 @@
+#include "core/model/ModelFile.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/model/IniFile.h"
+#include "core/model/NumberText.h"
+
+namespace qv {
+namespace {
+
+std::string numbered(const char* key, int n) { return key + std::to_string(n); }
+
+// The typed entries as the integers the file stores; the first that is not one is the error.
+struct TypedEntries {
+    int missingValue = 0, maxIteration = 0, decimal = 0;
+    int nSample = 0, cases = 0, jackKnife = 0, seed = 0;
+};
+
+std::optional<std::string> convert(const std::string& text, int& value) {
+    const auto number = parseInteger(text);
+    if (!number) return integerConversionError(text);
+    value = *number;
+    return std::nullopt;
+}
+
+std::optional<std::string> convertResampling(const ResamplingOptions& options, TypedEntries& out) {
+    for (auto [text, value] : {std::pair{&options.nSample, &out.nSample}, {&options.cases, &out.cases},
+                               {&options.jackKnife, &out.jackKnife}, {&options.seed, &out.seed}})
+        if (auto error = convert(*text, *value)) return error;
+    return std::nullopt;
+}
+
+std::optional<std::string> convertAll(const ModelSettings& settings, TypedEntries& out) {
+    const ModelParameters& parameters = settings.parameters;
+    // An empty missing-value entry (no code) is stored as 0.
+    if (!parameters.missingValue.empty())
+        if (auto error = convert(parameters.missingValue, out.missingValue)) return error;
+    if (auto error = convert(parameters.maxIteration, out.maxIteration)) return error;
+    if (auto error = convert(parameters.decimal, out.decimal)) return error;
+    return convertResampling(settings.resampling, out);
+}
+
+void writeBasic(IniFile& ini, const ProjectModel& model, const ModelSettings& settings, int rawVariables) {
+    ini.writeString("Basic", "Raw", settings.raw);
+    ini.writeString("Basic", "PLS", settings.files.pls);
+    ini.writeString("Basic", "BootStrap", settings.files.bootStrap);
+    ini.writeString("Basic", "JackKnife", settings.files.jackKnife);
+    ini.writeString("Basic", "Result", settings.files.result);
+    ini.writeInt("Basic", "Construct", model.nConstruct);
+    ini.writeInt("Basic", "Indicator", rawVariables);
+    ini.writeInt("Basic", "Product", model.nProduct);
+    ini.writeInt("Basic", "Path", model.nPath);
+    ini.writeInt("Basic", "Radius", model.radius);
+}
+
+void writeTables(IniFile& ini, const ProjectModel& model, int nIndicator) {
+    for (int n = 0; n < model.nConstruct; ++n) {
+        const Construct& c = model.constructs[n];
+        ini.writeString("Construct", numbered("Caption_", n), c.caption);
+        ini.writeInt("Construct", numbered("X_", n), c.x);
+        ini.writeInt("Construct", numbered("Y_", n), c.y);
+        ini.writeInt("Construct", numbered("Type_", n), c.type);
+        ini.writeInt("Construct", numbered("NInd_", n), c.nInd);
+        ini.writeInt("Construct", numbered("Order_", n), c.order);
+        ini.writeInt("Construct", numbered("nCon_", n), c.nCon);
+        ini.writeInt("Construct", numbered("Construct_", n), c.construct);
+    }
+    for (int n = 0; n < nIndicator; ++n) {
+        const Indicator& i = model.indicators[n];
+        ini.writeString("Indicator", numbered("Caption_", n), i.caption);
+        ini.writeInt("Indicator", numbered("Construct_", n), i.construct);
+        ini.writeBool("Indicator", numbered("Interaction_", n), i.interaction);
+        if (!i.interaction) continue;
+        ini.writeInt("Indicator", numbered("Predictor_", n), i.predictor);
+        ini.writeInt("Indicator", numbered("Moderator_", n), i.moderator);
+        ini.writeBool("Indicator", numbered("Standardized_", n), i.standardized);
+        ini.writeBool("Indicator", numbered("MeanCentered_", n), i.meanCentered);
+    }
+    for (int n = 0; n < model.nPath; ++n) {
+        ini.writeInt("Path", numbered("Src_", n), model.paths[n].src);
+        ini.writeInt("Path", numbered("Dest_", n), model.paths[n].dest);
+    }
+}
+
+void writeParameters(IniFile& ini, const ModelParameters& p, const TypedEntries& typed) {
+    ini.writeInt("Parameter", "MissingValue", typed.missingValue);
+    ini.writeInt("Parameter", "Blindfolding", p.blindfolding);
+    ini.writeInt("Parameter", "IterationCycle", p.iterationCycle);
+    ini.writeInt("Parameter", "Specification", p.specification);
+    ini.writeInt("Parameter", "Result", p.result);
+    ini.writeInt("Parameter", "InnerWeighting", p.innerWeighting);
+    ini.writeInt("Parameter", "MaxIteration", typed.maxIteration);
+    ini.writeInt("Parameter", "Decimal", typed.decimal);
+    ini.writeInt("Parameter", "Metric", p.metric);
+    ini.writeInt("Parameter", "BlindFoldingType", p.blindFoldingType);
+    ini.writeInt("Parameter", "BlindFoldingDistance", p.blindFoldingDistance);
+}
+
+void writeResamplingEntries(IniFile& ini, const TypedEntries& typed) {
+    ini.writeInt("Resampling", "nSample", typed.nSample);
+    ini.writeInt("Resampling", "Case", typed.cases);
+    ini.writeInt("Resampling", "JackKnife", typed.jackKnife);
+    ini.writeInt("Resampling", "Seed", typed.seed);
+}
+
+std::string caption(const IniFile& ini, const char* section, int n) {
+    return ini.readString(section, numbered("Caption_", n)).substr(0, kMaxCaptionLength);
+}
+
+void readConstructs(const IniFile& ini, ProjectModel& model) {
+    for (int n = 0; n < model.nConstruct; ++n) {
+        Construct& c = model.constructs[n];
+        c = Construct{};
+        c.caption = caption(ini, "Construct", n);
+        c.x = ini.readInt("Construct", numbered("X_", n), 0);
+        c.y = ini.readInt("Construct", numbered("Y_", n), 0);
+        c.type = ini.readInt("Construct", numbered("Type_", n), 0);
+        c.nInd = ini.readInt("Construct", numbered("NInd_", n), 0);
+        c.order = ini.readInt("Construct", numbered("Order_", n), 1);
+        c.nCon = ini.readInt("Construct", numbered("nCon_", n), 0);
+        c.construct = ini.readInt("Construct", numbered("Construct_", n), -1);
+    }
+}
+
+void readIndicators(const IniFile& ini, ProjectModel& model) {
+    for (int n = 0; n < model.nIndicator; ++n) {
+        Indicator& i = model.indicators[n];
+        i = Indicator{};
+        i.caption = caption(ini, "Indicator", n);
+        i.construct = ini.readInt("Indicator", numbered("Construct_", n), -1);
+        i.interaction = ini.readBool("Indicator", numbered("Interaction_", n), false);
+        if (!i.interaction) continue;
+        i.predictor = static_cast<short>(ini.readInt("Indicator", numbered("Predictor_", n), 0));
+        i.moderator = static_cast<short>(ini.readInt("Indicator", numbered("Moderator_", n), 0));
+        i.standardized = ini.readBool("Indicator", numbered("Standardized_", n), false);
+        i.meanCentered = ini.readBool("Indicator", numbered("MeanCentered_", n), false);
+    }
+}
+
+void readPaths(const IniFile& ini, ProjectModel& model) {
+    for (int n = 0; n < model.nPath; ++n) {
+        model.paths[n] = Path{};
+        model.paths[n].src = ini.readInt("Path", numbered("Src_", n), 0);
+        model.paths[n].dest = ini.readInt("Path", numbered("Dest_", n), 0);
+    }
+}
+
+void readSettings(const IniFile& ini, ModelSettings& settings) {
+    ModelParameters& p = settings.parameters;
+    const int missingValue = ini.readInt("Parameter", "MissingValue", 0);
+    p.missingValue = missingValue == 0 ? std::string() : std::to_string(missingValue);
+    p.blindfolding = ini.readInt("Parameter", "Blindfolding", 1);
+    p.iterationCycle = ini.readInt("Parameter", "IterationCycle", 0);
+    p.specification = ini.readInt("Parameter", "Specification", 1);
+    p.result = ini.readInt("Parameter", "Result", 2);
+    p.innerWeighting = ini.readInt("Parameter", "InnerWeighting", 0);
+    p.maxIteration = std::to_string(ini.readInt("Parameter", "MaxIteration", 100));
+    p.decimal = std::to_string(ini.readInt("Parameter", "Decimal", 0));
+    p.metric = ini.readInt("Parameter", "Metric", 0);
+    p.blindFoldingType = ini.readInt("Parameter", "BlindFoldingType", 0);
+    p.blindFoldingDistance = ini.readInt("Parameter", "BlindFoldingDistance", 0);
+    ResamplingOptions& r = settings.resampling;
+    r.nSample = std::to_string(ini.readInt("Resampling", "nSample", 100));
+    r.cases = std::to_string(ini.readInt("Resampling", "Case", 0));
+    r.jackKnife = std::to_string(ini.readInt("Resampling", "JackKnife", 1));
+    r.seed = std::to_string(ini.readInt("Resampling", "Seed", 0));
+    r.process = ini.readBool("Resampling", "Process", false);
+}
+
+// Counts of a damaged file are held to the tables' capacities.
+bool readCounts(const IniFile& ini, ProjectModel& model, int& storedVariables) {
+    const auto count = [&ini](const char* key, int capacity, bool& cut) {
+        const int value = ini.readInt("Basic", key, 0);
+        cut = cut || value < 0 || value > capacity;
+        return std::clamp(value, 0, capacity);
+    };
+    bool cut = false;
+    model.nConstruct = count("Construct", kMaxConstructs, cut);
+    storedVariables = count("Indicator", kMaxIndicators, cut);
+    model.nProduct = count("Product", kMaxIndicators - storedVariables, cut);
+    model.nPath = count("Path", kMaxPaths, cut);
+    model.nIndicator = storedVariables + model.nProduct;
+    return cut;
+}
+
+}  // namespace
+
+namespace ModelFile {
+
+std::optional<std::string> write(const std::filesystem::path& file, const ProjectModel& model,
+                                 const ModelSettings& settings, int rawVariables) {
+    TypedEntries typed;
+    if (auto error = convertAll(settings, typed)) return error;
+    IniFile ini(file);
+    const int nIndicator = std::min(rawVariables + model.nProduct, kMaxIndicators);
+    writeBasic(ini, model, settings, rawVariables);
+    writeTables(ini, model, nIndicator);
+    writeParameters(ini, settings.parameters, typed);
+    writeResamplingEntries(ini, typed);
+    ini.writeBool("Resampling", "Process", settings.resampling.process);
+    return ini.save();
+}
+
+ModelFileRead read(const std::filesystem::path& file, ProjectModel& model, ModelSettings& settings) {
+    const IniFile ini(file);
+    ModelFileRead result;
+    settings.raw = ini.readString("Basic", "Raw");
+    settings.files.pls = ini.readString("Basic", "PLS");
+    settings.files.bootStrap = ini.readString("Basic", "BootStrap");
+    settings.files.jackKnife = ini.readString("Basic", "JackKnife");
+    settings.files.result = ini.readString("Basic", "Result");
+    result.countsCut = readCounts(ini, model, result.storedVariables);
+    readConstructs(ini, model);
+    readIndicators(ini, model);
+    readPaths(ini, model);
+    readSettings(ini, settings);
+    result.repairedReferences = model.repairReferences();
+    return result;
+}
+
+std::optional<std::string> writeResampling(const std::filesystem::path& file,
+                                           const ResamplingOptions& resampling) {
+    TypedEntries typed;
+    if (auto error = convertResampling(resampling, typed)) return error;
+    IniFile ini(file);
+    writeResamplingEntries(ini, typed);
+    return ini.save();
+}
+
+}  // namespace ModelFile
+}  // namespace qv

@@ -1,0 +1,216 @@
+#include "core/model/ModelFile.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/support/TempFolder.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::TempFolder;
+
+const fs::path kData = fs::path(QV_TEST_DATA_DIR) / "modelfile";
+
+void addConstruct(ProjectModel& model, const char* caption, int x, int y, int type, int order = 1) {
+    model.currentOrder = order;
+    ASSERT_TRUE(model.addConstruct(x, y));
+    model.constructs[model.nConstruct - 1].caption = caption;
+    model.constructs[model.nConstruct - 1].type = type;
+}
+
+// Four constructs (one second-order with one member), four raw indicators and one product term.
+std::unique_ptr<ProjectModel> knownModel() {
+    auto model = std::make_unique<ProjectModel>();
+    model->radius = 30;
+    model->rebuildIndicators({"img1", "img2", "qual1", "loy1"});
+    addConstruct(*model, "Image", 120, 80, 0);
+    addConstruct(*model, "Quality", 120, 240, 1);
+    addConstruct(*model, "Loyalty", 400, 80, 0);
+    addConstruct(*model, "Overall", 400, 200, 1, 2);
+    Indicator product;
+    product.caption = "img1_loy1";
+    product.interaction = true;
+    product.predictor = 0;
+    product.moderator = 3;
+    product.standardized = true;
+    model->addProductIndicator(product);
+    for (auto [indicator, construct] : {std::pair{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 1}})
+        model->assignIndicator(indicator, construct);
+    model->linkConstruct(2, 3);
+    model->addPath(0, 3);
+    model->addPath(1, 3);
+    return model;
+}
+
+ModelSettings knownSettings() {
+    ModelSettings settings;
+    settings.raw = "/data/study files/study.dat";
+    settings.files = {"/data/study.qvt", "/data/study.pls", "/data/study.bt", "/data/study.jk",
+                      "C:\\results\\study.out"};
+    ModelParameters& p = settings.parameters;
+    p.missingValue = "-99";
+    p.blindfolding = 2;
+    p.iterationCycle = 1;
+    p.specification = 0;
+    p.result = 3;
+    p.innerWeighting = 2;
+    p.maxIteration = "300";
+    p.decimal = "2";
+    p.metric = 1;
+    p.blindFoldingType = 1;
+    p.blindFoldingDistance = 4;
+    settings.resampling = {"500", "10", "1", "42", true};
+    return settings;
+}
+
+TEST(ModelFile, KnownModelIsWrittenByteForByte) {
+    TempFolder folder;
+    const auto model = knownModel();
+    ASSERT_FALSE(ModelFile::write(folder / "study.qvt", *model, knownSettings(), 4).has_value());
+    EXPECT_EQ(readBytes(folder / "study.qvt"), readBytes(kData / "known.qvt"));
+}
+
+TEST(ModelFile, ReadingGivesBackWhatWasWritten) {
+    auto model = std::make_unique<ProjectModel>();
+    model->constructs[0].rSquare = 0.7f;
+    model->indicators[1].loading = 0.9f;
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(kData / "known.qvt", *model, settings);
+    EXPECT_EQ(read.storedVariables, 4);
+    EXPECT_EQ(read.repairedReferences, 0);
+    const auto expected = knownModel();
+    ASSERT_EQ(model->nConstruct, 4);
+    ASSERT_EQ(model->nIndicator, 5);
+    EXPECT_EQ(model->nProduct, 1);
+    ASSERT_EQ(model->nPath, 2);
+    for (int c = 0; c < 4; ++c) {
+        const Construct &got = model->constructs[c], &want = expected->constructs[c];
+        EXPECT_EQ(std::tie(got.caption, got.x, got.y, got.type, got.nInd, got.order, got.nCon, got.construct),
+                  std::tie(want.caption, want.x, want.y, want.type, want.nInd, want.order, want.nCon, want.construct));
+        EXPECT_EQ(got.scoreIndicator, -1);
+    }
+    EXPECT_EQ(model->constructs[0].rSquare, 0);
+    EXPECT_EQ(model->indicators[1].loading, 0);
+    const Indicator& product = model->indicators[4];
+    EXPECT_EQ(product.caption, "img1_loy1");
+    EXPECT_TRUE(product.interaction && product.standardized && !product.meanCentered);
+    EXPECT_EQ(product.moderator, 3);
+    EXPECT_EQ(model->paths[1].src, 1);
+    EXPECT_TRUE(model->hasSecondOrder);
+    const ModelSettings want = knownSettings();
+    EXPECT_EQ(settings.raw, want.raw);
+    EXPECT_EQ(settings.files.result, want.files.result);
+    EXPECT_EQ(settings.parameters.missingValue, "-99");
+    EXPECT_EQ(settings.parameters.blindFoldingDistance, 4);
+    EXPECT_EQ(settings.parameters.maxIteration, "300");
+    EXPECT_EQ(settings.resampling.seed, "42");
+    EXPECT_TRUE(settings.resampling.process);
+}
+
+TEST(ModelFile, SavingThreeConstructsOverFiveLeavesRecordsThreeAndFour) {
+    TempFolder folder;
+    fs::copy_file(kData / "five_constructs.qvt", folder / "model.qvt");
+    ProjectModel model;
+    model.rebuildIndicators({"a", "b"});
+    addConstruct(model, "A", 10, 10, 0);
+    addConstruct(model, "B", 50, 10, 0);
+    addConstruct(model, "C", 90, 10, 0);
+    model.assignIndicator(0, 0);
+    model.assignIndicator(1, 1);
+    model.addPath(0, 1);
+    model.addPath(1, 2);
+    ModelSettings settings;
+    settings.raw = "/new/data.dat";
+    settings.parameters = ModelParameters::resetValues();
+    settings.parameters.missingValue = "";  // no code: stored as 0
+    ASSERT_FALSE(ModelFile::write(folder / "model.qvt", model, settings, 2).has_value());
+    EXPECT_EQ(readBytes(folder / "model.qvt"), readBytes(kData / "three_over_five.qvt"));
+
+    ProjectModel reopened;
+    ModelSettings read;
+    ModelFile::read(folder / "model.qvt", reopened, read);
+    EXPECT_EQ(reopened.nConstruct, 3);
+    EXPECT_EQ(reopened.nIndicator, 2);
+    EXPECT_EQ(read.parameters.missingValue, "");  // 0 is shown as an empty entry
+}
+
+TEST(ModelFile, FileWithoutParameterGivesTheDefaults) {
+    ProjectModel model;
+    ModelSettings settings;
+    settings.parameters.maxIteration = "7";
+    settings.resampling.nSample = "9";
+    ModelFile::read(kData / "no_parameter.qvt", model, settings);
+    const ModelParameters& p = settings.parameters;
+    EXPECT_EQ(p.missingValue, "");
+    EXPECT_EQ(p.blindfolding, 1);
+    EXPECT_EQ(p.specification, 1);
+    EXPECT_EQ(p.result, 2);
+    EXPECT_EQ(p.maxIteration, "100");
+    EXPECT_EQ(p.decimal, "0");
+    EXPECT_EQ(settings.resampling.nSample, "100");
+    EXPECT_EQ(settings.resampling.jackKnife, "1");
+    EXPECT_EQ(settings.raw, "data.dat");
+    ASSERT_EQ(model.nIndicator, 2);
+    EXPECT_FALSE(model.indicators[0].interaction);
+    EXPECT_EQ(model.indicators[0].predictor, 0);  // keys of a non-product indicator are ignored
+    EXPECT_EQ(model.indicators[1].construct, -1);
+    EXPECT_FALSE(model.indicators[1].meanCentered);
+    EXPECT_EQ(model.constructs[0].nInd, 1);
+}
+
+TEST(ModelFile, EntryThatIsNotAnIntegerStopsTheWriteAndLeavesTheFile) {
+    TempFolder folder;
+    fs::copy_file(kData / "known.qvt", folder / "study.qvt");
+    const auto model = knownModel();
+    ModelSettings settings = knownSettings();
+    settings.parameters.maxIteration = "1OO";
+    EXPECT_EQ(ModelFile::write(folder / "study.qvt", *model, settings, 4),
+              std::optional<std::string>("'1OO' is not a valid integer value"));
+    settings.parameters.maxIteration = "300";
+    settings.resampling.seed = "";
+    EXPECT_EQ(ModelFile::write(folder / "study.qvt", *model, settings, 4),
+              std::optional<std::string>("'' is not a valid integer value"));
+    EXPECT_EQ(readBytes(folder / "study.qvt"), readBytes(kData / "known.qvt"));
+}
+
+TEST(ModelFile, ResamplingOkWritesOnlyItsFourEntries) {
+    TempFolder folder;
+    fs::copy_file(kData / "known.qvt", folder / "study.qvt");
+    ResamplingOptions options{"2000", "10", "1", "7", false};
+    ASSERT_FALSE(ModelFile::writeResampling(folder / "study.qvt", options).has_value());
+    std::string expected = readBytes(kData / "known.qvt");
+    expected.replace(expected.find("nSample=500"), 11, "nSample=2000");
+    expected.replace(expected.find("Seed=42"), 7, "Seed=7");
+    EXPECT_EQ(readBytes(folder / "study.qvt"), expected);  // Process stays 1
+    options.cases = "ten";
+    EXPECT_EQ(ModelFile::writeResampling(folder / "study.qvt", options),
+              std::optional<std::string>("'ten' is not a valid integer value"));
+}
+
+TEST(ModelFile, DamagedFileIsHeldToTheTablesAndItsReferencesRepaired) {
+    TempFolder folder;
+    folder.write("bad.qvt",
+                 "[Basic]\nConstruct=999\nIndicator=250\nProduct=100\nPath=-4\n"
+                 "[Construct]\nCaption_0=ThisNameIsMuchTooLong\nConstruct_1=0\n"
+                 "[Indicator]\nConstruct_0=57\nConstruct_1=1\n\x01\xff garbage\n");
+    ProjectModel model;
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(folder / "bad.qvt", model, settings);
+    EXPECT_TRUE(read.countsCut);
+    EXPECT_EQ(model.nConstruct, 24);
+    EXPECT_EQ(model.nIndicator, 288);
+    EXPECT_EQ(model.nProduct, 38);
+    EXPECT_EQ(model.nPath, 0);
+    EXPECT_EQ(model.constructs[0].caption, "ThisNameIsM");
+    EXPECT_EQ(model.constructs[1].construct, -1);  // construct 0 is not second-order
+    EXPECT_EQ(model.indicators[0].construct, -1);
+    EXPECT_EQ(model.constructs[1].nInd, 1);
+    EXPECT_EQ(read.repairedReferences, 2);
+}
+
+}  // namespace
+}  // namespace qv
