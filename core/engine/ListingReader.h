@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/LanguageTexts.h"
+#include "core/engine/ListingRun.h"
+#include "core/model/ProjectModel.h"
+#include "core/ports/Desktop.h"
+#include "core/ports/Prompts.h"
+
+namespace qv {
+
+// Where a problem the engine rejected is reported: its error line with the compatibility
+// hint, then the listing opened in the configured editor.
+struct ListingErrorReport {
+    Prompts& prompts;
+    Desktop& desktop;
+    const LanguageTexts& texts;
+    std::string editor;
+    std::string listingPath;
+};
+
+// Reads the engine's listing into the result fields of the model's records. The listing
+// text must outlive the reader.
+class ListingReader {
+public:
+    ListingReader(std::string_view listing, ProjectModel& model, ListingErrorReport report);
+
+    // Reads the first problem titled title ("ALLSample" or "SubSample %d") at the given
+    // stage; true when results were read. Fields the listing does not supply keep their values.
+    bool ReadListing(std::string_view title, int stage);
+
+    // As ReadListing, but the title search goes on from the problem read last, so reading
+    // the subsamples of a resampling listing one after another stays linear in its size.
+    bool ReadNextListing(std::string_view title, int stage);
+
+private:
+    bool readRun(const RunText& run, std::string_view title, int stage);
+    bool reportRejected(const RunText& run);
+    void readPathTable(std::string_view text, TextPos heading);
+    void readOuterModel(std::string_view text, TextPos heading, const std::vector<int>& blocks);
+    void readInnerModel(std::string_view text, TextPos heading, const std::vector<int>& blocks);
+    void readCrossValidation();
+    Indicator* findIndicator(const std::string& name, int block);
+    Path* findPath(int src, int dest);
+
+    std::string_view listing_;
+    ProjectModel& model_;
+    ListingErrorReport report_;
+    TextPos nextTitleSearch_ = 0;
+};
+
+// Makes each construct's largest-magnitude loading positive: a construct whose largest
+// loading is negative gets Sign -1 and its loadings, weights and path coefficients negated.
+void AlignSigns(ProjectModel& model);
+
+}  // namespace qv

@@ -1,0 +1,265 @@
+#include "core/engine/ListingReader.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/Blocks.h"
+#include "core/ports/ScriptedPorts.h"
+#include "core/engine/EngineTestModels.h"
+
+namespace qv {
+namespace {
+
+using testing::ModelBuilder;
+using testing::TestData;
+using testing::WorkedExample;
+
+// A reader over one hand-made listing, reporting to scripted ports.
+struct Reading {
+    explicit Reading(const std::string& file) : listing(TestData("listing/" + file)) {
+        texts.set("MSG_PLSCompatible", "Check the control file.");
+    }
+    ListingReader reader(ProjectModel& model) {
+        return ListingReader(listing, model,
+                             ListingErrorReport{ports, ports, texts, "editor", "/work/tmppls.out"});
+    }
+    std::string listing;
+    ScriptedPorts ports;
+    LanguageTexts texts;
+};
+
+// C1 -> C2 -> ... -> Cn, each block with one indicator, and Cn -> C1.
+ModelBuilder Chain(int n) {
+    ModelBuilder b;
+    for (int i = 0; i < n; ++i) {
+        std::string name = "C";
+        b.construct(name += std::to_string(i + 1));
+        std::string indicator = "x";
+        b.indicator(indicator += std::to_string(i + 1), i);
+        if (i > 0) b.path(i - 1, i);
+    }
+    b.path(n - 1, 0);
+    return b;
+}
+
+void ExpectChainRead(const ProjectModel& model, int n) {
+    for (int i = 0; i + 1 < n; ++i)
+        EXPECT_FLOAT_EQ(model.paths[static_cast<size_t>(i)].coefficient, 0.1f + 0.01f * static_cast<float>(i)) << i;
+    EXPECT_FLOAT_EQ(model.paths[static_cast<size_t>(n - 1)].coefficient, -0.55f);
+    for (int i = 0; i < n; ++i) {
+        const float k = static_cast<float>(i);
+        const Indicator& indicator = model.indicators[static_cast<size_t>(i)];
+        EXPECT_FLOAT_EQ(indicator.weight, 0.9f - 0.01f * k) << i;
+        EXPECT_FLOAT_EQ(indicator.loading, 0.8f + 0.01f * k) << i;
+        EXPECT_FLOAT_EQ(indicator.residual, 0.3f - 0.01f * k) << i;
+        EXPECT_FLOAT_EQ(model.constructs[static_cast<size_t>(i)].rSquare, 0.2f + 0.01f * k) << i;
+    }
+}
+
+TEST(ListingReader, PathTableOfTwelveColumnsIsOnePanel) {
+    Reading reading("twelve_blocks.out");
+    ModelBuilder b = Chain(12);
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    ExpectChainRead(b.model, 12);
+}
+
+TEST(ListingReader, ThirteenthColumnIsReadFromTheSecondPanel) {
+    Reading reading("thirteen_blocks.out");
+    ModelBuilder b = Chain(13);
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    ExpectChainRead(b.model, 13);
+    EXPECT_TRUE(reading.ports.events().empty());
+}
+
+TEST(ListingReader, LargestLoadingBecomesPositive) {
+    Reading reading("signs.out");
+    ModelBuilder b = WorkedExample();
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    const auto& ind = b.model.indicators;
+    EXPECT_FLOAT_EQ(ind[0].loading, 0.9f);
+    EXPECT_FLOAT_EQ(ind[1].loading, -0.8f);
+    EXPECT_FLOAT_EQ(ind[0].weight, 0.6f);
+    EXPECT_FLOAT_EQ(ind[1].weight, -0.5f);
+    EXPECT_FLOAT_EQ(ind[0].residual, 0.19f);  // variances keep their sign
+    EXPECT_EQ(b.model.constructs[0].sign, -1);
+    EXPECT_EQ(b.model.constructs[1].sign, 1);
+    EXPECT_FLOAT_EQ(ind[2].loading, 0.7f);
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, -0.4f);
+    EXPECT_FLOAT_EQ(b.model.constructs[1].rSquare, 0.16f);
+}
+
+TEST(ListingReader, AlignSignsNegatesPathsOncePerNegatedEnd) {
+    ModelBuilder b;
+    for (const char* name : {"A", "B", "C"}) b.construct(name);
+    b.indicator("a1", 0);
+    b.indicator("a2", 0);
+    b.indicator("b1", 1);
+    b.indicator("c1", 2);
+    b.path(0, 1);
+    b.path(1, 2);
+    const float loadings[] = {0.5f, -0.5f, -0.7f, 0.2f};  // a tie keeps the first loading
+    for (int i = 0; i < 4; ++i) b.model.indicators[static_cast<size_t>(i)].loading = loadings[i];
+    b.model.paths[0].coefficient = 0.3f;
+    b.model.paths[1].coefficient = 0.6f;
+    b.model.constructs[0].sign = -1;  // left from an earlier run
+    AlignSigns(b.model);
+    EXPECT_EQ(b.model.constructs[0].sign, 1);
+    EXPECT_EQ(b.model.constructs[1].sign, -1);
+    EXPECT_EQ(b.model.constructs[2].sign, 1);
+    EXPECT_FLOAT_EQ(b.model.indicators[2].loading, 0.7f);
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, -0.3f);
+    EXPECT_FLOAT_EQ(b.model.paths[1].coefficient, -0.6f);
+
+    b.model.indicators[3].loading = -0.9f;  // both ends negated: the sign stays
+    b.model.paths[1].coefficient = 0.6f;
+    b.model.indicators[2].loading = -0.7f;
+    AlignSigns(b.model);
+    EXPECT_FLOAT_EQ(b.model.paths[1].coefficient, 0.6f);
+}
+
+TEST(ListingReader, RejectedProblemShowsItsErrorAndTakesNoOtherFigures) {
+    Reading reading("rejected_subsample.out");
+    ModelBuilder b = WorkedExample();
+    ListingReader reader = reading.reader(b.model);
+    EXPECT_FALSE(reader.ReadListing("SubSample 0", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.0f);
+    EXPECT_FLOAT_EQ(b.model.indicators[0].loading, 0.0f);
+    ASSERT_EQ(reading.ports.messages().size(), 1u);
+    EXPECT_EQ(reading.ports.messages()[0].key, "MSG_PLSCompatible");
+    EXPECT_EQ(reading.ports.messages()[0].text,
+              "Error: the indicator b2 is constant\nCheck the control file.");
+    const ScriptedPorts::Event& opened = reading.ports.events().back();
+    EXPECT_EQ(opened.kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(opened.message.text, "/work/tmppls.out");
+    EXPECT_EQ(opened.message.caption, "editor");
+
+    reading.ports.clear();
+    EXPECT_TRUE(reader.ReadNextListing("SubSample 1", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.61f);
+    EXPECT_TRUE(reader.ReadNextListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.55f);
+    EXPECT_TRUE(reading.ports.events().empty());
+
+    EXPECT_FALSE(reader.ReadNextListing("SubSample 2", kRegularStage));
+    ASSERT_EQ(reading.ports.messages().size(), 1u);
+    const std::string shown = reading.ports.messages()[0].text;
+    EXPECT_EQ(shown.substr(0, shown.find('\n')).size(), 95u);
+}
+
+TEST(ListingReader, MissingTitleReadsNothingFromOtherProblems) {
+    Reading reading("subsamples.out");
+    ModelBuilder b = WorkedExample();
+    EXPECT_FALSE(reading.reader(b.model).ReadListing("SubSample 99", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.0f);
+    EXPECT_TRUE(reading.ports.events().empty());  // no error line: nothing is shown
+}
+
+TEST(ListingReader, SubsampleOneIsNotSubsampleTen) {
+    Reading reading("subsamples.out");
+    ModelBuilder b = WorkedExample();
+    ListingReader reader = reading.reader(b.model);
+    EXPECT_TRUE(reader.ReadListing("SubSample 1", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.02f);
+
+    // Reading the problems in order gives what a search from the start gives.
+    ModelBuilder fresh = WorkedExample();
+    ListingReader fromStart = reading.reader(fresh.model);
+    for (int s = 0; s <= 11; ++s) {
+        const std::string title = s == 11 ? "ALLSample" : "SubSample " + std::to_string(s);
+        SCOPED_TRACE(title);
+        EXPECT_TRUE(reader.ReadNextListing(title, kRegularStage));
+        EXPECT_TRUE(fromStart.ReadListing(title, kRegularStage));
+        EXPECT_EQ(b.model.paths[0].coefficient, fresh.model.paths[0].coefficient);
+        EXPECT_EQ(b.model.indicators[4].loading, fresh.model.indicators[4].loading);
+    }
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.5f);
+}
+
+// A predicts B and C; each was the target of one blindfolding problem.
+ModelBuilder Fork() {
+    ModelBuilder b;
+    for (const char* name : {"A", "B", "C"}) b.construct(name);
+    b.indicator("a1", 0);
+    b.indicator("a2", 0);
+    b.indicator("b1", 1);
+    b.indicator("c1", 2);
+    b.path(0, 1);
+    b.path(0, 2);
+    b.model.blindfoldingFlags[1] = b.model.blindfoldingFlags[2] = 1;
+    b.model.nBlindfolding = 2;
+    return b;
+}
+
+TEST(ListingReader, EachFlaggedConstructTakesItsCrossvalidatedSection) {
+    Reading reading("blindfolding.out");
+    ModelBuilder b = Fork();
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.45f);  // the first problem's figures
+    EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.321f);
+    EXPECT_FLOAT_EQ(b.model.constructs[1].q2sd, 0.045f);
+    EXPECT_FLOAT_EQ(b.model.constructs[2].q2, -0.123f);
+    EXPECT_FLOAT_EQ(b.model.constructs[2].q2sd, 0.067f);
+    EXPECT_FLOAT_EQ(b.model.constructs[0].q2, 0.0f);
+}
+
+TEST(ListingReader, CrossvalidationIsReadOnlyWhenAsked) {
+    Reading reading("blindfolding.out");
+    ModelBuilder off = Fork();
+    off.model.nBlindfolding = 0;  // a resampling run clears the count
+    EXPECT_TRUE(reading.reader(off.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(off.model.constructs[1].q2, 0.0f);
+
+    Reading single("signs.out");  // no section at all: the flagged construct keeps 0
+    ModelBuilder b = WorkedExample();
+    b.model.blindfoldingFlags[1] = 1;
+    b.model.nBlindfolding = 1;
+    EXPECT_TRUE(single.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.0f);
+}
+
+// F1 (a1 a2) and F2 (b1 b2) form S; Y (y1 y2) is a first-order block of its own.
+ModelBuilder FirstStageModel() {
+    ModelBuilder b;
+    const int f1 = b.construct("F1");
+    const int f2 = b.construct("F2");
+    const int s = b.construct("S", 0, 2);
+    const int y = b.construct("Y");
+    for (const char* name : {"a1", "a2"}) b.indicator(name, f1);
+    for (const char* name : {"b1", "b2"}) b.indicator(name, f2);
+    for (const char* name : {"y1", "y2"}) b.indicator(name, y);
+    b.link(f1, s);
+    b.link(f2, s);
+    b.path(s, y);
+    return b;
+}
+
+TEST(ListingReader, FirstStageReadsTheFirstOrderBlocks) {
+    Reading reading("first_stage.out");
+    ModelBuilder b = FirstStageModel();
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kFirstStage));
+    EXPECT_FLOAT_EQ(b.model.indicators[0].weight, 0.55f);
+    EXPECT_FLOAT_EQ(b.model.indicators[3].loading, 0.7f);
+    EXPECT_FLOAT_EQ(b.model.indicators[5].residual, 0.26f);
+    EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.0f);
+
+    Reading rejected("first_stage_rejected.out");
+    ModelBuilder again = FirstStageModel();
+    EXPECT_FALSE(rejected.reader(again.model).ReadListing("ALLSample", kFirstStage));
+    EXPECT_EQ(rejected.ports.messages()[0].text,
+              "Error: a singular Mode B block (F2)\nCheck the control file.");
+}
+
+// At the second stage a score indicator carries its construct's caption, which a raw
+// variable may share; the row belongs to the block's own indicator.
+TEST(ListingReader, RowNamesPreferTheBlocksOwnIndicator) {
+    Reading reading("signs.out");
+    ModelBuilder b = WorkedExample();
+    b.model.indicators[0].construct = -1;  // a raw a1 outside every block
+    b.model.constructs[0].nInd = 1;
+    const int score = b.indicator("a1", 0);
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.indicators[0].loading, 0.0f);
+    EXPECT_FLOAT_EQ(b.model.indicators[static_cast<size_t>(score)].loading, 0.9f);
+}
+
+}  // namespace
+}  // namespace qv
