@@ -21,7 +21,7 @@ bool DataFileParser::feed(std::string_view bytes) {
             lineEnd();
         else
             byte(c);
-        if (failure() != Failure::None) return false;
+        if (stopped()) return false;
     }
     return true;
 }

@@ -31,6 +31,10 @@ public:
     RawDataTable& table() { return table_; }  // the names and the kept cases
 
 private:
+    bool stopped() const {
+        return headerFailed_ || header_.failed() ||
+               (cases_ && cases_->failure() != CaseLineReader::Failure::None);
+    }
     void byte(char c);
     void lineEnd();
     void startCases();

@@ -5,23 +5,24 @@
 namespace qv {
 
 void RawDataTable::resize(int columns, int rows) {
-    columns_.resize(static_cast<size_t>(columns));
-    for (auto& column : columns_) column.resize(static_cast<size_t>(rows));
-    rowCount_ = rows;
+    if (columns != columnCount_)
+        for (auto& row : rows_) row.resize(static_cast<size_t>(columns));
+    rows_.resize(static_cast<size_t>(rows), std::vector<std::string>(static_cast<size_t>(columns)));
+    columnCount_ = columns;
 }
 
 const std::string& RawDataTable::cell(int column, int row) const {
     static const std::string empty;
-    if (column < 0 || row < 0 || column >= columnCount() || row >= rowCount_) return empty;
-    return columns_[static_cast<size_t>(column)][static_cast<size_t>(row)];
+    if (column < 0 || row < 0 || column >= columnCount_ || row >= rowCount()) return empty;
+    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
 // Writing outside the grid grows it, as a reader storing surplus fields expects.
 void RawDataTable::setCell(int column, int row, std::string text) {
     if (column < 0 || row < 0) return;
-    if (column >= columnCount() || row >= rowCount_)
-        resize(std::max(column + 1, columnCount()), std::max(row + 1, rowCount_));
-    columns_[static_cast<size_t>(column)][static_cast<size_t>(row)] = std::move(text);
+    if (column >= columnCount_ || row >= rowCount())
+        resize(std::max(column + 1, columnCount_), std::max(row + 1, rowCount()));
+    rows_[static_cast<size_t>(row)][static_cast<size_t>(column)] = std::move(text);
 }
 
 }  // namespace qv

@@ -18,9 +18,9 @@ public:
 
     int nFields() const { return nFields_; }
     void setFieldCount(int count) { nFields_ = count; }
-    int columnCount() const { return static_cast<int>(columns_.size()); }
-    int rowCount() const { return rowCount_; }
-    int caseCount() const { return rowCount_ > 0 ? rowCount_ - 1 : 0; }
+    int columnCount() const { return columnCount_; }
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int caseCount() const { return rowCount() > 0 ? rowCount() - 1 : 0; }
 
     // Resizing keeps the cells that stay inside the new size; new cells are empty.
     void resize(int columns, int rows);
@@ -29,8 +29,9 @@ public:
     void clear() { resize(0, 0); nFields_ = 0; }
 
 private:
-    std::vector<std::vector<std::string>> columns_;
-    int rowCount_ = 0;
+    // Row by row, so a case read from the file is one allocation.
+    std::vector<std::vector<std::string>> rows_;
+    int columnCount_ = 0;
     int nFields_ = 0;
 };
 

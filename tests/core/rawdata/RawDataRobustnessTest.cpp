@@ -1,5 +1,7 @@
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <functional>
 #include <random>
 #include <tuple>
 
@@ -89,19 +91,26 @@ std::string numbersFile(int cases, int variables) {
     return text;
 }
 
-// Generous bounds: they catch a reader gone quadratic, not a slow machine.
+// Processor time, best of three, so other work on the machine does not fail the test.
+double bestMilliseconds(const std::function<void()>& work) {
+    double best = 1e9;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::clock_t start = std::clock();
+        work();
+        best = std::min(best, 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+    }
+    return best;
+}
+
 TEST_F(ReadingSpeed, TypicalAndLargeFilesLoadQuickly) {
     const std::string typical = write("typical.txt", numbersFile(344, 50));
-    const std::string large = write("large.txt", numbersFile(100'000, 24));
+    const std::string large = write("large.txt", numbersFile(100'000, 50));
     for (const auto& [path, cases, bound] :
          {std::tuple{typical, 344, 10.0}, std::tuple{large, 100'000, 1000.0}}) {
-        const auto start = std::chrono::steady_clock::now();
-        ASSERT_TRUE(loadFrom(path).ok);
-        const std::chrono::duration<double, std::milli> spent =
-            std::chrono::steady_clock::now() - start;
+        const double spent = bestMilliseconds([&] { ASSERT_TRUE(loadFrom(path).ok); });
         EXPECT_EQ(table.caseCount(), cases);
-        EXPECT_LT(spent.count(), bound);
-        std::printf("%d cases x %d variables: %.2f ms\n", cases, table.nFields(), spent.count());
+        EXPECT_LT(spent, bound);
+        std::printf("%d cases x %d variables: %.2f ms\n", cases, table.nFields(), spent);
     }
     EXPECT_EQ(table.cell(24, 100'000), "6.25");  // (99999 * 7 + 23) % 10
 }
