@@ -1,5 +1,6 @@
 #include "core/engine/ListingReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/engine/Blocks.h"

@@ -261,5 +261,32 @@ TEST(ListingReader, RowNamesPreferTheBlocksOwnIndicator) {
     EXPECT_FLOAT_EQ(b.model.indicators[static_cast<size_t>(score)].loading, 0.9f);
 }
 
+// A listing cut anywhere, or bytes that are no listing at all, are read without a crash.
+TEST(ListingReader, TruncatedOrGarbledListingsAreReadSafely) {
+    const std::string whole = TestData("listing/blindfolding.out");
+    for (size_t length = 0; length <= whole.size(); length += 7) {
+        ModelBuilder b = Fork();
+        ScriptedPorts ports;
+        LanguageTexts texts;
+        const std::string cut = whole.substr(0, length);
+        ListingReader reader(cut, b.model, ListingErrorReport{ports, ports, texts, "", ""});
+        const bool read = reader.ReadListing("ALLSample", kRegularStage);
+        EXPECT_EQ(read, cut.find("Path coefficients") != std::string::npos) << length;
+    }
+    std::string garbage;
+    unsigned state = 7;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1103515245u + 12345u;
+        garbage += static_cast<char>(state >> 23);
+    }
+    garbage += "ALLSample Path coefficients\nOuter Model\nInner Model\nError";
+    ModelBuilder b = Fork();
+    ScriptedPorts ports;
+    LanguageTexts texts;
+    ListingReader reader(garbage, b.model, ListingErrorReport{ports, ports, texts, "", ""});
+    EXPECT_TRUE(reader.ReadListing("ALLSample", kRegularStage));
+    EXPECT_FALSE(reader.ReadListing("SubSample 3", kFirstStage));  // no title: only the bytes before "ALLSample"
+}
+
 }  // namespace
 }  // namespace qv
