@@ -85,10 +85,13 @@ bool ControlFileWriter::checkRun(const ControlRun& run) {
     const int cases = table_.caseCount();
     std::string problem;
     if (run.sampleKind == SampleKind::Jackknife && (run.subsample < 0 || run.subsample >= cases))
-        problem = "Jackknife subsample " + std::to_string(run.subsample) + " omits no case of the data";
-    for (int drawn : run.drawnCases)
-        if (run.sampleKind == SampleKind::Bootstrap && (drawn < 1 || drawn > cases))
-            problem = "Drawn case " + std::to_string(drawn) + " is not a case of the data";
+        AppendFormat(problem, "Jackknife subsample %d omits no case of the data", run.subsample);
+    if (run.sampleKind == SampleKind::Bootstrap) {
+        const auto outside = std::find_if(run.drawnCases.begin(), run.drawnCases.end(),
+                                          [&](int drawn) { return drawn < 1 || drawn > cases; });
+        if (outside != run.drawnCases.end())
+            AppendFormat(problem, "Drawn case %d is not a case of the data", *outside);
+    }
     if (problem.empty()) return true;
     prompts_.tell(fixedText(problem));
     return false;
@@ -144,8 +147,7 @@ void ControlFileWriter::writeDesignMatrix(std::string& out, const std::vector<in
     };
     for (int row : blocks) {
         AppendFormat(out, "%8s", constructAt(model_, row).caption.c_str());
-        for (int column : blocks)
-            out += stage != kFirstStage && hasPath(column, row) ? " 1" : " .";
+        for (int column : blocks) out += stage != kFirstStage && hasPath(column, row) ? " 1" : " .";
         out += '\n';
     }
 }
@@ -160,8 +162,7 @@ void ControlFileWriter::writeFormatCards(std::string& out, int indicatorCount) c
 bool ControlFileWriter::WriteDataRecords(std::string& out, const ControlRun& run) {
     if (!checkRun(run) || !prepareRecords(run.stage)) return false;
     if (run.sampleKind == SampleKind::Full) tellBlockCountMismatches(run.stage);
-    for (int caseNumber : writtenCases(run))
-        out += records_[static_cast<size_t>(caseNumber - 1)];
+    for (int caseNumber : writtenCases(run)) out += records_[static_cast<size_t>(caseNumber - 1)];
     return true;
 }
 
@@ -208,7 +209,8 @@ bool ControlFileWriter::prepareRecords(int stage) {
 void ControlFileWriter::tellBlockCountMismatches(int stage) {
     std::vector<int> mismatched;
     for (int block : BlockConstructs(model_, stage))
-        if (static_cast<int>(BlockIndicators(model_, block).size()) != constructAt(model_, block).nInd)
+        if (static_cast<int>(BlockIndicators(model_, block).size()) !=
+            constructAt(model_, block).nInd)
             mismatched.push_back(block);
     if (mismatched.empty()) return;
     for (int row = 1; row <= table_.caseCount(); ++row)

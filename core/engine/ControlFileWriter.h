@@ -26,7 +26,8 @@ struct ControlRun {
 
 // Writes runs of the engine's card-layout control file. The caller owns the file: it
 // appends the runs it needs, then "STOP". The writer reads the model, the parameters and
-// the data grid and changes none of them.
+// the data grid and changes none of them; it keeps the formatted records of the grid, so
+// a grid that changes (score columns of a second stage) needs a new writer.
 class ControlFileWriter {
 public:
     ControlFileWriter(const ProjectModel& model, const ModelParameters& parameters,

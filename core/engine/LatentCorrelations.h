@@ -12,7 +12,8 @@ struct LatentCorrelations {
     std::vector<double> values;  // row-major, size x size; cells the listing lacks are 0
 
     double at(int row, int column) const {
-        return values[static_cast<size_t>(row) * static_cast<size_t>(size) + static_cast<size_t>(column)];
+        return values[static_cast<size_t>(row) * static_cast<size_t>(size) +
+                      static_cast<size_t>(column)];
     }
 };
 

@@ -80,7 +80,8 @@ void ListingReader::readPathTable(std::string_view text, TextPos heading) {
             for (int s = 0; s < width; ++s, at += kFieldWidth) {
                 float value = 0;
                 ReadNumberField(text, at, value);
-                Path* path = value != 0 ? findPath(columns[static_cast<size_t>(first + s)], row) : nullptr;
+                Path* path =
+                    value != 0 ? findPath(columns[static_cast<size_t>(first + s)], row) : nullptr;
                 if (path) path->coefficient = value;
             }
             at += kLineEndWidth;
@@ -111,7 +112,8 @@ void ListingReader::readInnerModel(std::string_view text, TextPos heading,
                                    const std::vector<int>& blocks) {
     TextPos at = SkipLines(text, heading, 4);
     for (int block : blocks) {
-        ReadNumberField(text, at + 3 * kFieldWidth, model_.constructs[static_cast<size_t>(block)].rSquare);
+        ReadNumberField(text, at + 3 * kFieldWidth,
+                        model_.constructs[static_cast<size_t>(block)].rSquare);
         at = SkipLines(text, at + 3 * kFieldWidth, 1);
     }
 }

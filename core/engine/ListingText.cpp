@@ -24,17 +24,10 @@ bool inside(std::string_view text, TextPos position) {
 }  // namespace
 
 TextPos FindText(std::string_view text, TextPos start, std::string_view what) {
-    return FindTextBefore(text, start, static_cast<TextPos>(text.size()), what);
-}
-
-TextPos FindTextBefore(std::string_view text, TextPos start, TextPos end, std::string_view what) {
     if (start < 0) start = 0;
-    if (end > static_cast<TextPos>(text.size())) end = static_cast<TextPos>(text.size());
-    if (start > end) return kNotFound;
-    const std::string_view range = text.substr(static_cast<size_t>(start),
-                                               static_cast<size_t>(end - start));
-    const size_t found = range.find(what);
-    return found == std::string_view::npos ? kNotFound : start + static_cast<TextPos>(found);
+    if (start > static_cast<TextPos>(text.size())) return kNotFound;
+    const size_t found = text.find(what, static_cast<size_t>(start));
+    return found == std::string_view::npos ? kNotFound : static_cast<TextPos>(found);
 }
 
 TextPos SkipLines(std::string_view text, TextPos position, int count) {

@@ -14,9 +14,6 @@ inline constexpr TextPos kNotFound = -1;
 // kNotFound searches from the beginning, so a missing title does not stop the search.
 TextPos FindText(std::string_view text, TextPos start, std::string_view what);
 
-// As FindText, but only before end (what must lie wholly before it).
-TextPos FindTextBefore(std::string_view text, TextPos start, TextPos end, std::string_view what);
-
 // The position past the next count line ends; the first one finishes the current line.
 // Running out of line ends gives the end of the text.
 TextPos SkipLines(std::string_view text, TextPos position, int count);

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "core/ports/ScriptedPorts.h"
 #include "core/engine/EngineTestModels.h"
+#include "core/ports/ScriptedPorts.h"
 
 namespace qv {
 namespace {
@@ -96,7 +96,9 @@ ModelBuilder SecondOrderModel() {
     b.link(f2, s);
     b.path(s, y);
     b.path(f1, f2);  // not part of either stage's design
-    b.cases({{"1", "2", "3", "4", "5", "6"}, {"2", "3", "4", "5", "6", "7"}, {"3", "5", "4", "6", "7", "9"}});
+    b.cases({{"1", "2", "3", "4", "5", "6"},
+             {"2", "3", "4", "5", "6", "7"},
+             {"3", "5", "4", "6", "7", "9"}});
     return b;
 }
 
@@ -116,8 +118,11 @@ TEST(ControlFileWriter, SecondOrderStagesTakeTheirOwnBlocks) {
     const std::vector<std::vector<std::string>> scores = {
         {"0.5", "-0.25", "9", "9"}, {"-1.5", "0.75", "9", "9"}, {"1", "-0.5", "9", "9"}};
     for (int row = 1; row <= 3; ++row)
-        for (int k = 0; k < 4; ++k) b.table.setCell(7 + k, row, scores[static_cast<size_t>(row - 1)][static_cast<size_t>(k)]);
-    EXPECT_EQ(controlFile(b, ports, {ControlRun{}}), TestData("controlfile/second_order_stage1.pls"));
+        for (int k = 0; k < 4; ++k)
+            b.table.setCell(7 + k, row,
+                            scores[static_cast<size_t>(row - 1)][static_cast<size_t>(k)]);
+    EXPECT_EQ(controlFile(b, ports, {ControlRun{}}),
+              TestData("controlfile/second_order_stage1.pls"));
     EXPECT_TRUE(ports.messages().empty());
 }
 
@@ -170,10 +175,10 @@ TEST(ControlFileWriter, UnusableInputIsRefusedWithoutWriting) {
          "'n/a' is not a valid floating point value"},
         {"infinite value", [](ModelBuilder& b) { b.table.setCell(1, 1, "inf"); }, ControlRun{},
          "'inf' is not a valid floating point value"},
-        {"maximum iterations", [](ModelBuilder& b) { b.parameters.maxIteration = "many"; }, ControlRun{},
-         "'many' is not a valid integer value"},
-        {"missing-value code", [](ModelBuilder& b) { b.parameters.missingValue = "-1.5"; }, ControlRun{},
-         "'-1.5' is not a valid integer value"},
+        {"maximum iterations", [](ModelBuilder& b) { b.parameters.maxIteration = "many"; },
+         ControlRun{}, "'many' is not a valid integer value"},
+        {"missing-value code", [](ModelBuilder& b) { b.parameters.missingValue = "-1.5"; },
+         ControlRun{}, "'-1.5' is not a valid integer value"},
         {"drawn case", [](ModelBuilder&) {}, Resampling(SampleKind::Bootstrap, 0, {1, 4, 2}),
          "Drawn case 4 is not a case of the data"},
         {"omitted case", [](ModelBuilder&) {}, Resampling(SampleKind::Jackknife, 3),

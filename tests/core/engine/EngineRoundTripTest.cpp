@@ -71,8 +71,8 @@ std::string RunEngine(const std::string& controlFile, const std::string& name) {
     const fs::path card = folder / "tmppls.pls";
     const fs::path out = folder / "tmppls.out";
     std::ofstream(card, std::ios::binary) << controlFile;
-    const std::string command = "\"" + Engine().string() + "\" \"" + card.string() + "\" > \"" +
-                                out.string() + "\"";
+    const std::string command =
+        "\"" + Engine().string() + "\" \"" + card.string() + "\" > \"" + out.string() + "\"";
     EXPECT_EQ(std::system(command.c_str()), 0);
     const std::string listing = testing::readBytes(out);
     fs::remove_all(folder);
@@ -104,8 +104,10 @@ TEST(EngineRoundTrip, WrittenCardsComeBackAsResults) {
     EXPECT_NEAR(model.paths[0].coefficient, study.correlationXY(), 1e-5);
     EXPECT_NE(model.paths[0].coefficient, subsample);  // one case fewer, another estimate
     EXPECT_NEAR(std::fabs(model.indicators[0].loading), 1.0, 1e-5);
-    EXPECT_NEAR(model.constructs[1].rSquare, model.paths[0].coefficient * model.paths[0].coefficient, 1e-5);
-    EXPECT_NEAR(model.constructs[2].rSquare, model.paths[1].coefficient * model.paths[1].coefficient, 1e-5);
+    EXPECT_NEAR(model.constructs[1].rSquare,
+                model.paths[0].coefficient * model.paths[0].coefficient, 1e-5);
+    EXPECT_NEAR(model.constructs[2].rSquare,
+                model.paths[1].coefficient * model.paths[1].coefficient, 1e-5);
     for (int i = 2; i < 5; ++i) {
         const Indicator& z = model.indicators[static_cast<size_t>(i)];
         EXPECT_NEAR(z.loading * z.loading + z.residual, 1.0, 1e-5) << z.caption;

@@ -68,7 +68,8 @@ inline ModelBuilder WorkedExample() {
     for (const char* name : {"a1", "a2"}) b.indicator(name, a);
     for (const char* name : {"b1", "b2", "b3"}) b.indicator(name, bb);
     b.path(a, bb);
-    b.cases({{"1", "2", "3", "4", "5"}, {"2.5", "3", "-1", "0.126", "10"}, {"5", "4", "3", "2", "1"}});
+    b.cases(
+        {{"1", "2", "3", "4", "5"}, {"2.5", "3", "-1", "0.126", "10"}, {"5", "4", "3", "2", "1"}});
     b.parameters.missingValue = "";
     return b;
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/Blocks.h"
-#include "core/ports/ScriptedPorts.h"
 #include "core/engine/EngineTestModels.h"
+#include "core/ports/ScriptedPorts.h"
 
 namespace qv {
 namespace {
@@ -43,7 +43,9 @@ ModelBuilder Chain(int n) {
 
 void ExpectChainRead(const ProjectModel& model, int n) {
     for (int i = 0; i + 1 < n; ++i)
-        EXPECT_FLOAT_EQ(model.paths[static_cast<size_t>(i)].coefficient, 0.1f + 0.01f * static_cast<float>(i)) << i;
+        EXPECT_FLOAT_EQ(model.paths[static_cast<size_t>(i)].coefficient,
+                        0.1f + 0.01f * static_cast<float>(i))
+            << i;
     EXPECT_FLOAT_EQ(model.paths[static_cast<size_t>(n - 1)].coefficient, -0.55f);
     for (int i = 0; i < n; ++i) {
         const float k = static_cast<float>(i);
@@ -285,7 +287,8 @@ TEST(ListingReader, TruncatedOrGarbledListingsAreReadSafely) {
     LanguageTexts texts;
     ListingReader reader(garbage, b.model, ListingErrorReport{ports, ports, texts, "", ""});
     EXPECT_TRUE(reader.ReadListing("ALLSample", kRegularStage));
-    EXPECT_FALSE(reader.ReadListing("SubSample 3", kFirstStage));  // no title: only the bytes before "ALLSample"
+    EXPECT_FALSE(reader.ReadListing("SubSample 3",
+                                    kFirstStage));  // no title: only the bytes before "ALLSample"
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/engine/EngineTestModels.h"
 #include "core/engine/LatentCorrelations.h"
 #include "core/engine/ListingRun.h"
-#include "core/engine/EngineTestModels.h"
 
 namespace qv {
 namespace {
@@ -16,8 +16,6 @@ TEST(ListingText, FindTextAndSkipLinesStayInsideTheText) {
     EXPECT_EQ(FindText(text, kNotFound, "cd"), 4);  // a missing start searches from the beginning
     EXPECT_EQ(FindText(text, 9, "ab"), kNotFound);
     EXPECT_EQ(FindText(text, 99, "ab"), kNotFound);
-    EXPECT_EQ(FindTextBefore(text, 0, 9, "ab"), 0);
-    EXPECT_EQ(FindTextBefore(text, 1, 9, "ab"), kNotFound);
     EXPECT_EQ(SkipLines(text, 1, 1), 4);  // the first skip finishes the current line
     EXPECT_EQ(SkipLines(text, 4, 2), 10);
     EXPECT_EQ(SkipLines(text, 0, 9), 10);
@@ -33,9 +31,9 @@ TEST(ListingText, FieldsReadLikePercentTenF) {
     EXPECT_TRUE(ReadNumberField(row, 30, value));  // at most 10 characters form the number
     EXPECT_FLOAT_EQ(value, 1234567890.0f);
     value = 7;
-    EXPECT_FALSE(ReadNumberField(row, 0, value));       // no number
-    EXPECT_FALSE(ReadNumberField(row, 48, value));      // blanks up to the line end
-    EXPECT_FALSE(ReadNumberField(row, 999, value));     // past the end
+    EXPECT_FALSE(ReadNumberField(row, 0, value));    // no number
+    EXPECT_FALSE(ReadNumberField(row, 48, value));   // blanks up to the line end
+    EXPECT_FALSE(ReadNumberField(row, 999, value));  // past the end
     EXPECT_FALSE(ReadNumberField(row, kNotFound, value));
     EXPECT_EQ(value, 7);
     EXPECT_EQ(ReadWord(row, 0), "x1");
@@ -45,7 +43,8 @@ TEST(ListingText, FieldsReadLikePercentTenF) {
 }
 
 TEST(ListingText, RunsEndAtTheNextProblemsTitle) {
-    const std::string listing = "banner\r\nSubSample 0 \r\nA\r\nSubSample 1 \r\nB\r\nALLSample \r\nC\r\n";
+    const std::string listing =
+        "banner\r\nSubSample 0 \r\nA\r\nSubSample 1 \r\nB\r\nALLSample \r\nC\r\n";
     const RunText second = FindRunText(listing, "SubSample 1");
     EXPECT_EQ(second.title, 25);
     EXPECT_EQ(second.end, 42);
