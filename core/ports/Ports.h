@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ports/Desktop.h"
+#include "core/ports/Dialogs.h"
 #include "core/ports/FileChooser.h"
 #include "core/ports/ProgressView.h"
 #include "core/ports/Prompts.h"
@@ -15,6 +16,7 @@ struct Ports {
     ProgressView& progress;
     StatusLine& status;
     Desktop& desktop;
+    OptionDialogs& dialogs = OptionDialogs::none();
 };
 
 }  // namespace qv

@@ -99,4 +99,19 @@ void ScriptedPorts::playSound(const std::string& path) {
     events_.push_back({Kind::PlaySound, Message{"", path, ""}});
 }
 
+bool ScriptedPorts::showConfiguration(bool newModelMode) {
+    // The showing comes first in the record; what the user does inside it follows.
+    const size_t shown = events_.size();
+    events_.push_back({Kind::ShowConfiguration, Message{"", newModelMode ? "new" : "view", ""}});
+    if (dialogActions_.empty()) {
+        ++unanswered_;
+        return false;
+    }
+    const DialogAction action = std::move(dialogActions_.front());
+    dialogActions_.pop_front();
+    const bool closedWithOk = action(newModelMode);
+    events_[shown].answer = closedWithOk;
+    return closedWithOk;
+}
+
 }  // namespace qv

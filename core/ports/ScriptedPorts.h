@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,10 +17,12 @@ class ScriptedPorts final : public Prompts,
                             public FileChooser,
                             public ProgressView,
                             public StatusLine,
-                            public Desktop {
+                            public Desktop,
+                            public OptionDialogs {
 public:
     enum class Kind { Tell, AskOkCancel, AskYesNo, OpenDialog, SaveDialog, Status, Counts,
-                      OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish };
+                      OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish,
+                      ShowConfiguration };
 
     struct Event {
         Kind kind;
@@ -27,7 +30,13 @@ public:
         bool answer = false;
     };
 
-    Ports ports() { return Ports{*this, *this, *this, *this, *this}; }
+    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this}; }
+
+    // What the user does in the next Configuration dialog: the action gets the dialog's mode
+    // and returns whether the dialog closed with OK (typically after calling the Workbench's
+    // OK logic until it lets the dialog close).
+    using DialogAction = std::function<bool(bool newModelMode)>;
+    void onConfiguration(DialogAction action) { dialogActions_.push_back(std::move(action)); }
 
     void answer(bool okOrYes) { answers_.push_back(okOrYes); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -60,6 +69,7 @@ public:
     void openWithDesktop(const std::string& path) override;
     void openWithEditor(const std::string& path, const std::string& editor) override;
     void playSound(const std::string& path) override;
+    bool showConfiguration(bool newModelMode) override;
 
 private:
     bool nextAnswer(Kind kind, const Message& message);
@@ -68,6 +78,7 @@ private:
     std::vector<Event> events_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> files_;
+    std::deque<DialogAction> dialogActions_;
     int unanswered_ = 0;
     int polls_ = 0;
     int cancelAfterPolls_ = -1;

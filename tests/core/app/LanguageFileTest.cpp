@@ -38,7 +38,8 @@ TEST(LanguageFile, BundledEnglishFileHasEveryMessageKey) {
                             "MSG_NoPLSProject", "MSG_OverwriteProject", "MSG_Overwrite",
                             "MSG_RawDataOpenError", "MSG_Running", "MSG_Ready", "MNU_Save",
                             "MSG_CreateDirFail", "MSG_SaveFail", "MSG_ExceedMAXTextLabel",
-                            "MSG_ExceedMAXIndicator", "MSG_DataVariablesChanged", "HEAD_Loading"})
+                            "MSG_ExceedMAXIndicator", "MSG_DataVariablesChanged",
+                            "MSG_ModelFileDamaged", "HEAD_Loading"})
         EXPECT_NE(texts.lookup(key), "") << key;
 }
 

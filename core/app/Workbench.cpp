@@ -1,0 +1,135 @@
+#include "core/app/Workbench.h"
+
+#include "core/app/DerivedFileNames.h"
+#include "core/app/LanguageFile.h"
+#include "core/model/ModelFile.h"
+#include "core/rawdata/RawDataReader.h"
+
+namespace qv {
+
+namespace fs = std::filesystem;
+
+Workbench::Workbench(Ports ports, fs::path startupDir)
+    : ports_(ports),
+      folders_(StartupFolders::fromStartupDir(std::move(startupDir))),
+      model_(std::make_unique<ProjectModel>()) {}
+
+std::optional<std::string> Workbench::startUp() {
+    settings_.read(folders_.startupDir);
+    model_->resetToEmpty();
+    model_->modelOpen = false;
+    model_->radius = settings_.radius;
+    // The texts come first so that a start-up error can be worded.
+    loadLanguageTexts(folders_.startupDir, settings_.lang, texts_);
+    if (auto error = prepareTempDir(folders_)) return texts_.lookup("MSG_CreateDirFail") + ": " + *error;
+    return std::nullopt;
+}
+
+void Workbench::tell(const std::string& key, const std::string& detail) {
+    Message message = texts_.message(key);
+    if (!detail.empty()) message.text += (message.text.empty() ? "" : " ") + detail;
+    ports_.prompts.tell(message);
+}
+
+void Workbench::showStatus(const std::string& text, bool running) {
+    ports_.status.showStatus(texts_.lookup(running ? "MSG_Running" : "MSG_Ready"), text);
+}
+
+std::vector<std::string> Workbench::variableNames() const {
+    std::vector<std::string> names;
+    for (int c = 1; c <= rawData_.nFields(); ++c) names.push_back(rawData_.cell(c, 0));
+    return names;
+}
+
+bool Workbench::loadRawData() {
+    const RawDataLoad load = LoadRawData(rawData_, caseFilter_, texts_, ports_.prompts, ports_.files);
+    if (load.relocated) {
+        // Another file was located: the output names are derived again from the project.
+        files_.pls.clear();
+        files_.bootStrap.clear();
+        files_.jackKnife.clear();
+        files_.result.clear();
+        configuration_.rawFile = rawData_.raw;
+    }
+    return load.ok;
+}
+
+void Workbench::clearRunFlags() {
+    model_->estimated = model_->resampled = model_->bootstrapDone = model_->jackknifeDone = false;
+    model_->nScoreIndicator = 0;
+}
+
+void Workbench::useWorkingDirOf(const std::string& file) {
+    settings_.workingDir = fs::path(file).parent_path().string();
+    settings_.storeWorkingDir(folders_.startupDir);
+}
+
+bool Workbench::newModel() {
+    if (model_->modelOpen &&
+        !ports_.prompts.askOkCancel(texts_.message("MSG_CreateNewModel", "MSG_NewModel")))
+        return false;
+    if (model_->modified && !confirmAndSave()) return false;
+    // A cancelled dialog leaves the names as they were.
+    const ConfigurationEntries previousEntries = configuration_;
+    const ProjectFiles previousFiles = files_;
+    const std::string previousRaw = rawData_.raw;
+    configuration_ = {};
+    files_.pls = files_.bootStrap = files_.jackKnife = files_.result = "";
+    rawData_.raw.clear();
+    model_->nScoreIndicator = 0;
+    if (!ports_.dialogs.showConfiguration(true)) {
+        configuration_ = previousEntries;
+        files_ = previousFiles;
+        rawData_.raw = previousRaw;
+        return false;
+    }
+    model_->nPath = model_->nConstruct = model_->nProduct = 0;
+    model_->hasSecondOrder = false;
+    model_->rebuildIndicators(variableNames());
+    files_.project = configuration_.projectFile;
+    DeriveFileNames(files_);
+    model_->modelOpen = true;
+    parameters_ = ModelParameters::resetValues();
+    clearRunFlags();
+    model_->modified = false;
+    useWorkingDirOf(files_.project);
+    return true;
+}
+
+bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newModelMode) {
+    configuration_ = entries;
+    if (newModelMode) configuration_.projectFile = withModelExtension(entries.projectFile);
+    bool mayClose = false;
+    if (configuration_.rawFile.empty()) {
+        tell("MSG_NoRawData");
+    } else if (configuration_.projectFile.empty()) {
+        tell("MSG_NoPLSProject");
+    } else if (newModelMode && fs::exists(configuration_.projectFile)) {
+        mayClose = ports_.prompts.askOkCancel(texts_.message("MSG_OverwriteProject", "MSG_Overwrite"));
+        // The data were read when the file was chosen; read them only if they were not.
+        if (mayClose && (rawData_.raw != configuration_.rawFile || rawData_.nFields() == 0)) {
+            rawData_.raw = configuration_.rawFile;
+            mayClose = loadRawData();
+            if (!mayClose) tell("MSG_RawDataOpenError");
+        }
+    } else {
+        rawData_.raw = configuration_.rawFile;
+        mayClose = loadRawData();
+        if (!mayClose) tell("MSG_RawDataOpenError");
+        else if (!newModelMode) model_->syncIndicatorCount(rawData_.nFields());
+    }
+    caseFilter_.reset();
+    return mayClose;
+}
+
+bool Workbench::resamplingOk() {
+    // A model not yet saved gets the entries with its first save.
+    if (files_.project.empty() || !fs::exists(files_.project)) return true;
+    if (auto error = ModelFile::writeResampling(files_.project, resampling_)) {
+        ports_.prompts.tell(Message{"", *error, ""});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/EnvironmentSettings.h"
+#include "core/app/LanguageTexts.h"
+#include "core/app/StartupFolders.h"
+#include "core/model/ModelParameters.h"
+#include "core/model/ProjectModel.h"
+#include "core/ports/Ports.h"
+#include "core/rawdata/CaseFilter.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// What the user typed into the Configuration dialog's two file fields (the four output names
+// are edited in files() directly).
+struct ConfigurationEntries {
+    std::string rawFile;      // Edit1
+    std::string projectFile;  // Edit6
+};
+
+// Owns the one model, its raw data and settings, and carries out the menu commands. Every
+// question and message goes through the ports; the caller refreshes its views afterwards.
+class Workbench {
+public:
+    Workbench(Ports ports, std::filesystem::path startupDir);
+
+    ProjectModel& model() { return *model_; }
+    RawDataTable& rawData() { return rawData_; }
+    CaseFilter& caseFilter() { return caseFilter_; }
+    EnvironmentSettings& settings() { return settings_; }
+    LanguageTexts& texts() { return texts_; }
+    ModelParameters& parameters() { return parameters_; }
+    ResamplingOptions& resampling() { return resampling_; }
+    ProjectFiles& files() { return files_; }
+    const ConfigurationEntries& configuration() const { return configuration_; }
+    const StartupFolders& folders() const { return folders_; }
+
+    // Reads conf.ini and the language file and prepares TempDir. Returns the start-up error
+    // ("<MSG_CreateDirFail>: <folder>") that ends the program.
+    std::optional<std::string> startUp();
+
+    // The File menu. Each returns whether it was carried out.
+    bool newModel();
+    bool openModel();  // through the open dialog
+    bool openModelByName(const std::string& file);
+    bool openRecent(int index);  // 0..2
+    bool save();
+    bool saveAs();
+    bool closeModel();
+    // Exit and closing the main window in any other way: true when the program may end.
+    bool exit();
+    // Asks whether to save a modified model and saves on OK. False when the user wanted the
+    // save but it did not happen (cancelled dialog, failed write): the command should stop.
+    bool confirmAndSave();
+
+    // The Configuration dialog's OK: true when the dialog may close.
+    bool configurationOk(const ConfigurationEntries& entries, bool newModelMode);
+    // After the Resampling Options dialog's OK: the four entries go into the model file at once.
+    bool resamplingOk();
+
+    // ShowStatus: the message panel, and the state panel Running or Ready.
+    void showStatus(const std::string& text, bool running);
+
+private:
+    void tell(const std::string& key, const std::string& detail = "");
+    bool loadRawData();
+    std::vector<std::string> variableNames() const;
+    bool writeModel(const std::string& file);
+    void addToRecentList(const std::string& file);
+    void useWorkingDirOf(const std::string& file);
+    void clearRunFlags();
+    void emptyModelAfterFailedOpen();
+    void matchStoredVariables(int storedVariables);
+
+    Ports ports_;
+    StartupFolders folders_;
+    std::unique_ptr<ProjectModel> model_;  // large fixed tables: kept off the stack
+    RawDataTable rawData_;
+    CaseFilter caseFilter_;
+    EnvironmentSettings settings_;
+    LanguageTexts texts_;
+    ModelParameters parameters_;
+    ResamplingOptions resampling_;
+    ProjectFiles files_;
+    ConfigurationEntries configuration_;
+};
+
+}  // namespace qv

@@ -1,0 +1,309 @@
+#include "core/app/Workbench.h"
+
+#include <gtest/gtest.h>
+
+#include "core/model/ModelFile.h"
+#include "core/ports/ScriptedPorts.h"
+#include "core/support/TempFolder.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::TempFolder;
+using Kind = ScriptedPorts::Kind;
+
+// A started workbench in a fresh start folder with the bundled English texts and a data file.
+class WorkbenchTest : public ::testing::Test {
+protected:
+    WorkbenchTest() : workbench_(user_.ports(), folder_ / "start") {
+        fs::create_directories(folder_ / "start");
+        fs::copy_file(fs::path(QV_START_DIR) / "English.ini", folder_ / "start" / "English.ini");
+        data_ = folder_.write("study.dat", "x1 x2 x3\r\n1 2 3\r\n4 5 6\r\n").string();
+        project_ = (folder_ / "study.qvt").string();
+        EXPECT_FALSE(workbench_.startUp().has_value());
+    }
+
+    std::string text(const std::string& key) { return workbench_.texts().lookup(key); }
+
+    // The user fills in the Configuration dialog and presses OK once.
+    void answerConfiguration(const std::string& raw, const std::string& project) {
+        user_.onConfiguration([this, raw, project](bool newModelMode) {
+            return workbench_.configurationOk({raw, project}, newModelMode);
+        });
+    }
+
+    // A new model on the data file with two constructs, one path and two assignments.
+    void buildModel() {
+        answerConfiguration(data_, project_);
+        ASSERT_TRUE(workbench_.newModel());
+        ProjectModel& model = workbench_.model();
+        model.addConstruct(100, 100);
+        model.addConstruct(200, 100);
+        model.addPath(0, 1);
+        model.assignIndicator(0, 0);
+        model.assignIndicator(2, 1);
+        user_.clear();
+    }
+
+    TempFolder folder_;
+    ScriptedPorts user_;
+    Workbench workbench_;
+    std::string data_;
+    std::string project_;
+};
+
+TEST_F(WorkbenchTest, StartUpReadsSettingsAndTextsAndPreparesTheWorkFolder) {
+    EXPECT_EQ(text("MSG_SaveOK"), "The model was saved.");
+    EXPECT_TRUE(fs::is_directory(folder_ / "start" / "temp"));
+    EXPECT_EQ(workbench_.settings().workingDir, (folder_ / "start").string());
+    EXPECT_EQ(workbench_.model().radius, 25);
+    EXPECT_FALSE(workbench_.model().modelOpen);
+}
+
+TEST_F(WorkbenchTest, WorkFolderThatCannotBeCreatedEndsStartUp) {
+    TempFolder other;
+    other.write("temp", "a file");
+    ScriptedPorts user;
+    Workbench workbench(user.ports(), other.path());
+    const auto error = workbench.startUp();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->rfind(": " + (other / "temp").string(), 0), 0u);  // no language file: no text
+}
+
+TEST_F(WorkbenchTest, NewModelBuildsIndicatorsFromTheDataAndDerivesTheNames) {
+    workbench_.parameters().decimal = "2";
+    workbench_.resampling().nSample = "250";
+    answerConfiguration(data_, (folder_ / "study").string());  // typed without extension
+    ASSERT_TRUE(workbench_.newModel());
+    const ProjectModel& model = workbench_.model();
+    EXPECT_EQ(model.nIndicator, 3);
+    EXPECT_EQ(model.indicators[2].caption, "x3");
+    EXPECT_EQ(model.nConstruct, 0);
+    EXPECT_TRUE(model.modelOpen);
+    EXPECT_FALSE(model.modified);
+    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_EQ(workbench_.files().pls, (folder_ / "study.pls").string());
+    EXPECT_EQ(workbench_.files().result, (folder_ / "study.out").string());
+    EXPECT_EQ(workbench_.parameters().decimal, "0");
+    EXPECT_EQ(workbench_.resampling().nSample, "250");
+    EXPECT_FALSE(fs::exists(project_));  // not written until saved
+    EnvironmentSettings stored;
+    stored.read(folder_ / "start");
+    EXPECT_EQ(stored.workingDir, folder_.path().string());
+}
+
+TEST_F(WorkbenchTest, ConfigurationOkRefusesMissingEntriesAndAsksBeforeOverwriting) {
+    workbench_.caseFilter().allCases = 0;
+    EXPECT_FALSE(workbench_.configurationOk({"", project_}, true));
+    EXPECT_EQ(workbench_.caseFilter().allCases, 1);  // reset at every OK
+    EXPECT_FALSE(workbench_.configurationOk({data_, ""}, true));
+    EXPECT_EQ(user_.messageKeys(), (std::vector<std::string>{"MSG_NoRawData", "MSG_NoPLSProject"}));
+    folder_.write("study.qvt", "[Basic]\r\n");
+    user_.answer(false);
+    EXPECT_FALSE(workbench_.configurationOk({data_, project_}, true));
+    user_.answer(true);
+    EXPECT_TRUE(workbench_.configurationOk({data_, project_}, true));
+    const auto& events = user_.events();
+    ASSERT_EQ(events.back().kind, Kind::AskOkCancel);
+    EXPECT_EQ(events.back().message.key, "MSG_OverwriteProject");
+    EXPECT_EQ(events.back().message.caption, text("MSG_Overwrite"));
+    EXPECT_EQ(workbench_.rawData().nFields(), 3);  // read although the file existed
+}
+
+TEST_F(WorkbenchTest, ConfigurationOkWithUnreadableDataStaysOpen) {
+    user_.answer(false);  // do not locate the missing file
+    EXPECT_FALSE(workbench_.configurationOk({(folder_ / "gone.dat").string(), project_}, true));
+    EXPECT_TRUE(user_.told("MSG_RawDataOpenError"));
+    EXPECT_EQ(user_.unansweredQuestions(), 0);
+}
+
+TEST_F(WorkbenchTest, CancelledNewModelKeepsTheOpenModelAndItsNames) {
+    buildModel();
+    workbench_.model().modified = false;
+    user_.answer(true);  // start a new model
+    user_.onConfiguration([](bool) { return false; });
+    EXPECT_FALSE(workbench_.newModel());
+    EXPECT_EQ(workbench_.model().nConstruct, 2);
+    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_EQ(workbench_.files().pls, (folder_ / "study.pls").string());
+    EXPECT_EQ(workbench_.rawData().raw, data_);
+}
+
+TEST_F(WorkbenchTest, NewModelOverAModifiedOneOffersToSaveIt) {
+    buildModel();
+    user_.answer(true);  // start a new model
+    user_.answer(true);  // save the changes
+    answerConfiguration(data_, (folder_ / "second.qvt").string());
+    ASSERT_TRUE(workbench_.newModel());
+    EXPECT_TRUE(fs::exists(project_));
+    EXPECT_TRUE(user_.told("MSG_SaveOK"));
+    EXPECT_EQ(workbench_.model().nConstruct, 0);
+    const auto& events = user_.events();
+    EXPECT_EQ(events[0].message.key, "MSG_CreateNewModel");
+    EXPECT_EQ(events[0].message.caption, text("MSG_NewModel"));
+    EXPECT_EQ(events[1].message.key, "MSG_ConfirmSave");
+    EXPECT_EQ(events[1].message.caption, text("MNU_Save"));
+}
+
+TEST_F(WorkbenchTest, SaveWritesTheModelTellsAndReopensTheSame) {
+    buildModel();
+    workbench_.parameters().missingValue = "";
+    ASSERT_TRUE(workbench_.save());
+    EXPECT_FALSE(workbench_.model().modified);
+    EXPECT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_SaveOK"});
+    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK"));
+    EXPECT_EQ(user_.lastState(), text("MSG_Ready"));
+    EXPECT_EQ(workbench_.settings().recentModels.entry(0), project_);
+    EnvironmentSettings stored;
+    stored.read(folder_ / "start");
+    EXPECT_EQ(stored.recentModels.entry(0), project_);
+
+    ASSERT_TRUE(workbench_.closeModel());
+    EXPECT_EQ(workbench_.model().nConstruct, 0);
+    EXPECT_EQ(workbench_.rawData().rowCount(), 0);
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    const ProjectModel& model = workbench_.model();
+    EXPECT_EQ(model.nConstruct, 2);
+    EXPECT_EQ(model.nIndicator, 3);
+    EXPECT_EQ(model.indicators[2].construct, 1);
+    EXPECT_EQ(model.paths[0].dest, 1);
+    EXPECT_EQ(workbench_.parameters().missingValue, "");
+    EXPECT_EQ(workbench_.rawData().caseCount(), 2);
+    EXPECT_EQ(fs::current_path(), folder_.path());
+}
+
+TEST_F(WorkbenchTest, EntryThatIsNotAnIntegerStopsTheSaveWithAQuotingMessage) {
+    buildModel();
+    workbench_.resampling().seed = "12a";
+    EXPECT_FALSE(workbench_.save());
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].key, "MSG_SaveFail");
+    EXPECT_NE(user_.messages()[0].text.find("'12a'"), std::string::npos);
+    EXPECT_TRUE(workbench_.model().modified);
+    EXPECT_FALSE(fs::exists(project_));
+}
+
+TEST_F(WorkbenchTest, SaveAsKeepsTheProjectNameAndOnlyShowsTheStatus) {
+    buildModel();
+    const std::string copy = (folder_ / "copy.qvt").string();
+    user_.chooseFile(copy);
+    ASSERT_TRUE(workbench_.saveAs());
+    EXPECT_TRUE(fs::exists(copy));
+    EXPECT_FALSE(fs::exists(project_));
+    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_TRUE(user_.messages().empty());
+    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK"));
+    user_.chooseFile(std::nullopt);
+    workbench_.model().modified = true;
+    EXPECT_FALSE(workbench_.saveAs());
+    EXPECT_TRUE(workbench_.model().modified);
+}
+
+TEST_F(WorkbenchTest, OpeningAMissingFileChangesNothing) {
+    buildModel();
+    EXPECT_FALSE(workbench_.openModelByName((folder_ / "none.qvt").string()));
+    EXPECT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_FileNotFound"});
+    EXPECT_EQ(workbench_.model().nConstruct, 2);
+    EXPECT_EQ(workbench_.files().project, project_);
+}
+
+TEST_F(WorkbenchTest, OpenWhoseDataCannotBeLoadedEmptiesTheModel) {
+    buildModel();
+    workbench_.model().addTextLabel(1, 1);
+    ASSERT_TRUE(workbench_.save());
+    fs::remove(data_);
+    user_.answer(false);  // do not locate the data file
+    EXPECT_FALSE(workbench_.openModelByName(project_));
+    const ProjectModel& model = workbench_.model();
+    EXPECT_EQ(model.nConstruct + model.nIndicator + model.nPath + model.nTextLabel, 0);
+    EXPECT_EQ(workbench_.files().project, project_);
+}
+
+TEST_F(WorkbenchTest, ChangedDataVariablesAreToldAndAssignmentsFollowTheNames) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    folder_.write("study.dat", "x3 x0 x1\r\n1 2 3\r\n");  // x2 gone, x0 new, order changed
+    user_.clear();
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    ASSERT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_DataVariablesChanged"});
+    const std::string told = user_.messages()[0].text;
+    EXPECT_NE(told.find("Not in the data file: x2"), std::string::npos) << told;
+    EXPECT_NE(told.find("New in the data file: x0"), std::string::npos) << told;
+    const ProjectModel& model = workbench_.model();
+    EXPECT_EQ(model.indicators[0].caption, "x3");
+    EXPECT_EQ(model.indicators[0].construct, 1);
+    EXPECT_EQ(model.indicators[1].construct, -1);
+    EXPECT_EQ(model.indicators[2].construct, 0);
+    EXPECT_EQ(model.constructs[0].nInd, 1);
+    EXPECT_TRUE(model.modified);
+}
+
+TEST_F(WorkbenchTest, RecentEntriesOpenAndKeepTheirOrder) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    const std::string other = (folder_ / "other.qvt").string();
+    user_.chooseFile(other);
+    ASSERT_TRUE(workbench_.saveAs());
+    EXPECT_EQ(workbench_.settings().recentModels.entry(0), other);
+    EXPECT_FALSE(workbench_.openRecent(2));  // an empty entry does nothing
+    ASSERT_TRUE(workbench_.openRecent(1));
+    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_EQ(workbench_.settings().recentModels.entry(0), other);
+    EXPECT_EQ(workbench_.settings().recentModels.entry(1), project_);
+}
+
+TEST_F(WorkbenchTest, OpenThroughTheDialogResetsTheCaseSelection) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    workbench_.caseFilter().allCases = 0;
+    user_.clear();
+    user_.chooseFile(project_);
+    ASSERT_TRUE(workbench_.openModel());
+    EXPECT_EQ(workbench_.caseFilter().allCases, 1);
+    EXPECT_EQ(user_.events()[0].message.caption, "Quorvanta control file|*.qvt;*.cps");
+}
+
+TEST_F(WorkbenchTest, ExitAndCloseAskToSaveAModifiedModel) {
+    EXPECT_TRUE(workbench_.exit());
+    EXPECT_TRUE(user_.events().empty());
+    buildModel();
+    user_.answer(false);  // do not save
+    EXPECT_TRUE(workbench_.exit());
+    workbench_.files().project.clear();
+    user_.answer(true);   // save ...
+    user_.chooseFile(std::nullopt);  // ... but cancel the save dialog
+    EXPECT_FALSE(workbench_.exit());
+    user_.answer(true);
+    user_.chooseFile(std::nullopt);
+    EXPECT_FALSE(workbench_.closeModel());
+    EXPECT_EQ(workbench_.model().nConstruct, 2);
+    user_.answer(false);
+    EXPECT_TRUE(workbench_.closeModel());
+    EXPECT_FALSE(workbench_.model().modelOpen);
+    EXPECT_TRUE(workbench_.exit());
+    EXPECT_EQ(user_.unansweredQuestions(), 0);
+}
+
+TEST_F(WorkbenchTest, ResamplingOkWritesIntoTheSavedModelFile) {
+    buildModel();
+    workbench_.resampling().nSample = "300";
+    EXPECT_TRUE(workbench_.resamplingOk());  // not saved yet: nothing to write into
+    EXPECT_FALSE(fs::exists(project_));
+    ASSERT_TRUE(workbench_.save());
+    workbench_.resampling().nSample = "1000";
+    workbench_.resampling().process = true;
+    ASSERT_TRUE(workbench_.resamplingOk());
+    const std::string written = readBytes(project_);
+    EXPECT_NE(written.find("nSample=1000\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Process=0\r\n"), std::string::npos);  // only a save writes it
+    workbench_.resampling().cases = "x";
+    user_.clear();
+    EXPECT_FALSE(workbench_.resamplingOk());
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text, "'x' is not a valid integer value");
+}
+
+}  // namespace
+}  // namespace qv
