@@ -1,0 +1,62 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/app/LanguageTexts.h"
+#include "core/engine/EngineRunner.h"
+#include "core/model/ModelParameters.h"
+#include "core/model/ProjectModel.h"
+#include "core/ports/Ports.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// What an estimate reads and fills, owned by the Workbench.
+struct EstimateContext {
+    ProjectModel& model;
+    RawDataTable& table;
+    const ModelParameters& parameters;
+    ProjectFiles& files;
+    const LanguageTexts& texts;
+    Ports& ports;
+    std::filesystem::path startDir;
+    std::string editor;
+    bool beep = false;
+};
+
+// Run PLS Algorithm: checks the model and its data, computes the product and (for
+// second-order models) score columns, writes the control file, runs the engine, reads its
+// listing into the model and keeps the control file and listing under the project's names.
+class EstimateCommand {
+public:
+    explicit EstimateCommand(EstimateContext context);
+
+    // Returns true when results were read. groupRun: started by the two-group comparison.
+    bool run(bool groupRun = false);
+
+    // View LVPLS Code: the control file of the current model, written under the PLS name
+    // and opened in the editor.
+    bool viewCode();
+
+private:
+    bool replaceEmptyCells();
+    bool checkEngine();
+    bool checkConstructs(bool anyOrder, const char* format);
+    bool estimateFirstStage();
+    void appendScoreIndicators();
+    bool writeControlFile(const std::string& text, const std::filesystem::path& path);
+    std::string finalRuns();
+    bool runEngine(int stage);
+    void keepFiles(bool secondStage);
+    void setUpBlindfolding();
+    void tell(const std::string& key, const std::string& detail = {}, const char* format = "%s %s");
+    void tellText(const std::string& text);
+    void showStatus(const std::string& key, bool running);
+    void restoreIndicatorCount();
+
+    EstimateContext c_;
+    EngineFiles engineFiles_;
+};
+
+}  // namespace qv

@@ -1,0 +1,147 @@
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/core/engine/EstimateFixture.h"
+
+namespace qv {
+namespace {
+namespace fs = std::filesystem;
+
+class EstimateCommandTest : public EstimateFixture {
+protected:
+    // The ECSI model of the reference results, its constructs in the reference's order.
+    void buildEcsi() {
+        const nlohmann::json blocks = reference()["model"]["blocks"];
+        for (const std::string name : {"IMAG", "EXPE", "QUAL", "VAL", "SAT", "COM", "LOY"})
+            constructIndex_[name] = addConstruct(name, blocks[name].get<std::vector<std::string>>());
+        for (const auto& path : reference()["model"]["paths"])
+            EXPECT_TRUE(model_.addPath(constructIndex_.at(path[0]), constructIndex_.at(path[1])));
+    }
+    static const nlohmann::json& reference() {
+        static const nlohmann::json json = nlohmann::json::parse(
+            std::ifstream(std::string(QV_TEST_DATA_DIR) + "/reference/a_mobi_path.json"));
+        return json;
+    }
+    float coefficient(const std::string& from, const std::string& to) const {
+        for (int p = 0; p < model_.nPath; ++p)
+            if (model_.paths[p].src == constructIndex_.at(from) &&
+                model_.paths[p].dest == constructIndex_.at(to))
+                return model_.paths[p].coefficient;
+        return -99;
+    }
+    static int occurrences(const fs::path& file, const std::string& text) {
+        std::stringstream content;
+        content << std::ifstream(file).rdbuf();
+        int count = 0;
+        for (auto at = content.str().find(text); at != std::string::npos;
+             at = content.str().find(text, at + 1))
+            ++count;
+        return count;
+    }
+
+    std::map<std::string, int> constructIndex_;
+};
+
+TEST_F(EstimateCommandTest, EcsiAgreesWithTheReferenceAndKeepsTheProjectFiles) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    const nlohmann::json& results = reference()["results"];
+    for (const auto& path : results["path_coefficients"])
+        EXPECT_NEAR(coefficient(path["from"], path["to"]), path["value"].get<double>(), 1e-4)
+            << path["from"] << " -> " << path["to"];
+    for (const auto& [name, value] : results["loadings"].items()) {
+        EXPECT_NEAR(model_.indicators[indicatorNamed(name)].loading, value.get<double>(), 1e-4) << name;
+        EXPECT_NEAR(model_.indicators[indicatorNamed(name)].weight,
+                    results["outer_weights"][name].get<double>(), 1e-4) << name;
+    }
+    for (const auto& [name, value] : results["r_squared"].items())
+        EXPECT_NEAR(model_.constructs[constructIndex_.at(name)].rSquare, value.get<double>(), 1e-4);
+    EXPECT_NEAR(model_.constructs[constructIndex_.at("IMAG")].rSquare, 0.0, 1e-12);
+    EXPECT_TRUE(fs::exists(startDir_ / "ecsi.pls"));
+    EXPECT_TRUE(fs::exists(startDir_ / "ecsi.out"));
+    EXPECT_FALSE(fs::exists(startDir_ / "tmppls.out"));
+    EXPECT_EQ(user_.lastStatus(), "Estimation finished.");
+    EXPECT_TRUE(model_.estimated);
+    EXPECT_EQ(model_.nIndicator, 24);
+}
+
+TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndReadsEachQ2) {
+    buildEcsi();
+    parameters_.blindFoldingType = 1;
+    parameters_.blindFoldingDistance = 2;  // omission distance 5
+    ASSERT_TRUE(command().run());
+    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "COMMENT"), 6);
+    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "   5\n"), 6);
+    // Each construct takes the pooled Q-square printed in its own block's section.
+    std::stringstream listing;
+    listing << std::ifstream(startDir_ / "ecsi.out").rdbuf();
+    for (const std::string name : {"EXPE", "QUAL", "VAL", "SAT", "COM", "LOY"}) {
+        const Construct& construct = model_.constructs[constructIndex_.at(name)];
+        const auto section = listing.str().find("redundancy of block " + name + ",");
+        ASSERT_NE(section, std::string::npos) << name;
+        const auto total = listing.str().find("\nTotal ", section) + 1;
+        EXPECT_EQ(construct.q2Kind, 1);
+        EXPECT_NEAR(construct.q2, std::stod(listing.str().substr(total + 42, 10)), 1e-6) << name;
+        EXPECT_NEAR(construct.q2sd, std::stod(listing.str().substr(total + 96, 10)), 1e-6) << name;
+        EXPECT_GT(construct.q2, 0.0f) << name;
+    }
+    EXPECT_EQ(model_.constructs[constructIndex_.at("IMAG")].q2, 0.0f);
+}
+
+TEST_F(EstimateCommandTest, SecondOrderModelRunsTwoStagesAndKeepsFourFiles) {
+    buildEcsi();
+    model_.currentOrder = 2;
+    const int top = addConstruct("TOP", {});
+    model_.currentOrder = 1;
+    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("IMAG"), top));
+    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("EXPE"), top));
+    ASSERT_TRUE(model_.addPath(top, constructIndex_.at("SAT")));
+    ASSERT_TRUE(command().run());
+    EXPECT_EQ(model_.estimationStage, 2);
+    for (const char* name : {"ecsi.pls", "ecsi.out", "ecsi_2.pls", "ecsi_2.out"})
+        EXPECT_TRUE(fs::exists(startDir_ / name)) << name;
+    EXPECT_EQ(model_.nIndicator, 24);
+    EXPECT_EQ(model_.nScoreIndicator, 0);
+    EXPECT_GT(model_.constructs[top].rSquare, -1.0f);
+    EXPECT_EQ(occurrences(startDir_ / "ecsi_2.pls", "    IMAG    EXPE"), 1);
+}
+
+TEST_F(EstimateCommandTest, RefusesWithTheRightMessageAndEstimatesNothing) {
+    EXPECT_FALSE(command().run());
+    EXPECT_TRUE(user_.told("MSG_NoParameter"));
+    addConstruct("EMPTY", {});
+    EXPECT_FALSE(command().run());
+    ASSERT_TRUE(user_.told("MSG_nIndZero"));
+    EXPECT_EQ(user_.messages().back().text, " (EMPTY)!");
+    EXPECT_FALSE(fs::exists(startDir_ / "tmppls.pls"));
+}
+
+TEST_F(EstimateCommandTest, EmptyCellsAreFilledOnlyWhenTheUserAgrees) {
+    buildEcsi();
+    table_.setCell(3, 2, "");
+    user_.answer(false);
+    EXPECT_FALSE(command().run());
+    EXPECT_EQ(table_.cell(3, 2), "");
+    parameters_.missingValue = "";
+    user_.answer(true);
+    EXPECT_FALSE(command().run());
+    EXPECT_EQ(user_.messages().back().text, "'' is not a valid integer value");
+    parameters_.missingValue = "-1";
+    user_.answer(true);
+    EXPECT_TRUE(command().run());
+    EXPECT_EQ(table_.cell(3, 2), "-1");
+}
+
+TEST_F(EstimateCommandTest, MissingEngineIsReportedBeforeAnythingIsWritten) {
+    buildEcsi();
+    fs::remove(startDir_ / "pls");
+    EXPECT_FALSE(command().run());
+    EXPECT_TRUE(user_.told("MSG_PLSNotFound"));
+    EXPECT_FALSE(fs::exists(startDir_ / "tmppls.pls"));
+}
+
+}  // namespace
+}  // namespace qv
