@@ -38,6 +38,7 @@ public:
     ModelParameters& parameters() { return parameters_; }
     ResamplingOptions& resampling() { return resampling_; }
     ProjectFiles& files() { return files_; }
+    Ports& ports() { return ports_; }
     const ConfigurationEntries& configuration() const { return configuration_; }
     const StartupFolders& folders() const { return folders_; }
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/app/DerivedFileNames.h"
+#include "core/app/Workbench.h"
 #include "core/editing/ProductColumns.h"
 #include "core/engine/Blocks.h"
 #include "core/engine/ControlFileWriter.h"
@@ -37,6 +38,12 @@ void moveFile(const fs::path& from, const std::string& to) {
 
 EstimateCommand::EstimateCommand(EstimateContext context)
     : c_(context), engineFiles_{context.startDir} {}
+
+EstimateCommand::EstimateCommand(Workbench& workbench)
+    : EstimateCommand(EstimateContext{workbench.model(), workbench.rawData(),
+                                      workbench.parameters(), workbench.files(), workbench.texts(),
+                                      workbench.ports(), workbench.folders().startupDir,
+                                      workbench.settings().editor, workbench.settings().beep}) {}
 
 void EstimateCommand::tellText(const std::string& text) { c_.ports.prompts.tell({"", text, ""}); }
 

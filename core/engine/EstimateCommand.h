@@ -12,6 +12,8 @@
 
 namespace qv {
 
+class Workbench;
+
 // What an estimate reads and fills, owned by the Workbench.
 struct EstimateContext {
     ProjectModel& model;
@@ -31,6 +33,8 @@ struct EstimateContext {
 class EstimateCommand {
 public:
     explicit EstimateCommand(EstimateContext context);
+    // The estimate of the Workbench's model, with its settings.
+    explicit EstimateCommand(Workbench& workbench);
 
     // Returns true when results were read. groupRun: started by the two-group comparison.
     bool run(bool groupRun = false);

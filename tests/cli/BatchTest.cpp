@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/BatchPorts.h"
+#include "cli/EstimateTables.h"
+
+namespace qv {
+namespace {
+namespace fs = std::filesystem;
+
+struct CommandResult {
+    int status = -1;
+    std::string output;
+};
+
+CommandResult runCommand(const std::string& command) {
+    CommandResult result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.output.append(buffer, read);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+// A copy of the ECSI example in a folder of its own, so the kept files land there.
+class BatchEstimate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("qv-batch-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+        fs::copy(fs::path(QV_EXAMPLES_DIR) / "ecsi", folder_, fs::copy_options::recursive);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    CommandResult batch(const std::string& arguments) const {
+        return runCommand("'" + std::string(QV_START_DIR) + "/quorvanta-batch' " + arguments +
+                          " 2>&1");
+    }
+    fs::path folder_;
+};
+
+TEST_F(BatchEstimate, EstimatesTheExamplePrintsTheTablesAndKeepsTheFiles) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const CommandResult result = batch("estimate '" + (folder_ / "ecsi.qvt").string() + "'");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("IMAG        EXPE            0.504914"), std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("SAT             0.681078"), std::string::npos);
+    EXPECT_NE(result.output.find("CUSL3       LOY             0.915436    0.654310"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(folder_ / "ecsi.pls"));
+    EXPECT_TRUE(fs::exists(folder_ / "ecsi.out"));
+}
+
+TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
+    EXPECT_EQ(batch("").status, 2);
+    EXPECT_EQ(batch("estimate").status, 2);
+    const CommandResult missing = batch("estimate '" + (folder_ / "none.qvt").string() + "'");
+    EXPECT_NE(missing.status, 0);
+    EXPECT_FALSE(missing.output.empty());
+    fs::remove(folder_ / "mobi.txt");
+    const CommandResult noData = batch("estimate '" + (folder_ / "ecsi.qvt").string() + "'");
+    EXPECT_NE(noData.status, 0);
+    EXPECT_NE(noData.output.find("Cannot Find Data File"), std::string::npos) << noData.output;
+}
+
+TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {
+    std::ostringstream errors;
+    BatchPorts user(errors, false);
+    EXPECT_TRUE(user.askOkCancel({"", "Replace these fields with Missing value?", "Replacement"}));
+    EXPECT_FALSE(user.askYesNo({"", "Locate?", ""}));
+    user.tell({"MSG_SaveOK", "The model was saved.", ""});
+    EXPECT_EQ(errors.str(),
+              "Replacement: Replace these fields with Missing value? [OK]\nLocate? [No]\n"
+              "The model was saved.\n");
+    BatchPorts cancelling(errors, true);
+    EXPECT_FALSE(cancelling.askOkCancel({"", "Go on?", ""}));
+}
+
+TEST(EstimateTables, ListsPathsConstructsAndAssignedIndicatorsInConstructOrder) {
+    ProjectModel model;
+    model.nConstruct = 2;
+    model.constructs[0].caption = "A";
+    model.constructs[1].caption = "B";
+    model.constructs[1].rSquare = 0.25f;
+    model.nPath = 1;
+    model.paths[0] = Path{.src = 0, .dest = 1, .coefficient = 0.5f};
+    model.nIndicator = 3;
+    model.indicators[0] = Indicator{.caption = "b1", .construct = 1, .loading = 1, .weight = 1};
+    model.indicators[1] = Indicator{.caption = "free"};
+    model.indicators[2] = Indicator{.caption = "a1", .construct = 0, .loading = -0.5f, .weight = 0.75f};
+    std::ostringstream out;
+    PrintEstimateTables(model, out);
+    EXPECT_EQ(out.str(),
+              "Path coefficients\n"
+              "From        To           Coefficient\n"
+              "A           B               0.500000\n"
+              "\nConstructs\n"
+              "Construct       R-square\n"
+              "A               0.000000\n"
+              "B               0.250000\n"
+              "\nOuter model\n"
+              "Indicator   Construct        Loading      Weight\n"
+              "a1          A              -0.500000    0.750000\n"
+              "b1          B               1.000000    1.000000\n");
+}
+
+}  // namespace
+}  // namespace qv
