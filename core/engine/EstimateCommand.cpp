@@ -274,4 +274,9 @@ bool EstimateCommand::viewCode() {
     return true;
 }
 
+void EstimateCommand::viewResult() {
+    DeriveFileNames(c_.files);
+    if (!c_.files.result.empty()) c_.ports.desktop.openWithEditor(c_.files.result, c_.editor);
+}
+
 }  // namespace qv

@@ -43,6 +43,9 @@ public:
     // and opened in the editor.
     bool viewCode();
 
+    // View LVPLS Result: the listing kept under the Result name, in the editor.
+    void viewResult();
+
 private:
     bool replaceEmptyCells();
     bool checkEngine();

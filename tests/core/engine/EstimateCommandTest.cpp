@@ -66,6 +66,10 @@ TEST_F(EstimateCommandTest, EcsiAgreesWithTheReferenceAndKeepsTheProjectFiles) {
     EXPECT_EQ(user_.lastStatus(), "Estimation finished.");
     EXPECT_TRUE(model_.estimated);
     EXPECT_EQ(model_.nIndicator, 24);
+    command().viewResult();
+    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(user_.events().back().message.text, (startDir_ / "ecsi.out").string());
+    EXPECT_EQ(user_.events().back().message.caption, "editor");
 }
 
 TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndReadsEachQ2) {
@@ -133,6 +137,17 @@ TEST_F(EstimateCommandTest, EmptyCellsAreFilledOnlyWhenTheUserAgrees) {
     user_.answer(true);
     EXPECT_TRUE(command().run());
     EXPECT_EQ(table_.cell(3, 2), "-1");
+}
+
+TEST_F(EstimateCommandTest, ViewCodeWritesTheControlFileUnderThePlsNameAndOpensIt) {
+    buildEcsi();
+    ASSERT_TRUE(command().viewCode());
+    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "ALLSample\n"), 1);
+    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "\nCase 250 "), 1);
+    model_.constructs[2].nInd = 0;
+    EXPECT_FALSE(command().viewCode());
+    EXPECT_EQ(user_.messages().back().text, " (QUAL)");
 }
 
 TEST_F(EstimateCommandTest, MissingEngineIsReportedBeforeAnythingIsWritten) {
