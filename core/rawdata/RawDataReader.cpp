@@ -26,11 +26,11 @@ bool openDataFile(const std::string& name, std::ifstream& in) {
 
 // The missing-file question; on Yes the chosen file becomes the table's file.
 bool locateDataFile(RawDataTable& table, Prompts& prompts, FileChooser& files,
-                    std::ifstream& in, RawDataLoad& load) {
+                    const std::string& startDir, std::ifstream& in, RawDataLoad& load) {
     const Message question{"", "Cannot Find Data File " + table.raw +
                                    "\nDo you want to locate the file?", ""};
     if (!prompts.askYesNo(question)) return false;
-    const auto chosen = files.chooseFileToOpen(kDataFileFilter, "");
+    const auto chosen = files.chooseFileToOpen(kDataFileFilter, startDir);
     if (!chosen) return false;
     table.raw = *chosen;
     load.relocated = true;
@@ -94,10 +94,10 @@ bool readOpenedFile(std::ifstream& in, RawDataTable& table, const CaseFilter& fi
 }  // namespace
 
 RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const LanguageTexts& texts,
-                        Prompts& prompts, FileChooser& files) {
+                        Prompts& prompts, FileChooser& files, const std::string& startDir) {
     RawDataLoad load;
     std::ifstream in;
-    if (!openDataFile(table.raw, in) && !locateDataFile(table, prompts, files, in, load))
+    if (!openDataFile(table.raw, in) && !locateDataFile(table, prompts, files, startDir, in, load))
         return load;
     try {
         load.ok = readOpenedFile(in, table, filter, texts, prompts);

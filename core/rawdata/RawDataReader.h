@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/app/LanguageTexts.h"
 #include "core/ports/FileChooser.h"
 #include "core/ports/Prompts.h"
@@ -21,9 +23,9 @@ struct RawDataLoad {
 // Reads the file named by table.raw through the case filter into the table. A missing file
 // asks whether to locate it; declining leaves the table as it was. A file that cannot be
 // read empties the grid (a refused condition keeps the names so the selection can be mended);
-// a file without a kept case loads with the names alone.
+// a file without a kept case loads with the names alone. The locate dialog starts in startDir.
 RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const LanguageTexts& texts,
-                        Prompts& prompts, FileChooser& files);
+                        Prompts& prompts, FileChooser& files, const std::string& startDir = "");
 
 // Lists the empty cells of the variables (rows 1..N, columns 1..R) in one message;
 // true when there are any.

@@ -17,7 +17,7 @@ const std::string& RawDataTable::cell(int column, int row) const {
     return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
-// Writing outside the grid grows it, as a reader storing surplus fields expects.
+// Writing outside the grid grows it, so work columns can be appended cell by cell.
 void RawDataTable::setCell(int column, int row, std::string text) {
     if (column < 0 || row < 0) return;
     if (column >= columnCount_ || row >= rowCount())
