@@ -28,7 +28,9 @@ struct ConfigurationEntries {
 // question and message goes through the ports; the caller refreshes its views afterwards.
 class Workbench {
 public:
-    Workbench(Ports ports, std::filesystem::path startupDir);
+    // The start folder holds conf.ini, the language files and the companion files; it is the
+    // current folder when the program starts.
+    explicit Workbench(Ports ports, std::filesystem::path startupDir = std::filesystem::current_path());
 
     ProjectModel& model() { return *model_; }
     RawDataTable& rawData() { return rawData_; }
@@ -49,7 +51,7 @@ public:
     // The File menu. Each returns whether it was carried out.
     bool newModel();
     bool openModel();  // through the open dialog
-    bool openModelByName(const std::string& file);
+    bool openModelByName(const std::string& name);
     bool openRecent(int index);  // 0..2
     bool save();
     bool saveAs();

@@ -41,13 +41,15 @@ void Workbench::emptyModelAfterFailedOpen() {
     model_->hasSecondOrder = false;
 }
 
-bool Workbench::openModelByName(const std::string& file) {
+bool Workbench::openModelByName(const std::string& name) {
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) {
-        tell("MSG_FileNotFound", file);
+    if (!fs::is_regular_file(name, error)) {
+        tell("MSG_FileNotFound", name);
         return false;
     }
-    fs::current_path(fs::absolute(file, error).parent_path(), error);
+    // The current folder changes to the model's, so a relative name would point elsewhere.
+    const std::string file = fs::absolute(name, error).lexically_normal().string();
+    fs::current_path(fs::path(file).parent_path(), error);
     files_.project = file;
     ModelSettings stored;
     const ModelFileRead read = ModelFile::read(file, *model_, stored);

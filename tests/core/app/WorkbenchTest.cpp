@@ -201,6 +201,16 @@ TEST_F(WorkbenchTest, SaveAsKeepsTheProjectNameAndOnlyShowsTheStatus) {
     EXPECT_TRUE(workbench_.model().modified);
 }
 
+TEST_F(WorkbenchTest, RelativeNameOpensFromTheCurrentFolder) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    fs::current_path(folder_.path().parent_path());
+    const std::string relative = (folder_.path().filename() / "study.qvt").string();
+    ASSERT_TRUE(workbench_.openModelByName(relative));
+    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_EQ(workbench_.model().nConstruct, 2);
+}
+
 TEST_F(WorkbenchTest, OpeningAMissingFileChangesNothing) {
     buildModel();
     EXPECT_FALSE(workbench_.openModelByName((folder_ / "none.qvt").string()));
