@@ -1,0 +1,37 @@
+#pragma once
+
+#include "lvpls/Blindfolding.h"
+#include "lvpls/MetricScaling.h"
+#include "lvpls/PlsEstimate.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lvpls {
+
+// Everything the listing shows of one estimated problem.
+struct ProblemReport {
+    const Problem& problem;
+    const std::vector<int>& replacedCells;
+    const PlsEstimate& estimate;
+    const ScaledOuterModel& scaled;
+    const BlindfoldResult* blindfold;  // null without blindfolding
+};
+
+// Appends a line and its CR LF.
+void appendLine(std::string& out, std::string_view text);
+
+// Input text made safe to print: control and non-ASCII bytes become '?'.
+std::string printable(std::string_view text);
+
+void appendProblemHead(std::string& out, int number, std::string_view title);
+void appendErrorLine(std::string& out, std::string_view reason);
+void appendEcho(std::string& out, const ProblemReport& report);
+void appendPathCoefficients(std::string& out, const ProblemReport& report);
+void appendOuterModel(std::string& out, const ProblemReport& report);
+void appendInnerModel(std::string& out, const ProblemReport& report);
+void appendLatentCorrelations(std::string& out, const ProblemReport& report);
+void appendCrossvalidation(std::string& out, const ProblemReport& report);
+
+}  // namespace lvpls
