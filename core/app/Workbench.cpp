@@ -42,7 +42,8 @@ std::vector<std::string> Workbench::variableNames() const {
 }
 
 bool Workbench::loadRawData() {
-    const RawDataLoad load = LoadRawData(rawData_, caseFilter_, texts_, ports_.prompts, ports_.files);
+    const RawDataLoad load = LoadRawData(rawData_, caseFilter_, texts_, ports_.prompts, ports_.files,
+                                         settings_.workingDir);
     if (load.relocated) {
         // Another file was located: the output names are derived again from the project.
         files_.pls.clear();
