@@ -31,6 +31,11 @@ void Workbench::tell(const std::string& key, const std::string& detail) {
     ports_.prompts.tell(message);
 }
 
+bool Workbench::report(const EditResult& result) {
+    if (!result.done && !result.messageKey.empty()) tell(result.messageKey, result.detail);
+    return result.done;
+}
+
 void Workbench::showStatus(const std::string& text, bool running) {
     ports_.status.showStatus(texts_.lookup(running ? "MSG_Running" : "MSG_Ready"), text);
 }

@@ -67,12 +67,18 @@ public:
     // After the Resampling Options dialog's OK: the four entries go into the model file at once.
     bool resamplingOk();
 
+    // Shows the message of a refused model edit ("<text> <detail>"); returns whether it was done.
+    bool report(const EditResult& result);
+
     // ShowStatus: the message panel, and the state panel Running or Ready.
     void showStatus(const std::string& text, bool running);
 
+    // LoadRawData of the file named by the raw data table, through the case filter; a file
+    // located instead of a missing one clears the output names so they are derived again.
+    bool loadRawData();
+
 private:
     void tell(const std::string& key, const std::string& detail = "");
-    bool loadRawData();
     std::vector<std::string> variableNames() const;
     bool writeModel(const std::string& file);
     void addToRecentList(const std::string& file);

@@ -94,6 +94,17 @@ TEST_F(WorkbenchTest, NewModelBuildsIndicatorsFromTheDataAndDerivesTheNames) {
     EXPECT_EQ(stored.workingDir, folder_.path().string());
 }
 
+TEST_F(WorkbenchTest, RefusedEditIsToldWithItsLimit) {
+    buildModel();
+    ProjectModel& model = workbench_.model();
+    while (model.nConstruct < kMaxConstructs) ASSERT_TRUE(workbench_.report(model.addConstruct(1, 1)));
+    EXPECT_FALSE(workbench_.report(model.addConstruct(1, 1)));
+    EXPECT_FALSE(workbench_.report(model.addPath(0, 0)));  // refused without a message
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].key, "MSG_ExceedMAXConstruct");
+    EXPECT_EQ(user_.messages()[0].text, text("MSG_ExceedMAXConstruct") + " 24");
+}
+
 TEST_F(WorkbenchTest, ConfigurationOkRefusesMissingEntriesAndAsksBeforeOverwriting) {
     workbench_.caseFilter().allCases = 0;
     EXPECT_FALSE(workbench_.configurationOk({"", project_}, true));
