@@ -17,13 +17,10 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+std::string folded(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
 }
 
 std::optional<std::string_view> sectionName(std::string_view line) {
@@ -51,6 +48,19 @@ std::string singleLine(std::string text) {
 
 }  // namespace
 
+IniFile::Line IniFile::Line::parse(std::string text) {
+    Line line;
+    line.text = std::move(text);
+    if (const auto section = sectionName(line.text)) {
+        line.kind = Kind::Section;
+        line.name = folded(*section);
+    } else if (const auto key = keyName(line.text)) {
+        line.kind = Kind::Key;
+        line.name = folded(*key);
+    }
+    return line;
+}
+
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
     std::ifstream in(path_, std::ios::binary);
     if (!in) return;
@@ -64,32 +74,31 @@ void IniFile::setText(const std::string& text) {
     std::string line;
     while (std::getline(stream, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines_.push_back(std::move(line));
+        lines_.push_back(Line::parse(std::move(line)));
     }
 }
 
 std::string IniFile::text() const {
     std::string text;
-    for (const std::string& line : lines_) text.append(line).append("\r\n");
+    for (const Line& line : lines_) text.append(line.text).append("\r\n");
     return text;
 }
 
 std::optional<IniFile::Range> IniFile::findSection(const std::string& section) const {
+    const std::string name = folded(section);
     for (size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = sectionName(lines_[i]);
-        if (!name || !sameName(*name, section)) continue;
+        if (lines_[i].kind != Line::Kind::Section || lines_[i].name != name) continue;
         size_t end = i + 1;
-        while (end < lines_.size() && !sectionName(lines_[end])) ++end;
+        while (end < lines_.size() && lines_[end].kind != Line::Kind::Section) ++end;
         return Range{i, end};
     }
     return std::nullopt;
 }
 
 std::optional<size_t> IniFile::findKey(const Range& range, const std::string& key) const {
-    for (size_t i = range.header + 1; i < range.end; ++i) {
-        const auto name = keyName(lines_[i]);
-        if (name && sameName(*name, key)) return i;
-    }
+    const std::string name = folded(key);
+    for (size_t i = range.header + 1; i < range.end; ++i)
+        if (lines_[i].kind == Line::Kind::Key && lines_[i].name == name) return i;
     return std::nullopt;
 }
 
@@ -102,9 +111,10 @@ std::vector<std::pair<std::string, std::string>> IniFile::entries(
     std::vector<std::pair<std::string, std::string>> found;
     const auto range = findSection(section);
     if (!range) return found;
-    for (size_t i = range->header + 1; i < range->end; ++i)
-        if (const auto name = keyName(lines_[i]))
-            found.emplace_back(std::string(*name), lines_[i].substr(lines_[i].find('=') + 1));
+    for (size_t i = range->header + 1; i < range->end; ++i) {
+        const std::string& text = lines_[i].text;
+        if (const auto name = keyName(text)) found.emplace_back(std::string(*name), text.substr(text.find('=') + 1));
+    }
     return found;
 }
 
@@ -114,7 +124,7 @@ std::optional<std::string> IniFile::value(const std::string& section,
     if (!range) return std::nullopt;
     const auto line = findKey(*range, key);
     if (!line) return std::nullopt;
-    const std::string& text = lines_[*line];
+    const std::string& text = lines_[*line].text;
     return text.substr(text.find('=') + 1);
 }
 
@@ -140,19 +150,19 @@ void IniFile::writeString(const std::string& section, const std::string& key,
     if (!range) {
         std::string header(1, '[');
         header.append(singleLine(section)).push_back(']');
-        lines_.push_back(std::move(header));
-        lines_.push_back(entry);
+        lines_.push_back(Line::parse(std::move(header)));
+        lines_.push_back(Line::parse(entry));
         return;
     }
     if (const auto line = findKey(*range, key)) {
         // Keep the key as the file spells it; only the value changes.
-        std::string& text = lines_[*line];
+        std::string& text = lines_[*line].text;
         text = text.substr(0, text.find('=') + 1) + singleLine(value);
         return;
     }
     size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && trimmed(lines_[insertAt - 1]).empty()) --insertAt;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+    while (insertAt > range->header + 1 && trimmed(lines_[insertAt - 1].text).empty()) --insertAt;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Line::parse(entry));
 }
 
 void IniFile::writeInt(const std::string& section, const std::string& key, int value) {

@@ -47,8 +47,17 @@ private:
     std::optional<Range> findSection(const std::string& section) const;
     std::optional<size_t> findKey(const Range& range, const std::string& key) const;
 
+    // A line with its section or key name parsed once, folded for comparing.
+    struct Line {
+        enum class Kind { Other, Section, Key };
+        std::string text;
+        Kind kind = Kind::Other;
+        std::string name;
+        static Line parse(std::string text);
+    };
+
     std::filesystem::path path_;
-    std::vector<std::string> lines_;
+    std::vector<Line> lines_;
     bool existed_ = false;
 };
 
