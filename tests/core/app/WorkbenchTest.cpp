@@ -140,6 +140,10 @@ TEST_F(WorkbenchTest, CancelledNewModelKeepsTheOpenModelAndItsNames) {
     EXPECT_EQ(workbench_.files().project, project_);
     EXPECT_EQ(workbench_.files().pls, (folder_ / "study.pls").string());
     EXPECT_EQ(workbench_.rawData().raw, data_);
+    user_.answer(true);
+    EXPECT_FALSE(workbench_.newModel());  // a dialog the script does not expect is cancelled
+    EXPECT_EQ(user_.unansweredQuestions(), 1);
+    EXPECT_EQ(user_.events().back().kind, Kind::ShowConfiguration);
 }
 
 TEST_F(WorkbenchTest, NewModelOverAModifiedOneOffersToSaveIt) {
