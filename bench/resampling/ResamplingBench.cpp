@@ -1,0 +1,99 @@
+// Times bootstrap runs of the ECSI example end to end: control file, engine, reading the
+// listing, statistics and summaries. Prints one line per run with the time of each phase
+// and the peak memory of this process and of the engine.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/app/Workbench.h"
+#include "core/ports/ScriptedPorts.h"
+#include "core/results/ResamplingRun.h"
+
+namespace {
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// The progress view marks the phases: each caption starts one.
+class PhaseClock final : public qv::ProgressView {
+public:
+    void start(const std::string& caption, int) override {
+        marks.push_back({caption, Clock::now()});
+    }
+    void setPosition(int) override {}
+    bool cancelRequested() override { return false; }
+    void finish() override {}
+
+    struct Mark {
+        std::string caption;
+        Clock::time_point at;
+    };
+    std::vector<Mark> marks;
+};
+
+double seconds(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double>(to - from).count();
+}
+
+long peakKilobytes(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_maxrss;
+}
+
+// A start folder of its own beside a copy of the example, so the bench writes nothing into
+// the build or the sources.
+fs::path prepareFolder() {
+    const fs::path folder = fs::temp_directory_path() / ("qv-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    fs::create_symlink(fs::path(QV_START_DIR) / "pls", folder / "pls");
+    for (const char* name : {"ecsi.qvt", "mobi.txt"})
+        fs::copy_file(fs::path(QV_EXAMPLES_DIR) / "ecsi" / name, folder / name);
+    return folder;
+}
+
+bool bench(const fs::path& folder, int samples) {
+    qv::ScriptedPorts user;
+    PhaseClock phases;
+    qv::Ports ports{user, user, phases, user, user, user};
+    qv::Workbench workbench(ports, folder);
+    if (workbench.startUp() || !workbench.openModelByName((folder / "ecsi.qvt").string())) {
+        std::fprintf(stderr, "the example cannot be opened\n");
+        return false;
+    }
+    workbench.resampling().nSample = std::to_string(samples);
+    workbench.resampling().seed = "20261207";
+    const Clock::time_point begin = Clock::now();
+    const bool ok = qv::ResamplingRun(workbench).run(qv::SampleKind::Bootstrap);
+    const Clock::time_point end = Clock::now();
+    if (!ok || phases.marks.size() != 3) {
+        for (const qv::Message& message : user.messages()) std::fprintf(stderr, "%s\n", message.text.c_str());
+        return false;
+    }
+    std::printf("%5d subsamples: total %.3f s (control file %.3f s, engine %.3f s, "
+                "reading, statistics and summaries %.3f s); control file %.1f MB\n",
+                samples, seconds(begin, end), seconds(begin, phases.marks[1].at),
+                seconds(phases.marks[1].at, phases.marks[2].at), seconds(phases.marks[2].at, end),
+                static_cast<double>(fs::file_size(folder / "ecsi.bt")) / 1e6);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<int> samples;
+    for (int i = 1; i < argc; ++i) samples.push_back(std::atoi(argv[i]));
+    if (samples.empty()) samples = {500, 5000};
+    const fs::path folder = prepareFolder();
+    bool ok = true;
+    for (int count : samples) ok = bench(folder, count) && ok;
+    std::printf("peak memory: this process %ld kB, engine %ld kB\n", peakKilobytes(RUSAGE_SELF),
+                peakKilobytes(RUSAGE_CHILDREN));
+    fs::remove_all(folder);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "core/model/ProjectModel.h"
+#include "core/results/ResamplingStore.h"
+
+namespace qv {
+
+// The per-subsample sections appended to the summaries when the resampling process is to be
+// included: every loading, weight and path coefficient of every subsample.
+std::string FormatTextProcess(const ProjectModel& model, const ResamplingStore& store);
+std::string FormatCsvProcess(const ProjectModel& model, const ResamplingStore& store);
+
+}  // namespace qv

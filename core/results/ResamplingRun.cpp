@@ -1,0 +1,296 @@
+#include "core/results/ResamplingRun.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <system_error>
+
+#include "core/app/DerivedFileNames.h"
+#include "core/app/Workbench.h"
+#include "core/editing/ProductColumns.h"
+#include "core/engine/AppendFormat.h"
+#include "core/engine/Blocks.h"
+#include "core/engine/ListingReader.h"
+#include "core/model/NumberText.h"
+#include "core/results/ResamplingStatistics.h"
+#include "core/results/ResamplingSummary.h"
+
+namespace qv {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSecondOrderRefused =
+    "Re-sample is not supported for 2nd order factor structure in the current version!\n";
+// The jackknife's factors sqrt(n - 2) and sqrt((n - 2) / (n - 1)) need three cases; a
+// bootstrap of fewer cases could not be estimated either.
+constexpr int kMinimumCases = 3;
+// A standard error needs two subsamples.
+constexpr int kMinimumSamples = 2;
+
+// Keeps a work file under a project name: the old file goes, the work file moves there
+// (copied when the two folders lie on different file systems).
+void keepFile(const fs::path& from, const std::string& to) {
+    if (to.empty()) return;
+    std::error_code error;
+    fs::remove(to, error);
+    fs::rename(from, to, error);
+    if (error && fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
+        fs::remove(from, error);
+}
+
+// The fields every problem of the listing supplies; cleared before each read, so a field a
+// problem leaves out cannot carry over the previous problem's value.
+void clearSampleFields(ProjectModel& model) {
+    for (Indicator& indicator : model.indicators) indicator.loading = indicator.weight = indicator.residual = 0;
+    for (Path& path : model.paths) path.coefficient = 0;
+    for (Construct& construct : model.constructs) construct.rSquare = 0;
+}
+
+}  // namespace
+
+ResamplingRun::ResamplingRun(ResamplingContext context)
+    : c_(context), engineFiles_{context.startDir} {}
+
+ResamplingRun::ResamplingRun(Workbench& workbench)
+    : ResamplingRun(ResamplingContext{workbench.model(), workbench.rawData(), workbench.parameters(),
+                                      workbench.resampling(), workbench.files(), workbench.texts(),
+                                      workbench.ports(), workbench.folders().startupDir,
+                                      workbench.folders().tempDir, workbench.settings().editor,
+                                      workbench.settings().beep}) {}
+
+void ResamplingRun::tell(const std::string& key, const std::string& suffix) {
+    Message message = c_.texts.message(key);
+    message.text += suffix;
+    c_.ports.prompts.tell(message);
+}
+
+void ResamplingRun::tellText(const std::string& text) { c_.ports.prompts.tell({"", text, ""}); }
+
+bool ResamplingRun::run(SampleKind kind, bool inGroup) {
+    kind_ = kind;
+    inGroup_ = inGroup;
+    if (!checkRun()) return false;
+    const bool jackknife = kind == SampleKind::Jackknife;
+    std::string status;
+    AppendFormat(status, "%s(n=%d)...",
+                 c_.texts.lookup(jackknife ? "MSG_JackKnifing" : "MSG_BootStraping").c_str(),
+                 subsamples_);
+    c_.ports.status.showStatus(c_.texts.lookup("MSG_Running"), status);
+    bool ok = prepare() && writeControlFile();
+    const bool engineRan = ok;
+    ok = ok && runEngine() && readResults();
+    store_.release();
+    finish(ok, engineRan);
+    return ok;
+}
+
+bool ResamplingRun::checkRun() {
+    const ProjectModel& model = c_.model;
+    for (int k = 0; k < model.nConstruct; ++k)
+        if (model.constructs[static_cast<size_t>(k)].order == 2) {
+            tellText(kSecondOrderRefused);
+            return false;
+        }
+    if (!EngineExists(engineFiles_)) {
+        c_.ports.prompts.tell({"MSG_PLSNotFound",
+                               engineFiles_.engine().string() + " " +
+                                   c_.texts.lookup("MSG_PLSNotFound") + "\n" +
+                                   c_.texts.lookup("MSG_AskDownload"),
+                               ""});
+        return false;
+    }
+    if (!checkSubsampleCount()) return false;
+    if (c_.files.project.empty()) {
+        tell("MSG_NoPLSProject");
+        return false;
+    }
+    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir).csv;
+    if (!std::ofstream(csv, std::ios::binary | std::ios::trunc)) {
+        tell("MSG_OpenError", "\n(" + csv + ")");
+        return false;
+    }
+    if (model.nConstruct == 0) {
+        tell("MSG_NoParameter");
+        return false;
+    }
+    for (int k = 0; k < model.nConstruct; ++k)
+        if (model.constructs[static_cast<size_t>(k)].nInd == 0) {
+            tell("MSG_nIndZero", " (" + model.constructs[static_cast<size_t>(k)].caption + ")");
+            return false;
+        }
+    return seedGenerator();
+}
+
+bool ResamplingRun::checkSubsampleCount() {
+    const int cases = c_.table.caseCount();
+    if (cases < kMinimumCases) {
+        std::string text;
+        AppendFormat(text, "Resampling needs at least %d cases; the data hold %d.", kMinimumCases, cases);
+        tellText(text);
+        return false;
+    }
+    if (kind_ == SampleKind::Jackknife) {
+        subsamples_ = cases;
+        return true;
+    }
+    const std::optional<int> samples = parseInteger(c_.options.nSample);
+    if (!samples) {
+        tellText(integerConversionError(c_.options.nSample));
+        return false;
+    }
+    if (*samples < kMinimumSamples) {
+        std::string text;
+        AppendFormat(text, "The number of samples must be at least %d.", kMinimumSamples);
+        tellText(text);
+        return false;
+    }
+    subsamples_ = *samples;
+    return true;
+}
+
+// A Seed other than 0 makes a run repeatable; 0 takes the clock, so runs started in the same
+// second draw the same subsamples.
+bool ResamplingRun::seedGenerator() {
+    const std::optional<int> seed = parseInteger(c_.options.seed);
+    if (!seed) {
+        tellText(integerConversionError(c_.options.seed));
+        return false;
+    }
+    seed_ = *seed != 0 ? static_cast<std::uint32_t>(*seed)
+                       : static_cast<std::uint32_t>(std::time(nullptr));
+    generator_.seed(seed_);
+    return true;
+}
+
+bool ResamplingRun::prepare() {
+    ProjectModel& model = c_.model;
+    DeriveFileNames(c_.files);
+    // This listing holds no cross-validation figures to read.
+    model.nBlindfolding = 0;
+    // The store is taken before the control file is written, so that a run too large for
+    // the memory ends before the engine spends its time on it.
+    if (!store_.allocate(subsamples_, model.nIndicator, model.nPath)) {
+        tell("MSG_NotEnoughMemory");
+        return false;
+    }
+    if (const std::string error = ComputeProductColumns(model, c_.table); !error.empty()) {
+        tellText(error);
+        return false;
+    }
+    return true;
+}
+
+bool ResamplingRun::writeControlFile() {
+    ProgressView& progress = c_.ports.progress;
+    const fs::path path = engineFiles_.controlFile();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        tell("MSG_FileOpenError", "\n" + path.string());
+        return false;
+    }
+    progress.start(kind_ == SampleKind::Jackknife ? "Resampling-JackKnife..." : "Resampling-BootStrap...",
+                   subsamples_);
+    ControlFileWriter writer(c_.model, c_.parameters, c_.table, c_.ports.prompts);
+    std::string text;  // one problem at a time: the whole file may not fit in memory
+    bool ok = true;
+    for (int s = 0; ok && s < subsamples_; ++s) {
+        ControlRun run;
+        run.sampleKind = kind_;
+        run.subsample = s;
+        if (kind_ == SampleKind::Bootstrap) run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
+        text.clear();
+        ok = writer.WriteControlRun(text, run) && (out << text);
+        progress.setPosition(s + 1);
+    }
+    text.clear();
+    ok = ok && writer.WriteControlRun(text, ControlRun{}) && (out << text << "STOP") && out.flush();
+    progress.finish();
+    if (!ok && out.fail()) tell("MSG_FileOpenError", "\n" + path.string());
+    return ok;
+}
+
+bool ResamplingRun::runEngine() {
+    EngineRunner runner(engineFiles_);
+    const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm");
+    runner.CleanEngineFiles();
+    if (outcome != EngineOutcome::Finished) {
+        tell(outcome == EngineOutcome::Cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing");
+        return false;
+    }
+    keepFiles();
+    return true;
+}
+
+std::string ResamplingRun::keptListing() const {
+    const ResamplingFileNames names = resamplingFileNames(c_.files.project);
+    return kind_ == SampleKind::Jackknife ? names.jackknifeListing : names.bootstrapListing;
+}
+
+void ResamplingRun::keepFiles() {
+    keepFile(engineFiles_.listing(), keptListing());
+    keepFile(engineFiles_.controlFile(),
+             kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap);
+}
+
+bool ResamplingRun::readResults() {
+    errno = 0;
+    std::ifstream in(keptListing(), std::ios::binary);
+    if (!in) {
+        tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT));
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string listing = std::move(text).str();
+    c_.ports.progress.start("Estimate T value...", subsamples_);
+    const bool ok = readSubsamples(listing);
+    c_.ports.progress.finish();
+    if (!ok) return false;
+    ComputeResamplingStatistics(c_.model, store_, kind_);
+    const SummaryRequest request{kind_, c_.table.caseCount(), c_.options.process,
+                                 ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir)};
+    if (const auto failed = WriteResamplingSummaries(c_.model, store_, request))
+        tell("MSG_OpenError", "\n(" + *failed + ")");
+    return true;
+}
+
+// The subsamples are read into a copy of the model, so that the records keep the
+// entire-sample estimates until the whole listing has been read.
+bool ResamplingRun::readSubsamples(std::string_view listing) {
+    auto scratch = std::make_unique<ProjectModel>(c_.model);
+    ListingReader reader(listing, *scratch,
+                         ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor,
+                                            keptListing()});
+    std::string title;
+    for (int s = 0; s < subsamples_; ++s) {
+        clearSampleFields(*scratch);
+        title.clear();
+        AppendFormat(title, "SubSample %d", s);
+        if (!reader.ReadNextListing(title, kRegularStage)) return false;
+        store_.record(s, *scratch);
+        c_.ports.progress.setPosition(s + 1);
+    }
+    *scratch = c_.model;
+    clearSampleFields(*scratch);
+    if (!reader.ReadNextListing("ALLSample", kRegularStage)) return false;
+    c_.model = *scratch;
+    return true;
+}
+
+void ResamplingRun::finish(bool ok, bool engineRan) {
+    if (inGroup_) return;
+    const bool jackknife = kind_ == SampleKind::Jackknife;
+    const char* done = jackknife ? "MSG_JackKnifeOK" : "MSG_BootStrapOK";
+    c_.ports.status.showStatus(c_.texts.lookup("MSG_Ready"),
+                               c_.texts.lookup(ok ? done : "MSG_EstimateFail"));
+    if (!engineRan) return;
+    if (ok) (jackknife ? c_.model.jackknifeDone : c_.model.bootstrapDone) = true;
+    c_.model.resampled = c_.model.estimated = true;
+    if (c_.beep) c_.ports.desktop.playSound((c_.startDir / "finish.wav").string());
+}
+
+}  // namespace qv

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/app/LanguageTexts.h"
+#include "core/engine/ControlFileWriter.h"
+#include "core/engine/EngineRunner.h"
+#include "core/model/ModelParameters.h"
+#include "core/model/ProjectModel.h"
+#include "core/ports/Ports.h"
+#include "core/rawdata/RawDataTable.h"
+#include "core/results/ResamplingGenerator.h"
+#include "core/results/ResamplingStore.h"
+
+namespace qv {
+
+class Workbench;
+
+// What a resampling run reads and fills, owned by the Workbench.
+struct ResamplingContext {
+    ProjectModel& model;
+    RawDataTable& table;
+    const ModelParameters& parameters;
+    const ResamplingOptions& options;
+    ProjectFiles& files;
+    const LanguageTexts& texts;
+    Ports& ports;
+    std::filesystem::path startDir;
+    std::filesystem::path tempDir;
+    std::string editor;
+    bool beep = false;
+};
+
+// Run BootStrap and Run Jacknife: every subsample becomes a problem of one control file,
+// followed by the entire sample; one engine run estimates them all. The subsamples' loadings,
+// weights and coefficients give means, standard errors and t statistics, which go into the
+// records and into the text, CSV and web summaries. A failure leaves the entire-sample
+// estimates in the records as they were.
+class ResamplingRun {
+public:
+    explicit ResamplingRun(ResamplingContext context);
+    explicit ResamplingRun(Workbench& workbench);
+
+    // Returns true when every subsample and the entire sample were read. inGroup: the run is
+    // part of the two-group comparison, which shows the results itself.
+    bool run(SampleKind kind, bool inGroup = false);
+
+    // The seed of the last run: the Seed option, or the clock when that is 0.
+    std::uint32_t seedUsed() const { return seed_; }
+
+private:
+    bool checkRun();
+    bool checkSubsampleCount();
+    bool prepare();
+    bool writeControlFile();
+    bool runEngine();
+    bool readResults();
+    bool readSubsamples(std::string_view listing);
+    void finish(bool ok, bool engineRan);
+    bool seedGenerator();
+    void keepFiles();
+    std::string keptListing() const;
+    void tell(const std::string& key, const std::string& detail = {});
+    void tellText(const std::string& text);
+
+    ResamplingContext c_;
+    EngineFiles engineFiles_;
+    SampleKind kind_ = SampleKind::Bootstrap;
+    bool inGroup_ = false;
+    int subsamples_ = 0;
+    std::uint32_t seed_ = 0;
+    ResamplingGenerator generator_;
+    ResamplingStore store_;
+};
+
+}  // namespace qv

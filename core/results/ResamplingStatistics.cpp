@@ -1,0 +1,91 @@
+#include "core/results/ResamplingStatistics.h"
+
+#include <cmath>
+
+#include "core/results/ResamplingFigures.h"
+
+namespace qv {
+namespace {
+
+struct Sums {
+    double sum = 0;
+    double squares = 0;  // squared deviations from the values' own mean
+};
+
+template <typename Value>
+Sums sumsOf(std::span<const float> values, Value value) {
+    Sums sums;
+    for (float x : values) sums.sum += value(x);
+    const double mean = sums.sum / static_cast<double>(values.size());
+    for (float x : values) sums.squares += (value(x) - mean) * (value(x) - mean);
+    return sums;
+}
+
+void computeIndicator(Indicator& indicator, const ResamplingStore& store, int index,
+                      SampleKind kind) {
+    const double s = store.subsamples();
+    const SubsampleSpread loading = SubsampleStatistics(indicator.loading, store.loadings(index), kind);
+    const SubsampleSpread weight = SubsampleStatistics(indicator.weight, store.weights(index), kind);
+    const bool jackknife = kind == SampleKind::Jackknife;
+    indicator.loadingMean = loading.mean;
+    indicator.weightMean = weight.mean;
+    indicator.loadingSE = jackknife ? std::sqrt(s - 1) * loading.sd : loading.sd;
+    indicator.weightSE = weight.sd;
+    if (indicator.loadingSE == 0 || indicator.weightSE == 0) {
+        indicator.loadingT = indicator.weightT = 0;
+    } else if (!jackknife) {
+        indicator.loadingT = static_cast<float>(indicator.loading / indicator.loadingSE);
+        indicator.weightT = static_cast<float>(indicator.weight / indicator.weightSE);
+    } else {
+        const double root = std::sqrt(s / (s - 1));
+        indicator.loadingT = static_cast<float>(
+            root * (s * indicator.loading - (s - 1) * indicator.loadingMean) / indicator.loadingSE);
+        indicator.weightT = static_cast<float>(
+            (s * indicator.weight - root * (s - 1) * indicator.weightMean) / indicator.weightSE);
+    }
+}
+
+void computePath(Path& path, const ResamplingStore& store, int index, SampleKind kind) {
+    const double s = store.subsamples();
+    const SubsampleSpread spread = SubsampleStatistics(path.coefficient, store.coefficients(index), kind);
+    path.coefficientMean = spread.mean;
+    path.coefficientSE = 0;
+    path.coefficientT = 0;
+    if (spread.sd == 0) return;
+    if (kind == SampleKind::Bootstrap) {
+        path.coefficientSE = spread.sd;
+        path.coefficientT = static_cast<float>(path.coefficient / spread.sd);
+        return;
+    }
+    path.coefficientSE = std::sqrt(s - 1) * spread.sd;
+    path.coefficientT = static_cast<float>(
+        PathFigures(path, kind, store.subsamples())[kAdjustedT].value_or(0));
+}
+
+}  // namespace
+
+SubsampleSpread SubsampleStatistics(double estimate, std::span<const float> values, SampleKind kind) {
+    SubsampleSpread spread;
+    if (values.size() < 2) return spread;
+    const double s = static_cast<double>(values.size());
+    const double sign = estimate > 0 ? 1 : -1;
+    Sums sums = sumsOf(values, [](float x) { return std::fabs(static_cast<double>(x)); });
+    spread.mean = sign * sums.sum / s;
+    if (kind == SampleKind::Jackknife && s * std::fabs(estimate) - (s - 1) * std::fabs(spread.mean) < 0) {
+        sums = sumsOf(values, [](float x) { return static_cast<double>(x); });
+        spread.mean = sign * sums.sum / s;
+    }
+    spread.sd = std::sqrt(sums.squares / (s - 1));
+    return spread;
+}
+
+void ComputeResamplingStatistics(ProjectModel& model, const ResamplingStore& store, SampleKind kind) {
+    for (int i = 0; i < model.nIndicator; ++i) {
+        Indicator& indicator = model.indicators[static_cast<size_t>(i)];
+        if (indicator.construct >= 0) computeIndicator(indicator, store, i, kind);
+    }
+    for (int p = 0; p < model.nPath; ++p)
+        computePath(model.paths[static_cast<size_t>(p)], store, p, kind);
+}
+
+}  // namespace qv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/engine/ControlFileWriter.h"
+#include "core/model/ProjectModel.h"
+#include "core/results/ResamplingStore.h"
+
+namespace qv {
+
+// Where the summaries of one kind of run go: the text and CSV summaries beside the model
+// file, the web report's section in the work folder.
+struct SummaryFileNames {
+    std::string text;  // "<folder><stem>_bt.out" or "_jk.out"
+    std::string csv;   // "<folder><stem>_boot.csv" or "_jack.csv"
+    std::string html;  // "<work folder>/<stem>_bt.html" or "_jk.html"
+};
+
+SummaryFileNames ResamplingSummaryNames(SampleKind kind, const std::string& projectFile,
+                                        const std::filesystem::path& tempDir);
+
+// What the summaries show and where they go. cases: the number of cases of the data.
+struct SummaryRequest {
+    SampleKind kind = SampleKind::Bootstrap;
+    int cases = 0;
+    bool process = false;  // append every subsample's values to the text and CSV summaries
+    SummaryFileNames names;
+};
+
+// Writes the text summary, then the CSV summary and the web section, from the statistics in
+// the records and the subsamples in the store. Returns the name of the first file that could
+// not be written; the files after it are not written.
+std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
+                                                    const ResamplingStore& store,
+                                                    const SummaryRequest& request);
+
+}  // namespace qv

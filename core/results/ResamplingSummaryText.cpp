@@ -1,0 +1,78 @@
+#include "core/results/ResamplingSummaryText.h"
+
+#include "core/engine/AppendFormat.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kRule = "------------------------------------------\n";
+
+void appendHeading(std::string& out, const char* heading) {
+    out += kRule;
+    out += heading;
+    out += kRule;
+}
+
+void appendHeaderLines(std::string& out, SampleKind kind, char c) {
+    if (kind != SampleKind::Jackknife) {
+        const char* format = "                %c               %c%8s%c%8s%c%8s%c%8s\n";
+        AppendFormat(out, format, c, c, "Entire", c, "Mean of", c, "Standard", c, "T-Statistic");
+        AppendFormat(out, format, c, c, "Sample", c, "subsamples", c, "error", c, "");
+        AppendFormat(out, format, c, c, "estimate", c, "", c, "", c, "");
+        return;
+    }
+    const char* format = "                %c               %c%8s%c%8s%c%8s%c%8s%c%8s";
+    AppendFormat(out, format, c, c, "Entire", c, "Mean of", c, "Jackknife", c, "Standard", c,
+                 "T-Statistic");
+    AppendFormat(out, "%c%8s%c%8s\n", c, "Standard", c, "T-Statistic");
+    AppendFormat(out, format, c, c, "Sample", c, "subsamples", c, "estimate", c, "error", c, "");
+    AppendFormat(out, "%c%8s%c%8s\n", c, "error", c, "(Adjusted)");
+    AppendFormat(out, "                %c               %c%8s%c%8s%c%8s%c%8s%c%8s%c%8s%c%8s\n", c,
+                 c, "estimate", c, "", c, "", c, "", c, "", c, "(Adjusted)", c, "");
+}
+
+// notAvailable: how a figure without value is printed in this table.
+void appendFigures(std::string& out, const Figures& figures, char c, const char* notAvailable) {
+    for (const std::optional<double>& figure : figures) {
+        out += c;
+        if (figure)
+            AppendFormat(out, "%8.4f", *figure);
+        else
+            out += notAvailable;
+    }
+    out += '\n';
+}
+
+void appendIndicatorRows(std::string& out, const std::vector<SummaryRow>& rows, char c,
+                         const char* notAvailable) {
+    for (const SummaryRow& row : rows) {
+        if (row.first) out += '\n';
+        AppendFormat(out, "%8s%c%18s", row.construct.c_str(), c, row.name.c_str());
+        appendFigures(out, row.figures, c, notAvailable);
+    }
+}
+
+}  // namespace
+
+std::string FormatSummaryText(const SummaryTable& table, char c) {
+    std::string out;
+    AppendFormat(out, "==================Result of Estimate (%s)==================\n\n",
+                 KindWord(table.kind));
+    appendHeading(out, "1.Measurement Mode (loading)\n");
+    appendHeaderLines(out, table.kind, c);
+    appendIndicatorRows(out, table.loadings, c, "N.A.");
+    out += "\n\n";
+    appendHeading(out, "1.Measurement Mode (weight)\n");
+    appendHeaderLines(out, table.kind, c);
+    appendIndicatorRows(out, table.weights, c, " N.A. ");
+    out += "\n\n";
+    appendHeading(out, "2.Structure Model\n");
+    appendHeaderLines(out, table.kind, c);
+    for (const SummaryRow& row : table.paths) {
+        AppendFormat(out, "%8s%c%8s->%-8s", "", c, row.name.c_str(), row.dest.c_str());
+        appendFigures(out, row.figures, c, " N.A. ");
+    }
+    return out;
+}
+
+}  // namespace qv

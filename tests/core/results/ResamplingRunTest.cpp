@@ -1,0 +1,221 @@
+#include <ctime>
+#include <functional>
+#include <fstream>
+#include <sstream>
+
+#include "core/results/ResamplingRun.h"
+#include "tests/core/engine/EstimateFixture.h"
+
+namespace qv {
+namespace {
+namespace fs = std::filesystem;
+
+std::string contentOf(const fs::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+int occurrences(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+// The ECSI example estimated by the real engine, then resampled.
+class ResamplingRunTest : public EstimateFixture {
+protected:
+    void SetUp() override {
+        EstimateFixture::SetUp();
+        if (IsSkipped()) return;
+        texts_.set("MSG_BootStrapOK", "Bootstrap finished.");
+        texts_.set("MSG_JackKnifeOK", "Jackknife finished.");
+        texts_.set("MSG_EstimateFail", "The estimation failed.");
+        texts_.set("MSG_OpenError", "Cannot create the file");
+        fs::create_directories(startDir_ / "temp");
+        options_.seed = "12345";
+    }
+
+    void buildEcsi() {
+        addConstruct("IMAG", {"IMAG1", "IMAG2", "IMAG3", "IMAG4", "IMAG5"});
+        addConstruct("EXPE", {"CUEX1", "CUEX2", "CUEX3"});
+        addConstruct("QUAL", {"PERQ1", "PERQ2", "PERQ3", "PERQ4", "PERQ5", "PERQ6", "PERQ7"});
+        addConstruct("VAL", {"PERV1", "PERV2"});
+        addConstruct("SAT", {"CUSA1", "CUSA2", "CUSA3"});
+        addConstruct("COM", {"CUSCO"});
+        addConstruct("LOY", {"CUSL1", "CUSL2", "CUSL3"});
+        for (auto [src, dest] : {std::pair{0, 1}, {0, 4}, {0, 6}, {1, 2}, {1, 3}, {1, 4}, {2, 3},
+                                 {2, 4}, {3, 4}, {4, 5}, {4, 6}, {5, 6}})
+            EXPECT_TRUE(model_.addPath(src, dest));
+    }
+    ResamplingRun resampling() {
+        return ResamplingRun(ResamplingContext{model_, table_, parameters_, options_, files_, texts_,
+                                               ports_, startDir_, startDir_ / "temp", "editor",
+                                               false});
+    }
+    std::vector<std::string> progressCaptions() const {
+        std::vector<std::string> captions;
+        for (const auto& event : user_.events())
+            if (event.kind == ScriptedPorts::Kind::ProgressStart) captions.push_back(event.message.text);
+        return captions;
+    }
+    fs::path file(const std::string& name) const { return startDir_ / name; }
+
+    ResamplingOptions options_;
+};
+
+TEST_F(ResamplingRunTest, BootstrapOf500SubsamplesKeepsEveryFileAndTheEntireSampleEstimates) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    const ProjectModel estimated = model_;
+    options_.nSample = "500";
+    user_.clear();
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_TRUE(user_.messages().empty());
+
+    for (const char* name : {"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv", "temp/ecsi_bt.html"})
+        EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
+    EXPECT_FALSE(fs::exists(file("tmppls.pls")));
+    const std::string card = contentOf(file("ecsi.bt"));
+    EXPECT_EQ(occurrences(card, "\nSubSample "), 500);
+    EXPECT_EQ(occurrences(card, "\nALLSample\n"), 1);
+    EXPECT_EQ(occurrences(card, "\nCase"), 501 * 250);
+    EXPECT_TRUE(card.ends_with("STOP"));
+
+    for (int i = 0; i < model_.nIndicator; ++i) {
+        const Indicator& indicator = model_.indicators[i];
+        EXPECT_FLOAT_EQ(indicator.loading, estimated.indicators[i].loading);
+        // The loading of a single indicator is 1 in every subsample.
+        const bool alone = model_.constructs[indicator.construct].nInd == 1;
+        EXPECT_EQ(indicator.loadingSE > 0, !alone) << indicator.caption;
+        EXPECT_EQ(indicator.loadingT != 0, !alone) << indicator.caption;
+    }
+    for (int p = 0; p < model_.nPath; ++p) {
+        EXPECT_FLOAT_EQ(model_.paths[p].coefficient, estimated.paths[p].coefficient);
+        EXPECT_GT(model_.paths[p].coefficientSE, 0);
+        EXPECT_FLOAT_EQ(model_.paths[p].coefficientT,
+                        static_cast<float>(model_.paths[p].coefficient / model_.paths[p].coefficientSE));
+    }
+    EXPECT_TRUE(model_.bootstrapDone && model_.resampled && model_.estimated);
+    EXPECT_FALSE(model_.jackknifeDone);
+    EXPECT_EQ(user_.lastStatus(), "Bootstrap finished.");
+    EXPECT_EQ(progressCaptions(), (std::vector<std::string>{"Resampling-BootStrap...",
+                                                            "Executing PLS Algorithm",
+                                                            "Estimate T value..."}));
+    const std::string summary = contentOf(file("ecsi_bt.out"));
+    EXPECT_TRUE(summary.starts_with("==================Result of Estimate (BootStrap)"));
+    EXPECT_EQ(occurrences(summary, "->"), 12);
+}
+
+TEST_F(ResamplingRunTest, ASeedRepeatsTheSubsamplesAndSeedZeroTakesTheClock) {
+    buildEcsi();
+    options_.nSample = "20";
+    options_.seed = "99";
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    const std::string first = contentOf(file("ecsi.bt"));
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_EQ(contentOf(file("ecsi.bt")), first);
+    options_.seed = "100";
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_NE(contentOf(file("ecsi.bt")), first);
+
+    options_.seed = "0";
+    ResamplingRun clocked = resampling();
+    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
+    ASSERT_TRUE(clocked.run(SampleKind::Bootstrap));
+    EXPECT_GE(clocked.seedUsed(), before);
+    EXPECT_LE(clocked.seedUsed(), static_cast<std::uint32_t>(std::time(nullptr)));
+}
+
+TEST_F(ResamplingRunTest, JackknifeOfEcsiLeavesOutEachCaseOnceAndKeepsItsFiles) {
+    buildEcsi();
+    ASSERT_TRUE(resampling().run(SampleKind::Jackknife));
+    for (const char* name : {"ecsi.jk", "ecsi.jack", "ecsi_jk.out", "ecsi_jack.csv", "temp/ecsi_jk.html"})
+        EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
+    const std::string card = contentOf(file("ecsi.jk"));
+    EXPECT_EQ(occurrences(card, "\nSubSample "), 250);
+    EXPECT_EQ(occurrences(card, "\nCase"), 250 * 249 + 250);
+    EXPECT_EQ(occurrences(card, "\nCase   1 "), 249 + 1);  // only subsample 0 lacks case 1
+    EXPECT_TRUE(model_.jackknifeDone && model_.resampled);
+    EXPECT_EQ(user_.lastStatus(), "Jackknife finished.");
+    const std::string summary = contentOf(file("ecsi_jk.out"));
+    EXPECT_TRUE(summary.starts_with("==================Result of Estimate (JackKnife)"));
+    EXPECT_EQ(occurrences(summary, "(Adjusted)"), 6);
+    for (int p = 0; p < model_.nPath; ++p) EXPECT_NE(model_.paths[p].coefficientT, 0);
+}
+
+TEST_F(ResamplingRunTest, WithTheProcessTheSummariesListEverySubsample) {
+    buildEcsi();
+    options_.nSample = "5";
+    options_.process = true;
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    const std::string text = contentOf(file("ecsi_bt.out"));
+    EXPECT_NE(text.find("  S5      \n"), std::string::npos);
+    EXPECT_EQ(text.find("  S6"), std::string::npos);
+    EXPECT_NE(contentOf(file("ecsi_boot.csv")).find(",S1,S2,S3,S4,S5\n"), std::string::npos);
+}
+
+TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) {
+    buildEcsi();
+    struct Case {
+        std::function<void()> arrange;
+        SampleKind kind;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {[&] { options_.nSample = "1"; }, SampleKind::Bootstrap, "The number of samples must be at least 2."},
+        {[&] { options_.nSample = "many"; }, SampleKind::Bootstrap, ""},
+        {[&] { options_.seed = "x"; }, SampleKind::Jackknife, ""},
+        {[&] { table_.resize(table_.columnCount(), 3); }, SampleKind::Jackknife,
+         "Resampling needs at least 3 cases; the data hold 2."},
+        {[&] { model_.constructs[6].order = 2; }, SampleKind::Bootstrap,
+         "Re-sample is not supported for 2nd order factor structure in the current version!\n"},
+        {[&] { files_.project = (startDir_ / "missing" / "ecsi.qvt").string(); }, SampleKind::Bootstrap,
+         "Cannot create the file\n(" + (startDir_ / "missing" / "ecsi_boot.csv").string() + ")"},
+        {[&] { model_.assignIndicator(indicatorNamed("CUSCO"), -1); }, SampleKind::Jackknife, ""},
+    };
+    for (const Case& refused : cases) {
+        const ProjectModel model = model_;
+        const RawDataTable table = table_;
+        const ResamplingOptions options = options_;
+        const ProjectFiles files = files_;
+        refused.arrange();
+        user_.clear();
+        EXPECT_FALSE(resampling().run(refused.kind)) << refused.message;
+        ASSERT_EQ(user_.messages().size(), 1u) << refused.message;
+        if (!refused.message.empty()) {
+            EXPECT_EQ(user_.messages()[0].text, refused.message);
+        }
+        EXPECT_FALSE(fs::exists(file("tmppls.pls"))) << refused.message;
+        EXPECT_FALSE(model_.resampled);
+        model_ = model;
+        table_ = table;
+        options_ = options;
+        files_ = files;
+    }
+}
+
+TEST_F(ResamplingRunTest, ASubsampleTheEngineRejectsEndsTheRunAndKeepsTheEstimates) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    const ProjectModel estimated = model_;
+    // An engine that rejects every problem.
+    fs::remove(file("pls"));
+    std::ofstream(file("pls")) << "#!/bin/sh\nprintf 'SubSample 0 \\r\\nError: too few cases\\r\\n'\n";
+    fs::permissions(file("pls"), fs::perms::owner_all);
+    options_.nSample = "10";
+    user_.clear();
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_TRUE(user_.told("MSG_PLSCompatible"));
+    EXPECT_FALSE(fs::exists(file("ecsi_bt.out")));
+    for (int i = 0; i < model_.nIndicator; ++i)
+        EXPECT_EQ(model_.indicators[i].loading, estimated.indicators[i].loading);
+    for (int p = 0; p < model_.nPath; ++p)
+        EXPECT_EQ(model_.paths[p].coefficient, estimated.paths[p].coefficient);
+    EXPECT_TRUE(model_.resampled && model_.estimated);
+    EXPECT_FALSE(model_.bootstrapDone);
+    EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
+}
+
+}  // namespace
+}  // namespace qv
