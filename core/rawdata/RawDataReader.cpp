@@ -44,7 +44,7 @@ bool isCommaSeparated(const std::string& name) {
     return extension == ".csv";
 }
 
-// False when the file could not be read to its end.
+// False when the disk failed; a parse stopped by an error ends the reading early.
 bool parseFile(std::ifstream& in, DataFileParser& parser) {
     std::vector<char> buffer(kReadChunk);
     while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)

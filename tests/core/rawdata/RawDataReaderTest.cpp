@@ -207,6 +207,14 @@ TEST_F(MissingDataFile, AnsweredNoLeavesTheTableAsItWas) {
     EXPECT_EQ(row(1), (Row{"1", "1"}));
 }
 
+TEST_F(MissingDataFile, FolderIsNoDataFile) {
+    const std::string folder = write("probe.txt", "");
+    table.raw = folder.substr(0, folder.size() - 10);
+    EXPECT_FALSE(LoadRawData(table, filter, texts, ports, ports).ok);
+    ASSERT_EQ(ports.events().size(), 1u);
+    EXPECT_EQ(ports.events()[0].kind, ScriptedPorts::Kind::AskYesNo);
+}
+
 TEST_F(MissingDataFile, AnsweredYesLoadsTheLocatedFile) {
     const std::string located = write("located.csv", "a,b\n1,2\n");
     ports.answer(true);
