@@ -80,7 +80,7 @@ bool ResamplingRun::run(SampleKind kind, bool inGroup) {
                  c_.texts.lookup(jackknife ? "MSG_JackKnifing" : "MSG_BootStraping").c_str(),
                  subsamples_);
     c_.ports.status.showStatus(c_.texts.lookup("MSG_Running"), status);
-    bool ok = prepare() && writeControlFile();
+    bool ok = prepare() && writeControlFile() && allocateStore();
     const bool engineRan = ok;
     ok = ok && runEngine() && readResults();
     store_.release();
@@ -104,15 +104,7 @@ bool ResamplingRun::checkRun() {
         return false;
     }
     if (!checkSubsampleCount()) return false;
-    if (c_.files.project.empty()) {
-        tell("MSG_NoPLSProject");
-        return false;
-    }
-    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir).csv;
-    if (!std::ofstream(csv, std::ios::binary | std::ios::trunc)) {
-        tell("MSG_OpenError", "\n(" + csv + ")");
-        return false;
-    }
+    if (!checkSummaryFile()) return false;
     if (model.nConstruct == 0) {
         tell("MSG_NoParameter");
         return false;
@@ -123,6 +115,19 @@ bool ResamplingRun::checkRun() {
             return false;
         }
     return seedGenerator();
+}
+
+// The CSV summary is created at once, so that a folder that takes no files is noticed before
+// the engine runs.
+bool ResamplingRun::checkSummaryFile() {
+    if (c_.files.project.empty()) {
+        tell("MSG_NoPLSProject");
+        return false;
+    }
+    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir).csv;
+    if (std::ofstream(csv, std::ios::binary | std::ios::trunc)) return true;
+    tell("MSG_OpenError", "\n(" + csv + ")");
+    return false;
 }
 
 bool ResamplingRun::checkSubsampleCount() {
@@ -171,12 +176,6 @@ bool ResamplingRun::prepare() {
     DeriveFileNames(c_.files);
     // This listing holds no cross-validation figures to read.
     model.nBlindfolding = 0;
-    // The store is taken before the control file is written, so that a run too large for
-    // the memory ends before the engine spends its time on it.
-    if (!store_.allocate(subsamples_, model.nIndicator, model.nPath)) {
-        tell("MSG_NotEnoughMemory");
-        return false;
-    }
     if (const std::string error = ComputeProductColumns(model, c_.table); !error.empty()) {
         tellText(error);
         return false;
@@ -203,14 +202,40 @@ bool ResamplingRun::writeControlFile() {
         run.subsample = s;
         if (kind_ == SampleKind::Bootstrap) run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
         text.clear();
-        ok = writer.WriteControlRun(text, run) && (out << text);
+        ok = writer.WriteControlRun(text, run) && (s > 0 || roomFor(text.size())) && (out << text);
         progress.setPosition(s + 1);
     }
     text.clear();
     ok = ok && writer.WriteControlRun(text, ControlRun{}) && (out << text << "STOP") && out.flush();
     progress.finish();
-    if (!ok && out.fail()) tell("MSG_FileOpenError", "\n" + path.string());
-    return ok;
+    if (ok) return true;
+    if (out.fail()) tell("MSG_FileOpenError", "\n" + path.string());
+    out.close();
+    std::error_code ignored;
+    fs::remove(path, ignored);  // a partial control file is of no use to anyone
+    return false;
+}
+
+// The store is taken before the engine starts, so that a run too large for the memory ends
+// before the engine spends its time on it.
+bool ResamplingRun::allocateStore() {
+    if (store_.allocate(subsamples_, c_.model.nIndicator, c_.model.nPath)) return true;
+    tell("MSG_NotEnoughMemory");
+    return false;
+}
+
+// Every problem of a run is about as long as the first; a control file that would fill the
+// disk is refused before it is written.
+bool ResamplingRun::roomFor(size_t problemSize) {
+    std::error_code error;
+    const fs::space_info space = fs::space(c_.startDir, error);
+    const double needed = static_cast<double>(problemSize) * (subsamples_ + 1);
+    if (error || needed < static_cast<double>(space.available)) return true;
+    std::string text;
+    AppendFormat(text, "The control file of %d subsamples needs about %.0f MB; %.0f MB are free.",
+                 subsamples_, needed / 1e6, static_cast<double>(space.available) / 1e6);
+    tellText(text);
+    return false;
 }
 
 bool ResamplingRun::runEngine() {
@@ -236,18 +261,28 @@ void ResamplingRun::keepFiles() {
              kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap);
 }
 
-bool ResamplingRun::readResults() {
+// The whole listing, or nothing after telling the system's reason. A folder in the listing's
+// place opens, but reads as nothing: it is named as what it is.
+std::optional<std::string> ResamplingRun::loadKeptListing() {
+    const fs::path path = keptListing();
+    std::error_code error;
     errno = 0;
-    std::ifstream in(keptListing(), std::ios::binary);
-    if (!in) {
-        tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT));
-        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path, error)) {
+        const int reason = fs::is_directory(path, error) ? EISDIR : errno ? errno : ENOENT;
+        tellText(std::string("ERROR!: ") + std::strerror(reason) + " (" + path.string() + ")");
+        return std::nullopt;
     }
     std::ostringstream text;
     text << in.rdbuf();
-    const std::string listing = std::move(text).str();
+    return std::move(text).str();
+}
+
+bool ResamplingRun::readResults() {
+    const std::optional<std::string> listing = loadKeptListing();
+    if (!listing) return false;
     c_.ports.progress.start("Estimate T value...", subsamples_);
-    const bool ok = readSubsamples(listing);
+    const bool ok = readSubsamples(*listing);
     c_.ports.progress.finish();
     if (!ok) return false;
     ComputeResamplingStatistics(c_.model, store_, kind_);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,9 +55,13 @@ public:
 private:
     bool checkRun();
     bool checkSubsampleCount();
+    bool checkSummaryFile();
     bool prepare();
     bool writeControlFile();
+    bool roomFor(size_t problemSize);
+    bool allocateStore();
     bool runEngine();
+    std::optional<std::string> loadKeptListing();
     bool readResults();
     bool readSubsamples(std::string_view listing);
     void finish(bool ok, bool engineRan);

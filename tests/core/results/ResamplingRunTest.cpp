@@ -195,6 +195,39 @@ TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) 
     }
 }
 
+TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWritten) {
+    buildEcsi();
+    options_.nSample = "100000000";  // about 5 TB of problems
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_TRUE(user_.messages()[0].text.starts_with("The control file of 100000000 subsamples needs"));
+    EXPECT_FALSE(fs::exists(file("tmppls.pls")));
+    EXPECT_FALSE(model_.resampled);
+    EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
+}
+
+TEST_F(ResamplingRunTest, AListingThatCannotBeReadIsToldAndEndsTheRun) {
+    buildEcsi();
+    options_.nSample = "3";
+    fs::create_directories(file("ecsi.boot") / "in the way");
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text, "ERROR!: Is a directory (" + file("ecsi.boot").string() + ")");
+    EXPECT_FALSE(fs::exists(file("ecsi_bt.out")));
+    EXPECT_FALSE(model_.bootstrapDone);
+}
+
+TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenIsToldAndTheStatisticsStay) {
+    buildEcsi();
+    options_.nSample = "3";
+    fs::create_directories(file("ecsi_bt.out") / "in the way");
+    EXPECT_TRUE(resampling().run(SampleKind::Bootstrap));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text, "Cannot create the file\n(" + file("ecsi_bt.out").string() + ")");
+    EXPECT_GT(model_.paths[0].coefficientSE, 0);
+    EXPECT_TRUE(model_.bootstrapDone);
+}
+
 TEST_F(ResamplingRunTest, ASubsampleTheEngineRejectsEndsTheRunAndKeepsTheEstimates) {
     buildEcsi();
     ASSERT_TRUE(command().run());

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+#include <string>
+
+#include "core/results/ResamplingStore.h"
+
+namespace qv {
+namespace {
+
+// Every table full: 24 constructs of 12 indicators, a path between every pair.
+void fillModel(ProjectModel& model) {
+    std::vector<std::string> names;
+    for (int i = 0; i < kMaxIndicators; ++i) names.push_back("v" + std::to_string(i));
+    model.rebuildIndicators(names);
+    for (int k = 0; k < kMaxConstructs; ++k) ASSERT_TRUE(model.addConstruct(k, k));
+    for (int i = 0; i < kMaxIndicators; ++i) ASSERT_TRUE(model.assignIndicator(i, i / 12));
+    for (int a = 0; a < kMaxConstructs; ++a)
+        for (int b = a + 1; b < kMaxConstructs; ++b) ASSERT_TRUE(model.addPath(a, b));
+    ASSERT_EQ(model.nPath, kMaxPaths);
+}
+
+void setSubsample(ProjectModel& model, int s) {
+    for (int i = 0; i < model.nIndicator; ++i) {
+        model.indicators[i].loading = static_cast<float>(s * 1000 + i);
+        model.indicators[i].weight = -static_cast<float>(s * 1000 + i);
+    }
+    for (int p = 0; p < model.nPath; ++p) model.paths[p].coefficient = static_cast<float>(s + p);
+}
+
+TEST(ResamplingStoreTest, HoldsEveryIndicatorAndPathOfAFullModel) {
+    auto model = std::make_unique<ProjectModel>();
+    fillModel(*model);
+    ResamplingStore store;
+    ASSERT_TRUE(store.allocate(3, model->nIndicator, model->nPath));
+    for (int s = 0; s < 3; ++s) {
+        setSubsample(*model, s);
+        store.record(s, *model);
+    }
+    EXPECT_EQ(store.subsamples(), 3);
+    EXPECT_EQ(std::vector<float>(store.loadings(287).begin(), store.loadings(287).end()),
+              (std::vector<float>{287, 1287, 2287}));
+    EXPECT_EQ(store.weights(96)[2], -2096);
+    EXPECT_EQ(store.coefficients(275)[1], 276);
+    // Positions outside the tables give nothing rather than another parameter's values.
+    EXPECT_TRUE(store.loadings(288).empty());
+    EXPECT_TRUE(store.coefficients(-1).empty());
+}
+
+TEST(ResamplingStoreTest, KeepsOnlyAssignedIndicatorsAndRefusesAStoreBeyondTheMemory) {
+    ProjectModel model;
+    model.rebuildIndicators({"a", "free"});
+    ASSERT_TRUE(model.addConstruct(0, 0));
+    ASSERT_TRUE(model.assignIndicator(0, 0));
+    ResamplingStore store;
+    ASSERT_TRUE(store.allocate(2, model.nIndicator, 0));
+    setSubsample(model, 1);
+    store.record(1, model);
+    EXPECT_EQ(store.loadings(0)[1], 1000);
+    EXPECT_EQ(store.loadings(1)[1], 0);
+
+    EXPECT_FALSE(store.allocate(INT_MAX, kMaxIndicators, kMaxPaths));
+    EXPECT_EQ(store.subsamples(), 0);
+    EXPECT_TRUE(store.loadings(0).empty());
+}
+
+}  // namespace
+}  // namespace qv
