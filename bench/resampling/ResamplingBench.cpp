@@ -72,14 +72,16 @@ bool bench(const fs::path& folder, int samples) {
     const bool ok = qv::ResamplingRun(workbench).run(qv::SampleKind::Bootstrap);
     const Clock::time_point end = Clock::now();
     if (!ok || phases.marks.size() != 3) {
-        for (const qv::Message& message : user.messages()) std::fprintf(stderr, "%s\n", message.text.c_str());
+        for (const qv::Message& message : user.messages())
+            std::fprintf(stderr, "%s\n", message.text.c_str());
         return false;
     }
-    std::printf("%5d subsamples: total %.3f s (control file %.3f s, engine %.3f s, "
-                "reading, statistics and summaries %.3f s); control file %.1f MB\n",
-                samples, seconds(begin, end), seconds(begin, phases.marks[1].at),
-                seconds(phases.marks[1].at, phases.marks[2].at), seconds(phases.marks[2].at, end),
-                static_cast<double>(fs::file_size(folder / "ecsi.bt")) / 1e6);
+    std::printf(
+        "%5d subsamples: total %.3f s (control file %.3f s, engine %.3f s, "
+        "reading, statistics and summaries %.3f s); control file %.1f MB\n",
+        samples, seconds(begin, end), seconds(begin, phases.marks[1].at),
+        seconds(phases.marks[1].at, phases.marks[2].at), seconds(phases.marks[2].at, end),
+        static_cast<double>(fs::file_size(folder / "ecsi.bt")) / 1e6);
     return true;
 }
 

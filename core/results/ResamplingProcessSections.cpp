@@ -17,24 +17,24 @@ struct Layout {
     const char* sections[3];
 };
 
-const Layout kText{"========================================\n",
-                   "                       ",
-                   "  S%-7d",
-                   "%-20s",
-                   "%8s->%-8s  ",
-                   "  %8.4f",
-                   {"1. Resampling results - Factor Loadings\n",
-                    "1. Resampling results - Factor Weights\n",
-                    "2. Resampling results - Path Coefficients\n"}};
-const Layout kCsv{"=================================\n",
-                  "",
-                  ",S%d",
-                  "%s",
-                  "%s->%s",
-                  ",%8.4f",
-                  {"1. Resampling results - Factor Loadings\n",
-                   "2. Resampling results - Factor Weights\n",
-                   "3. Resampling results - Path Coefficients\n"}};
+const Layout kText{
+    "========================================\n",
+    "                       ",
+    "  S%-7d",
+    "%-20s",
+    "%8s->%-8s  ",
+    "  %8.4f",
+    {"1. Resampling results - Factor Loadings\n", "1. Resampling results - Factor Weights\n",
+     "2. Resampling results - Path Coefficients\n"}};
+const Layout kCsv{
+    "=================================\n",
+    "",
+    ",S%d",
+    "%s",
+    "%s->%s",
+    ",%8.4f",
+    {"1. Resampling results - Factor Loadings\n", "2. Resampling results - Factor Weights\n",
+     "3. Resampling results - Path Coefficients\n"}};
 
 void appendSectionHeading(std::string& out, const Layout& layout, int section) {
     out += "\n\n";
@@ -70,7 +70,8 @@ std::string formatProcess(const Layout& layout, const ProjectModel& model,
     appendSectionHeading(out, layout, 2);
     for (int p = 0; p < model.nPath; ++p) {
         const Path& path = model.paths[static_cast<size_t>(p)];
-        AppendFormat(out, layout.pathName, model.constructs[static_cast<size_t>(path.src)].caption.c_str(),
+        AppendFormat(out, layout.pathName,
+                     model.constructs[static_cast<size_t>(path.src)].caption.c_str(),
                      model.constructs[static_cast<size_t>(path.dest)].caption.c_str());
         appendValues(out, layout, store.coefficients(p));
     }

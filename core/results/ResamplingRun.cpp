@@ -45,7 +45,8 @@ void keepFile(const fs::path& from, const std::string& to) {
 // The fields every problem of the listing supplies; cleared before each read, so a field a
 // problem leaves out cannot carry over the previous problem's value.
 void clearSampleFields(ProjectModel& model) {
-    for (Indicator& indicator : model.indicators) indicator.loading = indicator.weight = indicator.residual = 0;
+    for (Indicator& indicator : model.indicators)
+        indicator.loading = indicator.weight = indicator.residual = 0;
     for (Path& path : model.paths) path.coefficient = 0;
     for (Construct& construct : model.constructs) construct.rSquare = 0;
 }
@@ -56,11 +57,10 @@ ResamplingRun::ResamplingRun(ResamplingContext context)
     : c_(context), engineFiles_{context.startDir} {}
 
 ResamplingRun::ResamplingRun(Workbench& workbench)
-    : ResamplingRun(ResamplingContext{workbench.model(), workbench.rawData(), workbench.parameters(),
-                                      workbench.resampling(), workbench.files(), workbench.texts(),
-                                      workbench.ports(), workbench.folders().startupDir,
-                                      workbench.folders().tempDir, workbench.settings().editor,
-                                      workbench.settings().beep}) {}
+    : ResamplingRun(ResamplingContext{
+          workbench.model(), workbench.rawData(), workbench.parameters(), workbench.resampling(),
+          workbench.files(), workbench.texts(), workbench.ports(), workbench.folders().startupDir,
+          workbench.folders().tempDir, workbench.settings().editor, workbench.settings().beep}) {}
 
 void ResamplingRun::tell(const std::string& key, const std::string& suffix) {
     Message message = c_.texts.message(key);
@@ -68,7 +68,9 @@ void ResamplingRun::tell(const std::string& key, const std::string& suffix) {
     c_.ports.prompts.tell(message);
 }
 
-void ResamplingRun::tellText(const std::string& text) { c_.ports.prompts.tell({"", text, ""}); }
+void ResamplingRun::tellText(const std::string& text) {
+    c_.ports.prompts.tell({"", text, ""});
+}
 
 bool ResamplingRun::run(SampleKind kind, bool inGroup) {
     kind_ = kind;
@@ -134,7 +136,8 @@ bool ResamplingRun::checkSubsampleCount() {
     const int cases = c_.table.caseCount();
     if (cases < kMinimumCases) {
         std::string text;
-        AppendFormat(text, "Resampling needs at least %d cases; the data hold %d.", kMinimumCases, cases);
+        AppendFormat(text, "Resampling needs at least %d cases; the data hold %d.", kMinimumCases,
+                     cases);
         tellText(text);
         return false;
     }
@@ -191,8 +194,9 @@ bool ResamplingRun::writeControlFile() {
         tell("MSG_FileOpenError", "\n" + path.string());
         return false;
     }
-    progress.start(kind_ == SampleKind::Jackknife ? "Resampling-JackKnife..." : "Resampling-BootStrap...",
-                   subsamples_);
+    progress.start(
+        kind_ == SampleKind::Jackknife ? "Resampling-JackKnife..." : "Resampling-BootStrap...",
+        subsamples_);
     ControlFileWriter writer(c_.model, c_.parameters, c_.table, c_.ports.prompts);
     std::string text;  // one problem at a time: the whole file may not fit in memory
     bool ok = true;
@@ -200,7 +204,8 @@ bool ResamplingRun::writeControlFile() {
         ControlRun run;
         run.sampleKind = kind_;
         run.subsample = s;
-        if (kind_ == SampleKind::Bootstrap) run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
+        if (kind_ == SampleKind::Bootstrap)
+            run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
         text.clear();
         ok = writer.WriteControlRun(text, run) && (s > 0 || roomFor(text.size())) && (out << text);
         progress.setPosition(s + 1);
@@ -297,9 +302,9 @@ bool ResamplingRun::readResults() {
 // entire-sample estimates until the whole listing has been read.
 bool ResamplingRun::readSubsamples(std::string_view listing) {
     auto scratch = std::make_unique<ProjectModel>(c_.model);
-    ListingReader reader(listing, *scratch,
-                         ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor,
-                                            keptListing()});
+    ListingReader reader(
+        listing, *scratch,
+        ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor, keptListing()});
     std::string title;
     for (int s = 0; s < subsamples_; ++s) {
         clearSampleFields(*scratch);

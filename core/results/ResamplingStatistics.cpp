@@ -24,8 +24,10 @@ Sums sumsOf(std::span<const float> values, Value value) {
 void computeIndicator(Indicator& indicator, const ResamplingStore& store, int index,
                       SampleKind kind) {
     const double s = store.subsamples();
-    const SubsampleSpread loading = SubsampleStatistics(indicator.loading, store.loadings(index), kind);
-    const SubsampleSpread weight = SubsampleStatistics(indicator.weight, store.weights(index), kind);
+    const SubsampleSpread loading =
+        SubsampleStatistics(indicator.loading, store.loadings(index), kind);
+    const SubsampleSpread weight =
+        SubsampleStatistics(indicator.weight, store.weights(index), kind);
     const bool jackknife = kind == SampleKind::Jackknife;
     indicator.loadingMean = loading.mean;
     indicator.weightMean = weight.mean;
@@ -47,7 +49,8 @@ void computeIndicator(Indicator& indicator, const ResamplingStore& store, int in
 
 void computePath(Path& path, const ResamplingStore& store, int index, SampleKind kind) {
     const double s = store.subsamples();
-    const SubsampleSpread spread = SubsampleStatistics(path.coefficient, store.coefficients(index), kind);
+    const SubsampleSpread spread =
+        SubsampleStatistics(path.coefficient, store.coefficients(index), kind);
     path.coefficientMean = spread.mean;
     path.coefficientSE = 0;
     path.coefficientT = 0;
@@ -58,20 +61,22 @@ void computePath(Path& path, const ResamplingStore& store, int index, SampleKind
         return;
     }
     path.coefficientSE = std::sqrt(s - 1) * spread.sd;
-    path.coefficientT = static_cast<float>(
-        PathFigures(path, kind, store.subsamples())[kAdjustedT].value_or(0));
+    path.coefficientT =
+        static_cast<float>(PathFigures(path, kind, store.subsamples())[kAdjustedT].value_or(0));
 }
 
 }  // namespace
 
-SubsampleSpread SubsampleStatistics(double estimate, std::span<const float> values, SampleKind kind) {
+SubsampleSpread SubsampleStatistics(double estimate, std::span<const float> values,
+                                    SampleKind kind) {
     SubsampleSpread spread;
     if (values.size() < 2) return spread;
     const double s = static_cast<double>(values.size());
     const double sign = estimate > 0 ? 1 : -1;
     Sums sums = sumsOf(values, [](float x) { return std::fabs(static_cast<double>(x)); });
     spread.mean = sign * sums.sum / s;
-    if (kind == SampleKind::Jackknife && s * std::fabs(estimate) - (s - 1) * std::fabs(spread.mean) < 0) {
+    if (kind == SampleKind::Jackknife &&
+        s * std::fabs(estimate) - (s - 1) * std::fabs(spread.mean) < 0) {
         sums = sumsOf(values, [](float x) { return static_cast<double>(x); });
         spread.mean = sign * sums.sum / s;
     }
@@ -79,7 +84,8 @@ SubsampleSpread SubsampleStatistics(double estimate, std::span<const float> valu
     return spread;
 }
 
-void ComputeResamplingStatistics(ProjectModel& model, const ResamplingStore& store, SampleKind kind) {
+void ComputeResamplingStatistics(ProjectModel& model, const ResamplingStore& store,
+                                 SampleKind kind) {
     for (int i = 0; i < model.nIndicator; ++i) {
         Indicator& indicator = model.indicators[static_cast<size_t>(i)];
         if (indicator.construct >= 0) computeIndicator(indicator, store, i, kind);

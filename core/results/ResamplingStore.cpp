@@ -46,7 +46,8 @@ void ResamplingStore::record(int subsample, const ProjectModel& model) {
         weights_[at] = indicator.weight;
     }
     for (int p = 0; p < paths_ && p < model.nPath; ++p)
-        coefficients_[static_cast<size_t>(p) * count + s] = model.paths[static_cast<size_t>(p)].coefficient;
+        coefficients_[static_cast<size_t>(p) * count + s] =
+            model.paths[static_cast<size_t>(p)].coefficient;
 }
 
 std::span<const float> ResamplingStore::slice(const std::vector<float>& values, int index) const {

@@ -7,8 +7,8 @@
 namespace qv {
 
 bool ResamplingViews::confirm(bool flag) {
-    return flag ||
-           workbench_.ports().prompts.askOkCancel(workbench_.texts().message("MSG_InvalidModel", "MSG_Invalid"));
+    return flag || workbench_.ports().prompts.askOkCancel(
+                       workbench_.texts().message("MSG_InvalidModel", "MSG_Invalid"));
 }
 
 bool ResamplingViews::viewSummary(SampleKind kind) {
@@ -23,7 +23,8 @@ bool ResamplingViews::viewSummary(SampleKind kind) {
 void ResamplingViews::viewCard(SampleKind kind) {
     const ProjectFiles& files = workbench_.files();
     workbench_.ports().desktop.openWithEditor(
-        kind == SampleKind::Jackknife ? files.jackKnife : files.bootStrap, workbench_.settings().editor);
+        kind == SampleKind::Jackknife ? files.jackKnife : files.bootStrap,
+        workbench_.settings().editor);
 }
 
 void ResamplingViews::viewListing(SampleKind kind) {

@@ -1,6 +1,6 @@
 #include <ctime>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "core/results/ResamplingRun.h"
@@ -44,19 +44,30 @@ protected:
         addConstruct("SAT", {"CUSA1", "CUSA2", "CUSA3"});
         addConstruct("COM", {"CUSCO"});
         addConstruct("LOY", {"CUSL1", "CUSL2", "CUSL3"});
-        for (auto [src, dest] : {std::pair{0, 1}, {0, 4}, {0, 6}, {1, 2}, {1, 3}, {1, 4}, {2, 3},
-                                 {2, 4}, {3, 4}, {4, 5}, {4, 6}, {5, 6}})
+        for (auto [src, dest] : {std::pair{0, 1},
+                                 {0, 4},
+                                 {0, 6},
+                                 {1, 2},
+                                 {1, 3},
+                                 {1, 4},
+                                 {2, 3},
+                                 {2, 4},
+                                 {3, 4},
+                                 {4, 5},
+                                 {4, 6},
+                                 {5, 6}})
             EXPECT_TRUE(model_.addPath(src, dest));
     }
     ResamplingRun resampling() {
-        return ResamplingRun(ResamplingContext{model_, table_, parameters_, options_, files_, texts_,
-                                               ports_, startDir_, startDir_ / "temp", "editor",
-                                               false});
+        return ResamplingRun(ResamplingContext{model_, table_, parameters_, options_, files_,
+                                               texts_, ports_, startDir_, startDir_ / "temp",
+                                               "editor", false});
     }
     std::vector<std::string> progressCaptions() const {
         std::vector<std::string> captions;
         for (const auto& event : user_.events())
-            if (event.kind == ScriptedPorts::Kind::ProgressStart) captions.push_back(event.message.text);
+            if (event.kind == ScriptedPorts::Kind::ProgressStart)
+                captions.push_back(event.message.text);
         return captions;
     }
     fs::path file(const std::string& name) const { return startDir_ / name; }
@@ -73,7 +84,8 @@ TEST_F(ResamplingRunTest, BootstrapOf500SubsamplesKeepsEveryFileAndTheEntireSamp
     ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
     EXPECT_TRUE(user_.messages().empty());
 
-    for (const char* name : {"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv", "temp/ecsi_bt.html"})
+    for (const char* name :
+         {"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv", "temp/ecsi_bt.html"})
         EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
     EXPECT_FALSE(fs::exists(file("tmppls.pls")));
     const std::string card = contentOf(file("ecsi.bt"));
@@ -93,15 +105,16 @@ TEST_F(ResamplingRunTest, BootstrapOf500SubsamplesKeepsEveryFileAndTheEntireSamp
     for (int p = 0; p < model_.nPath; ++p) {
         EXPECT_FLOAT_EQ(model_.paths[p].coefficient, estimated.paths[p].coefficient);
         EXPECT_GT(model_.paths[p].coefficientSE, 0);
-        EXPECT_FLOAT_EQ(model_.paths[p].coefficientT,
-                        static_cast<float>(model_.paths[p].coefficient / model_.paths[p].coefficientSE));
+        EXPECT_FLOAT_EQ(
+            model_.paths[p].coefficientT,
+            static_cast<float>(model_.paths[p].coefficient / model_.paths[p].coefficientSE));
     }
     EXPECT_TRUE(model_.bootstrapDone && model_.resampled && model_.estimated);
     EXPECT_FALSE(model_.jackknifeDone);
     EXPECT_EQ(user_.lastStatus(), "Bootstrap finished.");
-    EXPECT_EQ(progressCaptions(), (std::vector<std::string>{"Resampling-BootStrap...",
-                                                            "Executing PLS Algorithm",
-                                                            "Estimate T value..."}));
+    EXPECT_EQ(progressCaptions(),
+              (std::vector<std::string>{"Resampling-BootStrap...", "Executing PLS Algorithm",
+                                        "Estimate T value..."}));
     const std::string summary = contentOf(file("ecsi_bt.out"));
     EXPECT_TRUE(summary.starts_with("==================Result of Estimate (BootStrap)"));
     EXPECT_EQ(occurrences(summary, "->"), 12);
@@ -130,7 +143,8 @@ TEST_F(ResamplingRunTest, ASeedRepeatsTheSubsamplesAndSeedZeroTakesTheClock) {
 TEST_F(ResamplingRunTest, JackknifeOfEcsiLeavesOutEachCaseOnceAndKeepsItsFiles) {
     buildEcsi();
     ASSERT_TRUE(resampling().run(SampleKind::Jackknife));
-    for (const char* name : {"ecsi.jk", "ecsi.jack", "ecsi_jk.out", "ecsi_jack.csv", "temp/ecsi_jk.html"})
+    for (const char* name :
+         {"ecsi.jk", "ecsi.jack", "ecsi_jk.out", "ecsi_jack.csv", "temp/ecsi_jk.html"})
         EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
     const std::string card = contentOf(file("ecsi.jk"));
     EXPECT_EQ(occurrences(card, "\nSubSample "), 250);
@@ -163,14 +177,16 @@ TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) 
         std::string message;
     };
     const std::vector<Case> cases{
-        {[&] { options_.nSample = "1"; }, SampleKind::Bootstrap, "The number of samples must be at least 2."},
+        {[&] { options_.nSample = "1"; }, SampleKind::Bootstrap,
+         "The number of samples must be at least 2."},
         {[&] { options_.nSample = "many"; }, SampleKind::Bootstrap, ""},
         {[&] { options_.seed = "x"; }, SampleKind::Jackknife, ""},
         {[&] { table_.resize(table_.columnCount(), 3); }, SampleKind::Jackknife,
          "Resampling needs at least 3 cases; the data hold 2."},
         {[&] { model_.constructs[6].order = 2; }, SampleKind::Bootstrap,
          "Re-sample is not supported for 2nd order factor structure in the current version!\n"},
-        {[&] { files_.project = (startDir_ / "missing" / "ecsi.qvt").string(); }, SampleKind::Bootstrap,
+        {[&] { files_.project = (startDir_ / "missing" / "ecsi.qvt").string(); },
+         SampleKind::Bootstrap,
          "Cannot create the file\n(" + (startDir_ / "missing" / "ecsi_boot.csv").string() + ")"},
         {[&] { model_.assignIndicator(indicatorNamed("CUSCO"), -1); }, SampleKind::Jackknife, ""},
     };
@@ -200,7 +216,8 @@ TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWr
     options_.nSample = "100000000";  // about 5 TB of problems
     EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_TRUE(user_.messages()[0].text.starts_with("The control file of 100000000 subsamples needs"));
+    EXPECT_TRUE(
+        user_.messages()[0].text.starts_with("The control file of 100000000 subsamples needs"));
     EXPECT_FALSE(fs::exists(file("tmppls.pls")));
     EXPECT_FALSE(model_.resampled);
     EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
@@ -212,7 +229,8 @@ TEST_F(ResamplingRunTest, AListingThatCannotBeReadIsToldAndEndsTheRun) {
     fs::create_directories(file("ecsi.boot") / "in the way");
     EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text, "ERROR!: Is a directory (" + file("ecsi.boot").string() + ")");
+    EXPECT_EQ(user_.messages()[0].text,
+              "ERROR!: Is a directory (" + file("ecsi.boot").string() + ")");
     EXPECT_FALSE(fs::exists(file("ecsi_bt.out")));
     EXPECT_FALSE(model_.bootstrapDone);
 }
@@ -223,7 +241,8 @@ TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenIsToldAndTheStatisticsStay)
     fs::create_directories(file("ecsi_bt.out") / "in the way");
     EXPECT_TRUE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text, "Cannot create the file\n(" + file("ecsi_bt.out").string() + ")");
+    EXPECT_EQ(user_.messages()[0].text,
+              "Cannot create the file\n(" + file("ecsi_bt.out").string() + ")");
     EXPECT_GT(model_.paths[0].coefficientSE, 0);
     EXPECT_TRUE(model_.bootstrapDone);
 }
@@ -234,7 +253,8 @@ TEST_F(ResamplingRunTest, ASubsampleTheEngineRejectsEndsTheRunAndKeepsTheEstimat
     const ProjectModel estimated = model_;
     // An engine that rejects every problem.
     fs::remove(file("pls"));
-    std::ofstream(file("pls")) << "#!/bin/sh\nprintf 'SubSample 0 \\r\\nError: too few cases\\r\\n'\n";
+    std::ofstream(file("pls"))
+        << "#!/bin/sh\nprintf 'SubSample 0 \\r\\nError: too few cases\\r\\n'\n";
     fs::permissions(file("pls"), fs::perms::owner_all);
     options_.nSample = "10";
     user_.clear();

@@ -15,7 +15,8 @@ SubsampleSpread spread(double estimate, std::vector<float> values, SampleKind ki
     return SubsampleStatistics(estimate, values, kind);
 }
 
-TEST(ResamplingStatisticsTest, BootstrapMeansAndErrorsAreThoseOfAbsoluteValuesSignedLikeTheEstimate) {
+TEST(ResamplingStatisticsTest,
+     BootstrapMeansAndErrorsAreThoseOfAbsoluteValuesSignedLikeTheEstimate) {
     const SubsampleSpread flipped = spread(0.7f, {0.7f, -0.7f, 0.7f}, SampleKind::Bootstrap);
     EXPECT_NEAR(flipped.mean, 0.7, kClose);
     EXPECT_EQ(flipped.sd, 0);
@@ -93,16 +94,16 @@ TEST(ResamplingStatisticsTest, JackknifeSummaryFiguresAndTheirMissingValues) {
     ComputeResamplingStatistics(test.model, test.store, SampleKind::Jackknife);
     const Figures loading = LoadingFigures(test.model.indicators[0], SampleKind::Jackknife, 4);
     ASSERT_EQ(loading.size(), kJackknifeColumns);
-    EXPECT_NEAR(*loading[2], 0.95, 1e-6);         // 4 * 0.8 - 3 * 0.75
-    EXPECT_NEAR(*loading[5], 0.25819887, 1e-6);   // sqrt(2) g SE
+    EXPECT_NEAR(*loading[2], 0.95, 1e-6);        // 4 * 0.8 - 3 * 0.75
+    EXPECT_NEAR(*loading[5], 0.25819887, 1e-6);  // sqrt(2) g SE
     EXPECT_NEAR(*loading[6], 3.6793347, 1e-5);
     const Figures weight = WeightFigures(test.model.indicators[0], SampleKind::Jackknife, 4);
-    EXPECT_NEAR(*weight[3], 0.11547006, 1e-6);    // sqrt(n - 2) SE
+    EXPECT_NEAR(*weight[3], 0.11547006, 1e-6);  // sqrt(n - 2) SE
     EXPECT_NEAR(*weight[4], 4.3301264, 1e-5);
-    EXPECT_NEAR(*weight[5], 0.16329933, 1e-6);    // sqrt(2 (n - 2)) SE
+    EXPECT_NEAR(*weight[5], 0.16329933, 1e-6);  // sqrt(2 (n - 2)) SE
     EXPECT_NEAR(*weight[6], 3.0618617, 1e-5);
     const Figures path = PathFigures(test.model.paths[0], SampleKind::Jackknife, 4);
-    EXPECT_NEAR(*path[3], 0.11547006, 1e-6);      // g SE
+    EXPECT_NEAR(*path[3], 0.11547006, 1e-6);  // g SE
     EXPECT_NEAR(*path[4], 2.5980762, 1e-5);
     // b1's weight does not vary: its weight t's have no value, its loading's adjusted t has.
     const Figures b1Weight = WeightFigures(test.model.indicators[2], SampleKind::Jackknife, 4);

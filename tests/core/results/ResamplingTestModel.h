@@ -51,7 +51,8 @@ struct ResamplingTestModel {
         model.paths[1].coefficient = values.constantCoefficient;
     }
     void subsamples(const Subsample& entire, const std::vector<Subsample>& samples) {
-        ASSERT_TRUE(store.allocate(static_cast<int>(samples.size()), model.nIndicator, model.nPath));
+        ASSERT_TRUE(
+            store.allocate(static_cast<int>(samples.size()), model.nIndicator, model.nPath));
         for (size_t s = 0; s < samples.size(); ++s) {
             estimates(samples[s]);
             store.record(static_cast<int>(s), model);
