@@ -128,14 +128,17 @@ namespace {
 
 Eigen::MatrixXd readRecords(CardCursor& cursor, int records, int indicators) {
     if (cursor.remaining() < std::size_t(records)) {
-        cursor.fail("the problem ends after " + std::to_string(cursor.remaining()) + " of " +
-                    std::to_string(records) + " data records");
+        cursor.fail("the problem holds fewer lines than its " + std::to_string(records) + " data records");
     }
     Eigen::MatrixXd data(records, indicators);
     std::vector<double> values;
     values.reserve(std::size_t(indicators));
     for (int r = 0; r < records; ++r) {
         const std::string_view line = cursor.next("the data records");
+        if (CardScanner(line).atEnd()) {
+            cursor.fail("the problem ends after " + std::to_string(r) + " of " + std::to_string(records) +
+                        " data records");
+        }
         if (!readRecordValues(line, values)) cursor.fail("letters in a data value: " + quoted(line));
         if (int(values.size()) != indicators) {
             cursor.fail("data record " + quoted(line.substr(0, recordLabelLength(line))) + " holds " +

@@ -1,0 +1,172 @@
+#include "lvpls/Blindfolding.h"
+#include "lvpls/NumberField.h"
+#include "lvpls/PlsEstimate.h"
+#include "lvpls/ProblemRunner.h"
+#include "tests/lvpls/support/EngineProcess.h"
+#include "tests/lvpls/support/ListingRules.h"
+#include "tests/lvpls/support/ProblemFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace lvpls::testing {
+namespace {
+
+std::string field(double value) {
+    std::string out;
+    appendField(out, value);
+    return out;
+}
+
+TEST(NumberField, TenColumnsWithALeadingBlankAndAsManyDecimalsAsFit) {
+    EXPECT_EQ(field(0.1234564), "  0.123456");
+    EXPECT_EQ(field(-0.5), " -0.500000");
+    EXPECT_EQ(field(99.9999991), " 99.999999");
+    EXPECT_EQ(field(-12.25), " -12.25000");
+    EXPECT_EQ(field(123.456789), " 123.45679");
+    EXPECT_EQ(field(-99999999.0), " -99999999");
+    EXPECT_EQ(field(1.5e12), " 1.500e+12");
+    EXPECT_EQ(field(-1.25e-30), " -0.000000");
+    for (double value : {0.0, 1e30, -1e30, 1234567.891, -0.000001}) {
+        const std::string text = field(value);
+        ASSERT_EQ(text.size(), 10u) << value;
+        EXPECT_EQ(text[0], ' ') << value;
+        float read = 0;
+        ASSERT_EQ(std::sscanf(text.c_str(), "%10f", &read), 1);
+        EXPECT_NEAR(read, value, std::abs(value) * 1e-2 + 1e-6);
+    }
+}
+
+// A model of 13 blocks in a chain: path and correlation tables need a second panel.
+ControlRun chainOfThirteen(DataSet& data) {
+    data.values = (Eigen::MatrixXd::Random(60, 26).array() * 5).round() / 1.0;
+    for (int c = 1; c < 26; ++c) data.values.col(c) += 0.5 * data.values.col(c - 1);
+    ControlRun run;
+    for (int b = 0; b < 13; ++b) {
+        const std::string x = "x" + std::to_string(2 * b), y = "x" + std::to_string(2 * b + 1);
+        data.names.push_back(x);
+        data.names.push_back(y);
+        run.blocks.push_back({"B" + std::to_string(b), {x, y}});
+        if (b > 0) run.paths.emplace_back("B" + std::to_string(b - 1), "B" + std::to_string(b));
+    }
+    run.paths.emplace_back("B0", "B12");
+    return run;
+}
+
+TEST(ListingLayout, EverySectionReadsBackByTheWorkbenchRules) {
+    DataSet data;
+    const ControlRun run = chainOfThirteen(data);
+    Problem problem = parseRun(run, data);
+    const PlsEstimate estimate = estimatePls(problem.model, describeData(problem.data, problem.model).correlations,
+                                             problem.settings);
+    std::string control;
+    appendControlRun(control, run, data);
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    ASSERT_EQ(engine.exitStatus, 0);
+    const ListingRules listing(engine.listing);
+
+    const auto paths = listing.pathTable("ALLSample", 13);
+    const auto correlations = listing.correlations("ALLSample", 13);
+    for (int r = 0; r < 13; ++r) {
+        ASSERT_EQ(paths[std::size_t(r)].size(), 13u);
+        ASSERT_EQ(correlations[std::size_t(r)].size(), std::size_t(r + 1));
+        for (int s = 0; s < 13; ++s) EXPECT_NEAR(paths[r][s], estimate.pathCoefficients(r, s), 1e-6) << r << " " << s;
+        for (int s = 0; s <= r; ++s) EXPECT_NEAR(correlations[r][s], estimate.latentCorrelations(r, s), 1e-6);
+    }
+    const auto rows = listing.outerModel("ALLSample", std::vector<int>(13, 2));
+    ASSERT_EQ(rows.size(), 26u);
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(rows[i].name, "x" + std::to_string(i));
+        EXPECT_NEAR(rows[i].weight, estimate.weights(i), 1e-6);
+        EXPECT_NEAR(rows[i].loading, estimate.loadings(i), 1e-6);
+        EXPECT_NEAR(rows[i].residual, 1 - estimate.loadings(i) * estimate.loadings(i), 1e-6);
+    }
+    const auto rSquares = listing.rSquares("ALLSample", 13);
+    for (int j = 0; j < 13; ++j) EXPECT_NEAR(rSquares[j], estimate.rSquare(j), 1e-6);
+}
+
+TEST(ListingLayout, LinesEndInCrLfAndOnlyTitlesNameTheSamples) {
+    std::string control;
+    ControlRun run = ecsiRun();
+    const DataSet data = mobiData();
+    for (int s = 1; s <= 11; ++s) {
+        run.title = "SubSample " + std::to_string(s);
+        run.cases = bootstrapCases(250, unsigned(s));
+        appendControlRun(control, run, data);
+    }
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    std::size_t lines = 0;
+    for (std::size_t p = engine.listing.find('\n'); p != std::string::npos; p = engine.listing.find('\n', p + 1), ++lines) {
+        ASSERT_EQ(engine.listing[p - 1], '\r');
+    }
+    EXPECT_EQ(engine.listing.substr(engine.listing.size() - 2), "\r\n");
+    const ListingRules listing(engine.listing);
+    long previous = -1;
+    for (int s = 1; s <= 11; ++s) {
+        const long title = listing.find(0, "SubSample " + std::to_string(s));
+        EXPECT_GT(title, previous);
+        EXPECT_EQ(listing.lineAt(title), "SubSample " + std::to_string(s) + " \r");
+        previous = title;
+    }
+    std::size_t samples = 0;
+    for (std::size_t p = engine.listing.find("Sample"); p != std::string::npos; p = engine.listing.find("Sample", p + 1)) {
+        ++samples;
+    }
+    EXPECT_EQ(samples, 11u);
+    EXPECT_EQ(engine.listing.find("Error"), std::string::npos);
+}
+
+TEST(ListingLayout, AFailedProblemShowsErrorAfterItsTitleAndTheNextOneIsEstimated) {
+    std::string control;
+    ControlRun run = ecsiRun();
+    DataSet data = mobiData();
+    data.values.col(data.column("CUSA2")).setConstant(5);
+    run.title = "SubSample 1";
+    appendControlRun(control, run, data);
+    run.title = "ALLSample";
+    appendControlRun(control, run, mobiData());
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    EXPECT_EQ(engine.exitStatus, 0);
+    const ListingRules listing(engine.listing);
+    const long title = listing.find(0, "SubSample 1");
+    EXPECT_EQ(listing.lineAt(listing.skipLines(title, 1)), "Error: indicator CUSA2 is constant\r");
+    EXPECT_GT(listing.find(title, "Path coefficients"), listing.find(0, "ALLSample"));
+    EXPECT_NEAR(listing.pathTable("ALLSample", 7)[1][0], 0.504914, 1e-6);
+}
+
+TEST(ListingLayout, CrossvalidatedTotalLineHoldsQ2AndItsDeviationAtTheirOffsets) {
+    std::string control;
+    ControlRun run = ecsiRun();
+    run.blindDistance = 7;
+    for (int target : {5, -7}) {
+        run.blindTarget = target;
+        appendControlRun(control, run, mobiData());
+    }
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    const ListingRules listing(engine.listing);
+    Problem problem = parseRun(run, mobiData());
+    for (int k = 0; k < 2; ++k) {
+        problem.blindfold = k == 0 ? BlindfoldSettings{7, 4, true} : BlindfoldSettings{7, 6, false};
+        const BlindfoldResult expected = blindfold(problem, problem.data, describeData(problem.data, problem.model));
+        const auto [q2, deviation] = listing.crossvalidated(k);
+        EXPECT_NEAR(q2, expected.q2, 1e-6);
+        EXPECT_NEAR(deviation, expected.roundDeviation, 1e-6);
+    }
+}
+
+TEST(EngineProgram, ReportsAnUnreadableControlFileAndAFileWithoutProblems) {
+    const auto folder = freshFolder("lvpls-program");
+    const std::string missing = "'" QV_START_DIR "/pls' '" + (folder / "none.pls").string() + "' > '" +
+                                (folder / "out").string() + "'";
+    EXPECT_NE(std::system(missing.c_str()), 0);
+    EXPECT_NE(readFile(folder / "out").find("\r\nError: cannot open the control file"), std::string::npos);
+    const EngineRun empty = runEngineProgram("STOP");
+    EXPECT_EQ(empty.exitStatus, 0);
+    EXPECT_NE(empty.listing.find("\r\nError: the control file holds no problem"), std::string::npos);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace lvpls::testing
