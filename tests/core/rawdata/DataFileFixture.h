@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,8 +21,10 @@ class DataFileFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps test runs of several build folders apart.
         folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("qv-rawdata-") + info->test_suite_name() + "-" + info->name());
+                  (std::string("qv-rawdata-") + std::to_string(::getpid()) + "-" +
+                   info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         texts.set("MSG_nFields", "Variables");
