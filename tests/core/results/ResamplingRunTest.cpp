@@ -211,6 +211,27 @@ TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) 
     }
 }
 
+TEST_F(ResamplingRunTest, AMissingEngineIsToldWithTheFolderWhereItBelongs) {
+    buildEcsi();
+    texts_.set("MSG_PLSNotFound", "The estimation engine was not found:");
+    texts_.set("MSG_AskDownload", "Download it now?");
+    fs::remove(file("pls"));
+    EXPECT_FALSE(resampling().run(SampleKind::Jackknife));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text,
+              file("pls").string() + " The estimation engine was not found:\nDownload it now?");
+}
+
+TEST_F(ResamplingRunTest, ARunOfTheGroupComparisonLeavesFlagsAndStatusToIt) {
+    buildEcsi();
+    options_.nSample = "4";
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap, true));
+    EXPECT_FALSE(model_.resampled || model_.bootstrapDone || model_.estimated);
+    EXPECT_NE(user_.lastStatus(), "Bootstrap finished.");
+    EXPECT_TRUE(fs::exists(file("ecsi_bt.out")));
+    EXPECT_GT(model_.paths[0].coefficientSE, 0);
+}
+
 TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWritten) {
     buildEcsi();
     options_.nSample = "100000000";  // about 5 TB of problems
