@@ -77,8 +77,8 @@ bool bench(const fs::path& folder, int samples) {
         return false;
     }
     std::printf(
-        "%5d subsamples: total %.3f s (control file %.3f s, engine %.3f s, "
-        "reading, statistics and summaries %.3f s); control file %.1f MB\n",
+        "%5d subsamples: total %.3f s (control file %.3f s, engine and loading its listing %.3f s, "
+        "reading subsamples, statistics and summaries %.3f s); control file %.1f MB\n",
         samples, seconds(begin, end), seconds(begin, phases.marks[1].at),
         seconds(phases.marks[1].at, phases.marks[2].at), seconds(phases.marks[2].at, end),
         static_cast<double>(fs::file_size(folder / "ecsi.bt")) / 1e6);
