@@ -27,6 +27,29 @@ bool appendTwoDecimalRun(std::string_view token, std::vector<double>& values) {
     return true;
 }
 
+// Plain decimals of up to 15 digits, the usual data value: the quotient of two exactly
+// representable numbers is rounded once, so it equals the correctly rounded decimal.
+std::optional<double> plainDecimal(std::string_view text) {
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    const bool negative = i == 1;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; i < text.size(); ++i) {
+        if (text[i] == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (!isDigit(text[i]) || ++count > 15) return std::nullopt;
+        digits = digits * 10 + (text[i] - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (count == 0) return std::nullopt;
+    const double value = double(digits) / kPowers[std::max(decimals, 0)];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 void CardScanner::skipBlanks() {
@@ -61,6 +84,7 @@ std::string_view CardScanner::word() {
 
 std::optional<double> parseValue(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (const auto value = plainDecimal(text)) return value;
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {

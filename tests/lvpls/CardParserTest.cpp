@@ -1,4 +1,5 @@
 #include "lvpls/CardParser.h"
+#include "lvpls/CardScanner.h"
 #include "lvpls/DataRecords.h"
 #include "lvpls/ParameterCard.h"
 #include "lvpls/ProblemError.h"
@@ -6,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <sstream>
 
 namespace lvpls::testing {
@@ -107,6 +111,23 @@ TEST(DataRecords, ValuesTouchingEachOtherAndWideCaseNumbersAreSeparated) {
     EXPECT_EQ(values, (std::vector<double>{-1000.0, 1.5, 20.0}));
     EXPECT_FALSE(readRecordValues("Case   1    1.0x    2.00", values));
     EXPECT_FALSE(readRecordValues("Case   1    nan    2.00", values));
+}
+
+TEST(DataRecords, DecimalsReadExactlyAsTheLibraryConversionReadsThem) {
+    std::mt19937_64 generator(3);
+    std::uniform_real_distribution<double> magnitude(-12.0, 12.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::pow(10.0, magnitude(generator)) * (i % 2 ? -1 : 1);
+        char text[64];
+        std::snprintf(text, sizeof text, i % 3 ? "%.2f" : "%.6g", value);
+        ASSERT_EQ(parseValue(text), std::strtod(text, nullptr)) << text;
+    }
+    EXPECT_EQ(parseValue("+7"), 7.0);
+    EXPECT_EQ(parseValue("1234567890123456.5"), 1234567890123456.5);
+    EXPECT_FALSE(parseValue("1.2.3"));
+    EXPECT_FALSE(parseValue("-"));
+    EXPECT_FALSE(parseValue("."));
+    EXPECT_FALSE(parseValue("inf"));
 }
 
 TEST(CardParser, MissingCardCountsAsARecordAndCarriesOneCodePerIndicator) {
