@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/ProjectModel.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// Cronbach's alpha k (D - V) / (D (k - 1)) of items observed on the same cases: V the sum
+// of the item variances, D the variance of the per-case totals (divisor n - 1). Fewer than
+// two items or constant totals give 0.
+double CronbachAlphaOf(const std::vector<std::vector<double>>& items);
+
+struct CronbachAlphas {
+    std::vector<double> alphas;  // per construct, in index order
+    std::string error;           // the conversion error of a data cell that is not a number
+};
+
+// The alpha of every construct over its indicators among the first indicatorCount, from the
+// values the grid holds. A case that holds the missing-value code in one of a construct's
+// indicators is left out of that construct's alpha.
+CronbachAlphas ComputeCronbachAlphas(const ProjectModel& model, const RawDataTable& table,
+                                     int indicatorCount, std::optional<double> missingCode);
+
+}  // namespace qv

@@ -1,0 +1,118 @@
+#include "core/results/TableCommands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "core/app/DerivedFileNames.h"
+#include "core/engine/Blocks.h"
+#include "core/results/CorrelationTable.h"
+#include "core/results/CronbachAlpha.h"
+#include "core/results/EstimateScores.h"
+#include "core/results/FactorScores.h"
+#include "core/results/LoadingsTable.h"
+#include "core/results/RawValues.h"
+#include "core/results/Reliability.h"
+
+namespace qv {
+
+TableCommands::TableCommands(ResultContext context) : c_(context), frame_(c_) {}
+
+TableCommands::TableCommands(Workbench& workbench) : TableCommands(ResultContext::of(workbench)) {}
+
+// Tells a conversion error; true when there was one.
+bool TableCommands::told(const std::string& error) const {
+    if (!error.empty()) frame_.tellText(error);
+    return !error.empty();
+}
+
+std::optional<std::string> TableCommands::readListing(const std::string& path) const {
+    errno = 0;
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    if (in.is_open() && !in.bad()) return text;
+    frame_.tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT) + "\n(" +
+                    path + ")");
+    return std::nullopt;
+}
+
+bool TableCommands::loadingsTable() {
+    if (!frame_.confirmEstimated() || !ReloadRawValues(c_, ProductTerms::Recomputed)) return false;
+    const LoadingsTable table = ComputeLoadingsTable(c_.model, c_.table,
+                                                     ResultIndicatorCount(c_.model, c_.table),
+                                                     MissingValueCode(c_.parameters));
+    if (told(table.error)) return false;
+    return frame_.writeAndOpen(frame_.fileName("_cfa.csv"), FormatLoadingsTable(table.blocks));
+}
+
+bool TableCommands::correlationTable() {
+    if (!frame_.confirmEstimated()) return false;
+    const auto firstStage = readListing(c_.files.result);
+    if (!firstStage) return false;
+    std::string text = FormatFirstOrderMatrix(
+        c_.model, ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage,
+                                              FirstOrderParticipants(c_.model)));
+    if (c_.model.estimationStage == 2) {
+        const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
+        if (!secondStage) return false;
+        text += FormatSecondStageMatrix(
+            c_.model, ReadParticipantCorrelations(c_.model, *secondStage, kRegularStage,
+                                                  SecondStageParticipants(c_.model)));
+    }
+    return frame_.writeAndOpen(frame_.fileName("_cor.csv"), text);
+}
+
+bool TableCommands::computeCronbachAlpha() {
+    // The score indicators of a two-stage estimate need their scores in the grid.
+    if (c_.model.estimationStage == 2 && told(ComputeEstimateScores(c_.model, c_.table)))
+        return false;
+    if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return false;
+    const CronbachAlphas alphas =
+        ComputeCronbachAlphas(c_.model, c_.table, ResultIndicatorCount(c_.model, c_.table),
+                              MissingValueCode(c_.parameters));
+    if (told(alphas.error)) return false;
+    for (size_t c = 0; c < alphas.alphas.size(); ++c)
+        c_.model.constructs[c].cronbachAlpha = alphas.alphas[c];
+    return true;
+}
+
+bool TableCommands::reliabilityTable() {
+    if (!frame_.confirmEstimated() || !computeCronbachAlpha()) return false;
+    const auto rows = ComputeReliability(c_.model, ResultIndicatorCount(c_.model, c_.table));
+    return frame_.writeAndOpen(frame_.fileName("_ave.csv"), FormatReliabilityTable(rows));
+}
+
+bool TableCommands::factorScores() {
+    if (!frame_.confirmEstimated() || told(ComputeEstimateScores(c_.model, c_.table))) return false;
+    // The raw columns come back as read; the product terms and scores stay as computed.
+    if (!ReloadRawValues(c_, ProductTerms::AsLeft)) return false;
+    const int lastColumn = c_.table.nFields() + c_.model.nProduct + c_.model.nConstruct;
+    return frame_.writeAndOpen(frame_.fileName("_fs.csv"), FormatFactorScores(c_.table, lastColumn));
+}
+
+std::optional<FactorStructure> TableCommands::crossLoadings() {
+    if (told(ComputeEstimateScores(c_.model, c_.table))) return std::nullopt;
+    FactorStructure structure =
+        ComputeFactorStructure(c_.model, c_.table, ResultIndicatorCount(c_.model, c_.table));
+    // A later estimate reads the grid, so it should not find standardized values there.
+    ReloadRawValues(c_, ProductTerms::AsLeft);
+    if (told(structure.error)) return std::nullopt;
+    return structure;
+}
+
+bool TableCommands::factorStructure() {
+    if (!frame_.confirmEstimated()) return false;
+    const auto structure = crossLoadings();
+    return structure &&
+           frame_.writeAndOpen(frame_.fileName("_efa.csv"),
+                               FormatFactorStructureCsv(c_.model, *structure));
+}
+
+bool TableCommands::factorStructureReport() {
+    const auto structure = crossLoadings();
+    return structure && frame_.write((c_.tempDir / "efa.html").string(),
+                                     FormatFactorStructureHtml(c_.model, *structure));
+}
+
+}  // namespace qv

@@ -1,0 +1,41 @@
+#include "core/results/Reliability.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+// Construct 0 has loadings 0.8 and 0.6 with residual variances 0.36 and 0.64; construct 1
+// has no indicators.
+ProjectModel twoConstructs() {
+    ProjectModel model;
+    model.nConstruct = 2;
+    model.constructs[0].caption = "IMAGE";
+    model.constructs[0].cronbachAlpha = 0.25;
+    model.constructs[1].caption = "EMPTY";
+    model.nIndicator = 3;
+    model.indicators[0] = Indicator{.caption = "im1", .construct = 0, .loading = 0.8f, .residual = 0.36f};
+    model.indicators[1] = Indicator{.caption = "u", .construct = -1, .loading = 0.9f, .residual = 0.1f};
+    model.indicators[2] = Indicator{.caption = "im2", .construct = 0, .loading = 0.6f, .residual = 0.64f};
+    return model;
+}
+
+TEST(Reliability, CompositeReliabilityAndAveOfTheWorkedExample) {
+    const auto rows = ComputeReliability(twoConstructs(), 3);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NEAR(*rows[0].compositeReliability, 1.96 / 2.96, 1e-7);
+    EXPECT_NEAR(*rows[0].ave, 0.5, 1e-7);
+    EXPECT_FALSE(rows[1].compositeReliability);
+    EXPECT_FALSE(rows[1].ave);
+    EXPECT_EQ(FormatReliabilityTable(rows),
+              "Construct,Composite,AVE,Cronbach\n ,Reliability,,Alpha\n"
+              "IMAGE,0.662162,0.500000,0.250000\nEMPTY,N.A.,N.A.,0.000000\n");
+}
+
+TEST(Reliability, OnlyTheCountedIndicatorsTakePart) {
+    const auto rows = ComputeReliability(twoConstructs(), 2);  // im2 lies beyond
+    EXPECT_NEAR(*rows[0].compositeReliability, 0.64 / 1.0, 1e-7);
+}
+
+}  // namespace
+}  // namespace qv
