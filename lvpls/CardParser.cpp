@@ -209,7 +209,10 @@ std::string problemTitle(const ProblemText& text) {
 
 Problem parseProblem(const ProblemText& text) {
     CardCursor cursor(text);
-    if (!text.cutLine.empty()) throw ProblemError(text.cutLine + " is longer than the limit of 1048576 characters");
+    if (!text.cutLine.empty()) {
+        throw ProblemError(text.cutLine + " is longer than the limit of " +
+                           std::to_string(LineReader::kMaxLineLength) + " characters");
+    }
     readHeader(cursor);
     const ParameterCard card = parseParameterCard(cursor.next("the parameter card"));
     if (card.blocks > kMaxBlocks) cursor.fail("more than " + std::to_string(kMaxBlocks) + " blocks");

@@ -6,6 +6,7 @@
 #include "lvpls/MissingValues.h"
 #include "lvpls/ProblemError.h"
 
+#include <exception>
 #include <new>
 #include <optional>
 
@@ -43,6 +44,10 @@ std::string runProblem(const ProblemText& text) {
     } catch (const std::bad_alloc&) {
         body.clear();
         appendErrorLine(body, "the problem is too large for the memory");
+    } catch (const std::exception& failure) {
+        // Whatever went wrong stays with this problem; the next one is still estimated.
+        body.clear();
+        appendErrorLine(body, std::string("the problem could not be estimated: ") + failure.what());
     }
     return head + body;
 }
