@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build libeigen3-dev libgtest-dev nlohmann-json3-dev)
+packages=(g++ cmake ninja-build libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -1,0 +1,41 @@
+#include "gui/app/DesktopLauncher.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "gui/app/TextConversion.h"
+
+namespace qv::gui {
+
+QString editorProgram(const std::string& editor) {
+    const QString name = toQString(editor).trimmed();
+    if (name.isEmpty()) return {};
+    const QFileInfo file(name);
+    if (file.isAbsolute()) return file.isFile() && file.isExecutable() ? name : QString();
+    return QStandardPaths::findExecutable(name);
+}
+
+void DesktopLauncher::openWithDesktop(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
+}
+
+void DesktopLauncher::openWithEditor(const std::string& path, const std::string& editor) {
+    const QString program = editorProgram(editor);
+    if (program.isEmpty() || !QProcess::startDetached(program, {toQString(path)}))
+        openWithDesktop(path);
+}
+
+// The base toolkit has no audio module: a system player plays the file, else the bell rings.
+void DesktopLauncher::playSound(const std::string& path) {
+    QString player = QStandardPaths::findExecutable("paplay");
+    if (player.isEmpty()) player = QStandardPaths::findExecutable("aplay");
+    const QString file = toQString(path);
+    if (player.isEmpty() || !QFileInfo(file).isFile() || !QProcess::startDetached(player, {file}))
+        QApplication::beep();
+}
+
+}  // namespace qv::gui

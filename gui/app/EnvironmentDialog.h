@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "core/app/EnvironmentSettings.h"
+
+namespace Ui {
+class TForm10;
+}
+
+namespace qv {
+class FileChooser;
+}
+
+class QPushButton;
+
+namespace qv::gui {
+
+// The Environment dialog (TForm10): editor, the four diagram colours, the finish sound, the
+// language and the character set. It edits a copy; the caller takes the values back on OK.
+class EnvironmentDialog final : public QDialog {
+public:
+    EnvironmentDialog(FileChooser& files, QWidget* parent = nullptr);
+    ~EnvironmentDialog() override;
+
+    void load(const EnvironmentSettings& settings);
+    void store(EnvironmentSettings& settings) const;
+    void resetToDefault();
+
+    // Background, construct, path, text.
+    const std::array<std::int32_t, 4>& colors() const { return colors_; }
+
+private:
+    void chooseColor(int index);
+    void browseEditor();
+    void showColors();
+
+    std::unique_ptr<Ui::TForm10> ui_;
+    FileChooser& files_;
+    std::array<std::int32_t, 4> colors_{};
+    std::array<QPushButton*, 4> swatches_{};
+};
+
+}  // namespace qv::gui

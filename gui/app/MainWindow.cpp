@@ -1,0 +1,236 @@
+#include "gui/app/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <cstdio>
+#include <exception>
+
+#include "core/app/LanguageFile.h"
+#include "core/app/Workbench.h"
+#include "core/engine/EngineRunner.h"
+#include "core/engine/EstimateCommand.h"
+#include "core/rawdata/RawDataReader.h"
+#include "gui/app/AboutDialog.h"
+#include "gui/app/ConfigurationDialog.h"
+#include "gui/app/DiagramPlaceholder.h"
+#include "gui/app/EnvironmentDialog.h"
+#include "gui/app/LanguageApplier.h"
+#include "gui/app/ModelParameterDialog.h"
+#include "gui/app/ResamplingOptionsDialog.h"
+#include "gui/app/StatusPanels.h"
+#include "gui/app/TextConversion.h"
+#include "gui/rawdata/RawDataForm.h"
+
+namespace qv::gui {
+
+namespace fs = std::filesystem;
+
+MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
+    : ports_(ports),
+      status_(new StatusPanels),
+      workbench_(std::make_unique<Workbench>(
+          Ports{ports.prompts, ports.files, ports.progress, *status_, ports.desktop, *this}, startupDir)) {
+    setObjectName("TForm1");
+    setWindowTitle("Quorvanta");
+    statusBar()->addWidget(status_, 1);
+    createActions();
+    createMenus();
+    createToolBars();
+    createCentralArea();
+    // Every dialog is made once, so its fields keep their values between openings.
+    rawDataForm_ = new RawDataForm(*workbench_, this);
+    configuration_ = new ConfigurationDialog(*workbench_, *rawDataForm_, this);
+    parameters_ = new ModelParameterDialog(workbench_->parameters(), this);
+    environment_ = new EnvironmentDialog(ports.files, this);
+    resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
+    about_ = new AboutDialog(this);
+    resize(1100, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+std::optional<std::string> MainWindow::startUp() {
+    if (auto failure = workbench_->startUp()) return failure;
+    if (workbench_->settings().lang != "English") applyLanguage();
+    status_->showStatus(workbench_->texts().lookup("MSG_Ready"), "");
+    refresh();
+    return std::nullopt;
+}
+
+bool MainWindow::showConfiguration(bool newModelMode) { return configuration_->showFor(newModelMode); }
+
+void MainWindow::command(const std::function<void()>& body) {
+    // While a command runs (the engine above all) no second one may start.
+    if (busy_) return;
+    busy_ = true;
+    try {
+        body();
+    } catch (const std::exception& error) {
+        ports_.prompts.tell(Message{"", error.what(), ""});
+    }
+    busy_ = false;
+    refresh();
+}
+
+void MainWindow::refresh() {
+    const ProjectModel& model = workbench_->model();
+    const LanguageTexts& texts = workbench_->texts();
+    char counts[256];
+    std::snprintf(counts, sizeof counts, "%s: %d  %s: %d   %s: %d %s: %d",
+                  texts.lookup("RPT_Construct").c_str(), model.nConstruct, texts.lookup("RPT_Path").c_str(),
+                  model.nPath, texts.lookup("RPT_Indicator").c_str(), model.nIndicator,
+                  texts.lookup("RPT_nCase").c_str(), workbench_->rawData().caseCount());
+    status_->showCounts(counts);
+    const std::string& project = workbench_->files().project;
+    const std::string formCaption = texts.lookup("Form1");
+    setWindowTitle(model.modelOpen && !project.empty() ? toQString(project)
+                   : formCaption.empty()               ? QStringLiteral("Quorvanta")
+                                                       : toQString(formCaption));
+    for (auto it = availability_.cbegin(); it != availability_.cend(); ++it)
+        actions_[it.key()]->setEnabled(it.value() == Availability::Always ||
+                                       (it.value() == Availability::ModelOpen && model.modelOpen));
+    actions_["MNU_ViewPLSResult"]->setEnabled(model.modelOpen && model.estimated);
+    toolMenu_->setEnabled(model.modelOpen);
+    refreshRecentModels();
+    diagram_->update();
+}
+
+void MainWindow::refreshRecentModels() {
+    const char* names[] = {"N4", "N5", "N6"};
+    for (int i = 0; i < RecentModels::kCount; ++i) {
+        const std::string caption = workbench_->settings().recentModels.caption(i);
+        QAction* item = actions_[names[i]];
+        if (!caption.empty()) item->setText(toQString(caption));
+        item->setEnabled(!caption.empty());
+        item->setVisible(!caption.empty());
+    }
+}
+
+void MainWindow::applyLanguage() {
+    const LanguageTexts& texts = workbench_->texts();
+    translateForm(*this, texts);
+    QStringList headers;
+    for (const char* key : {"HEAD_Indicator", "HEAD_Loading", "HEAD_Weight", "HEAD_Residual"})
+        headers << toQString(texts.lookup(key));
+    tree_->setHeaderLabels(headers);
+    for (QWidget* form : {static_cast<QWidget*>(configuration_), static_cast<QWidget*>(rawDataForm_),
+                          static_cast<QWidget*>(resampling_), static_cast<QWidget*>(about_),
+                          static_cast<QWidget*>(parameters_), static_cast<QWidget*>(environment_)})
+        translateForm(*form, texts);
+    if (auto* progress = dynamic_cast<QWidget*>(&ports_.progress)) translateForm(*progress, texts);
+    refresh();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // The question waits until the window is on the screen.
+    QTimer::singleShot(0, this, [this] { command([this] { checkEngine(); }); });
+}
+
+void MainWindow::checkEngine() {
+    const EngineFiles engine{workbench_->folders().startupDir};
+    if (EngineExists(engine)) return;
+    const LanguageTexts& texts = workbench_->texts();
+    const std::string question = engine.engine().string() + " " + texts.lookup("MSG_PLSNotFound") + "\n" +
+                                 texts.lookup("MSG_AskDownload");
+    if (ports_.prompts.askOkCancel(Message{"MSG_PLSNotFound", question, texts.lookup("MSG_Download")}))
+        ports_.prompts.tell(Message{"MSG_MoveToDir", texts.lookup("MSG_MoveToDir") + " " +
+                                                         workbench_->folders().startupDir.string(), ""});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box and Shift+Escape ask about a modified model just as Exit does.
+    if (busy_ || !workbench_->exit()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::newModel() {
+    if (workbench_->newModel()) parameters_->resetToDefault();
+}
+
+void MainWindow::openModel() { workbench_->openModel(); }
+void MainWindow::openRecent1() { workbench_->openRecent(0); }
+void MainWindow::openRecent2() { workbench_->openRecent(1); }
+void MainWindow::openRecent3() { workbench_->openRecent(2); }
+void MainWindow::save() { workbench_->save(); }
+void MainWindow::saveAs() { workbench_->saveAs(); }
+void MainWindow::closeModel() { workbench_->closeModel(); }
+
+void MainWindow::exitProgram() {
+    // A window refuses to close while a command runs, so the close waits for this one to end;
+    // the close event then asks the save question.
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::viewConfig() { configuration_->showFor(false); }
+void MainWindow::modelParameter() { parameters_->showCurrent(); }
+
+void MainWindow::resamplingOption() {
+    if (resampling_->showCurrent()) workbench_->resamplingOk();
+}
+
+void MainWindow::environment() {
+    EnvironmentSettings& settings = workbench_->settings();
+    environment_->load(settings);
+    if (environment_->exec() != QDialog::Accepted) return;
+    environment_->store(settings);
+    if (auto error = settings.write(workbench_->folders().startupDir))
+        ports_.prompts.tell(Message{"", *error, ""});
+    loadLanguageTexts(workbench_->folders().startupDir, settings.lang, workbench_->texts());
+    applyLanguage();
+}
+
+void MainWindow::rawData() {
+    FindEmptyCells(workbench_->rawData(), ports_.prompts);
+    rawDataForm_->showFor(RawDataForm::Caller::MainWindow);
+}
+
+void MainWindow::run() {
+    const bool estimated = EstimateCommand(*workbench_).run();
+    if (!estimated && !EngineExists(EngineFiles{workbench_->folders().startupDir})) about_->exec();
+}
+
+void MainWindow::viewCode() { EstimateCommand(*workbench_).viewCode(); }
+void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }
+
+void MainWindow::zoomIn() { zoom(1, "MNU_ZoomIn"); }
+void MainWindow::zoomOut() { zoom(-1, "MNU_ZoomOut"); }
+
+// The radius is a setting: written at once, so the next start draws at the same size.
+void MainWindow::zoom(int step, const char* key) {
+    constexpr int kSmallestRadius = 5;
+    EnvironmentSettings& settings = workbench_->settings();
+    workbench_->showStatus(workbench_->texts().lookup(key), false);
+    if (settings.radius + step < kSmallestRadius) return;
+    settings.radius += step;
+    workbench_->model().radius = settings.radius;
+    settings.write(workbench_->folders().startupDir);
+}
+
+void MainWindow::redraw() { diagram_->update(); }
+
+void MainWindow::toggleIndicatorWindow() {
+    indicatorPanel_->setVisible(actions_["IndicatorWindow1"]->isChecked());
+}
+
+void MainWindow::toggleToolBox() { modelToolBar_->setVisible(actions_["ShowTools1"]->isChecked()); }
+
+// The help file is looked up in the current folder, as a name without a folder is.
+void MainWindow::help() {
+    std::error_code error;
+    ports_.desktop.openWithDesktop((fs::current_path(error) / "qvta.chm").string());
+}
+
+void MainWindow::about() { about_->exec(); }
+
+}  // namespace qv::gui

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/ports/Dialogs.h"
+#include "gui/app/UserPorts.h"
+
+class QMenu;
+class QToolBar;
+class QTreeWidget;
+
+namespace qv {
+class Workbench;
+}
+
+namespace qv::gui {
+
+class AboutDialog;
+class ConfigurationDialog;
+class DiagramPlaceholder;
+class EnvironmentDialog;
+class ModelParameterDialog;
+class RawDataForm;
+class ResamplingOptionsDialog;
+class StatusPanels;
+
+// The main window (TForm1). It owns the Workbench and every dialog, created once; each menu
+// item and tool button calls a Workbench command and then refreshes the views. The model tree
+// and the diagram are placeholders until their views exist.
+class MainWindow final : public QMainWindow, private OptionDialogs {
+public:
+    MainWindow(UserPorts ports, const std::filesystem::path& startupDir);
+    ~MainWindow() override;
+
+    // Reads the settings and the language and prepares the work folder; returns the error that
+    // ends the program.
+    std::optional<std::string> startUp();
+
+    Workbench& workbench() { return *workbench_; }
+    StatusPanels& statusPanels() { return *status_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    enum class Availability { Always, ModelOpen, Later };
+    using Handler = void (MainWindow::*)();
+
+    bool showConfiguration(bool newModelMode) override;
+
+    // MainWindowActions.cpp: the menus and tool bars.
+    void createActions();
+    QAction* addCommand(const char* name, const char* caption, Handler handler, Availability availability);
+    void createMenus();
+    QMenu* addCommandMenu(QMenu* parent, const char* name, const char* caption, const QStringList& items);
+    void createToolBars();
+    QToolBar* addCommandBar(const char* name, const QStringList& items);
+    void createCentralArea();
+
+    // Runs one command: never while another one is under way, and the views follow it.
+    void command(const std::function<void()>& body);
+    void refresh();
+    void refreshRecentModels();
+    void applyLanguage();
+    void checkEngine();
+
+    void newModel();
+    void openModel();
+    void openRecent1();
+    void openRecent2();
+    void openRecent3();
+    void save();
+    void saveAs();
+    void closeModel();
+    void exitProgram();
+    void viewConfig();
+    void modelParameter();
+    void resamplingOption();
+    void environment();
+    void rawData();
+    void run();
+    void viewCode();
+    void viewResult();
+    void zoomIn();
+    void zoomOut();
+    void zoom(int step, const char* key);
+    void redraw();
+    void toggleIndicatorWindow();
+    void toggleToolBox();
+    void help();
+    void about();
+
+    UserPorts ports_;
+    StatusPanels* status_;
+    std::unique_ptr<Workbench> workbench_;
+    QMap<QString, QAction*> actions_;
+    QMap<QString, Availability> availability_;
+    QMenu* toolMenu_ = nullptr;
+    QToolBar* modelToolBar_ = nullptr;
+    QWidget* indicatorPanel_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    DiagramPlaceholder* diagram_ = nullptr;
+    RawDataForm* rawDataForm_ = nullptr;
+    ConfigurationDialog* configuration_ = nullptr;
+    ModelParameterDialog* parameters_ = nullptr;
+    EnvironmentDialog* environment_ = nullptr;
+    ResamplingOptionsDialog* resampling_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    bool busy_ = false;
+    bool shown_ = false;
+};
+
+}  // namespace qv::gui

@@ -1,0 +1,218 @@
+// The main window's menus, tool bars and panels: every item is an action named like its
+// component, so the language file and the tests find it by that name.
+#include <QAction>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/app/Workbench.h"
+#include "gui/app/DiagramPlaceholder.h"
+#include "gui/app/MainWindow.h"
+
+namespace qv::gui {
+QAction* MainWindow::addCommand(const char* name, const char* caption, Handler handler,
+                               Availability availability) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(name);
+    if (QString(name).startsWith("BTN_")) action->setToolTip(action->iconText());
+    if (handler) connect(action, &QAction::triggered, this, [this, handler] { command([this, handler] { (this->*handler)(); }); });
+    actions_.insert(name, action);
+    availability_.insert(name, availability);
+    return action;
+}
+
+void MainWindow::createActions() {
+    using A = Availability;
+    const struct {
+        const char* name;
+        const char* caption;
+        Handler handler;
+        Availability availability;
+    } items[] = {
+        {"MNU_NewModel", "New Model", &MainWindow::newModel, A::Always},
+        {"MNU_OpenModel", "Open Model", &MainWindow::openModel, A::Always},
+        {"N4", "", &MainWindow::openRecent1, A::Always},
+        {"N5", "", &MainWindow::openRecent2, A::Always},
+        {"N6", "", &MainWindow::openRecent3, A::Always},
+        {"MNU_Save", "Save", &MainWindow::save, A::ModelOpen},
+        {"MNU_SaveAs", "Save As", &MainWindow::saveAs, A::ModelOpen},
+        {"MNU_Close", "Close", &MainWindow::closeModel, A::ModelOpen},
+        {"MNU_Exit", "Exit", &MainWindow::exitProgram, A::Always},
+        {"MNU_ViewConfig", "View Configure", &MainWindow::viewConfig, A::ModelOpen},
+        {"MNU_Parameter", "Model Parameter", &MainWindow::modelParameter, A::ModelOpen},
+        {"MNU_ViewCode", "View LVPLS Code", &MainWindow::viewCode, A::ModelOpen},
+        {"MNU_ViewPLSResult", "View LVPLS Result", &MainWindow::viewResult, A::ModelOpen},
+        {"MNU_BootStrapSummary", "BootStrap Summary", nullptr, A::Later},
+        {"MNU_JacknifeSummary", "JackKnife Summary", nullptr, A::Later},
+        {"MNU_BootStrapCard", "BootStrap card", nullptr, A::Later},
+        {"MNU_BootStrapResult", "BootStrap Result", nullptr, A::Later},
+        {"MNU_JackKnifeCard", "JackKnife card", nullptr, A::Later},
+        {"MNU_JackKnifeResult", "JackKnife Result", nullptr, A::Later},
+        {"IndicatorWindow1", "Indicator Window", &MainWindow::toggleIndicatorWindow, A::Always},
+        {"ShowTools1", "Show ToolBox", &MainWindow::toggleToolBox, A::Always},
+        {"MNU_RunPLS", "Run PLS Algorithm", &MainWindow::run, A::ModelOpen},
+        {"MNU_RunBootStrap", "Run BootStrap", nullptr, A::Later},
+        {"MNU_RunJacknife", "Run Jacknife", nullptr, A::Later},
+        {"MNU_ResamplingOption", "Resampling Option", &MainWindow::resamplingOption, A::Always},
+        {"MNU_NewConstruct", "New Construct", nullptr, A::Later},
+        {"MNU_NewPath", "New Path", nullptr, A::Later},
+        {"MNU_Redraw", "Redraw", &MainWindow::redraw, A::ModelOpen},
+        {"MNU_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
+        {"MNU_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
+        {"MNU_Environment", "Environment", &MainWindow::environment, A::Always},
+        {"MNU_Help1", "Help", &MainWindow::help, A::Always},
+        {"MNU_About", "About", &MainWindow::about, A::Always},
+        {"MNU_FactorLoading", "Factor Loading, Residuals and Weight", nullptr, A::Later},
+        {"MNU_Correlationsoflatentvariables", "Correlations of latent variables", nullptr, A::Later},
+        {"MNU_ReliabilityAVE", "Reliability and AVE", nullptr, A::Later},
+        {"MNU_FactorStructure", "Factor Structure Matrix of Loadings and Cross-Loadings", nullptr, A::Later},
+        {"MNU_FactorScores", "Factor Scores", nullptr, A::Later},
+        {"MNU_BootStrapSummary1", "BootStrap Summary", nullptr, A::Later},
+        {"MNU_JackKnifeSummary1", "JackKnife Summary", nullptr, A::Later},
+        {"BTN_NewModel", "New Model", &MainWindow::newModel, A::Always},
+        {"BTN_OpenModel", "Open Model", &MainWindow::openModel, A::Always},
+        {"BTN_SaveModel", "Save Model", &MainWindow::save, A::ModelOpen},
+        {"BTN_SaveAs", "Save As", &MainWindow::saveAs, A::ModelOpen},
+        {"BTN_RawData", "Raw Data", &MainWindow::rawData, A::ModelOpen},
+        {"BTN_ViewConfig", "View Config.", &MainWindow::viewConfig, A::ModelOpen},
+        {"BTN_Parameter", "Model Parameter", &MainWindow::modelParameter, A::ModelOpen},
+        {"BTN_Run", "Run PLS Algorithm", &MainWindow::run, A::ModelOpen},
+        {"BTN_BootStrap", "Run BootStrap", nullptr, A::Later},
+        {"BTN_JackKnife", "Run Jacknife", nullptr, A::Later},
+        {"BTN_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
+        {"BTN_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
+        {"BTN_MultiGroup", "MultiGroup Comparison", nullptr, A::Later},
+        {"BTN_Select", "Select", nullptr, A::Later},
+        {"BTN_Construct", "Construct", nullptr, A::Later},
+        {"BTN_2nd_Order", "2nd Order Construct", nullptr, A::Later},
+        {"BTN_Path", "Path", nullptr, A::Later},
+        {"BTN_FullCollapse", "Full Collapse", nullptr, A::Later},
+        {"BTN_FullExpand", "Full Expand", nullptr, A::Later},
+        {"BTN_ConstructIndicator", "Constructs && Indicators", nullptr, A::Later},
+        {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Later},
+        {"BTN_WebReport", "PLS Report in Web Format", nullptr, A::Later},
+    };
+    for (const auto& item : items) addCommand(item.name, item.caption, item.handler, item.availability);
+    for (const char* name : {"IndicatorWindow1", "ShowTools1"}) {
+        actions_[name]->setCheckable(true);
+        actions_[name]->setChecked(true);
+    }
+    const QStyle* look = style();
+    actions_["BTN_NewModel"]->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+    actions_["BTN_OpenModel"]->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+    actions_["BTN_SaveModel"]->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+    actions_["BTN_Run"]->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
+    actions_["BTN_RawData"]->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
+    actions_["BTN_Parameter"]->setIcon(look->standardIcon(QStyle::SP_FileDialogInfoView));
+    actions_["MNU_Exit"]->setShortcut(QKeySequence("Alt+X"));
+    actions_["MNU_Save"]->setShortcut(QKeySequence::Save);
+    actions_["MNU_OpenModel"]->setShortcut(QKeySequence::Open);
+    // Shift+Escape closes the window the way its close box does.
+    auto* closeKey = new QShortcut(QKeySequence("Shift+Esc"), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+}
+
+QMenu* MainWindow::addCommandMenu(QMenu* parent, const char* name, const char* caption,
+                           const QStringList& items) {
+    QMenu* menu = parent ? parent->addMenu(QString::fromUtf8(caption)) : menuBar()->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(name);
+    for (const QString& item : items) {
+        if (item == "-")
+            menu->addSeparator();
+        else if (actions_.contains(item))
+            menu->addAction(actions_[item]);
+    }
+    return menu;
+}
+
+void MainWindow::createMenus() {
+    QMenu* file = addCommandMenu(nullptr, "MNU_File", "&File", {"MNU_NewModel", "MNU_OpenModel"});
+    addCommandMenu(file, "MNU_Reopen", "Reopen", {"N4", "N5", "N6"});
+    file->addActions({actions_["MNU_Save"], actions_["MNU_SaveAs"], actions_["MNU_Close"]});
+    file->addSeparator();
+    file->addAction(actions_["MNU_Exit"]);
+    QMenu* view = addCommandMenu(nullptr, "MNU_View", "&View",
+                          {"MNU_ViewConfig", "MNU_Parameter", "-", "MNU_ViewCode", "MNU_ViewPLSResult",
+                           "-", "MNU_BootStrapSummary", "MNU_JacknifeSummary"});
+    addCommandMenu(view, "MNU_ResamplingProcess", "Resampling Process",
+            {"MNU_BootStrapCard", "MNU_BootStrapResult", "MNU_JackKnifeCard", "MNU_JackKnifeResult"});
+    view->addSeparator();
+    view->addAction(actions_["IndicatorWindow1"]);
+    view->addAction(actions_["ShowTools1"]);
+    addCommandMenu(nullptr, "MNU_Execute", "&Execute",
+            {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife", "-", "MNU_ResamplingOption"});
+    toolMenu_ = addCommandMenu(nullptr, "MNU_Tool", "&Tool",
+                        {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut",
+                         "-", "MNU_Environment"});
+    addCommandMenu(nullptr, "MNU_Help", "&Help", {"MNU_Help1", "MNU_About"});
+}
+
+QToolBar* MainWindow::addCommandBar(const char* name, const QStringList& items) {
+    QToolBar* bar = QMainWindow::addToolBar(QString::fromUtf8(name));
+    bar->setObjectName(name);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const QString& item : items) {
+        if (item == "-") {
+            bar->addSeparator();
+            continue;
+        }
+        bar->addAction(actions_[item]);
+        bar->widgetForAction(actions_[item])->setObjectName(item);
+    }
+    return bar;
+}
+
+void MainWindow::createToolBars() {
+    addCommandBar("ToolBar1", {"BTN_NewModel", "BTN_OpenModel", "BTN_SaveModel", "BTN_SaveAs", "-",
+                            "BTN_RawData", "BTN_ViewConfig", "BTN_Parameter", "-", "BTN_Run",
+                            "BTN_BootStrap", "BTN_JackKnife", "-", "BTN_ZoomIn", "BTN_ZoomOut", "-",
+                            "BTN_MultiGroup"});
+    addToolBarBreak();
+    modelToolBar_ = addCommandBar("ToolBar2", {"BTN_Select", "BTN_Construct", "BTN_2nd_Order", "BTN_Path"});
+}
+
+// The indicator panel (tree with its own small tool bar and the report buttons) on the left,
+// the drawing surface on the right.
+void MainWindow::createCentralArea() {
+    indicatorPanel_ = new QWidget;
+    indicatorPanel_->setObjectName("Panel1");
+    auto* panelLayout = new QVBoxLayout(indicatorPanel_);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    auto* treeBar = new QToolBar(indicatorPanel_);
+    treeBar->setObjectName("ToolBar3");
+    for (const char* name : {"BTN_FullCollapse", "BTN_FullExpand", "BTN_ConstructIndicator",
+                             "BTN_ExcelReport", "BTN_WebReport"}) {
+        treeBar->addAction(actions_[name]);
+        treeBar->widgetForAction(actions_[name])->setObjectName(name);
+    }
+    auto* reportMenu = new QMenu(this);
+    reportMenu->setObjectName("PopupMenu1");
+    for (const char* name : {"MNU_FactorLoading", "MNU_Correlationsoflatentvariables", "MNU_ReliabilityAVE",
+                             "MNU_FactorStructure", "MNU_FactorScores", "MNU_BootStrapSummary1",
+                             "MNU_JackKnifeSummary1"})
+        reportMenu->addAction(actions_[name]);
+    actions_["BTN_ExcelReport"]->setMenu(reportMenu);
+    tree_ = new QTreeWidget(indicatorPanel_);
+    tree_->setObjectName("TreeView1");
+    tree_->setHeaderLabels({"Indicator", "Loading", "Weight", "Residual"});
+    tree_->header()->setObjectName("HeaderControl1");
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    panelLayout->addWidget(treeBar);
+    panelLayout->addWidget(tree_);
+    diagram_ = new DiagramPlaceholder(workbench_->settings());
+    auto* splitter = new QSplitter(this);
+    splitter->setObjectName("Splitter1");
+    splitter->addWidget(indicatorPanel_);
+    splitter->addWidget(diagram_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({300, 700});
+    setCentralWidget(splitter);
+}
+
+}  // namespace qv::gui

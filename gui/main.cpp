@@ -1,0 +1,49 @@
+// quorvanta: the workbench window.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+
+#include "gui/app/DesktopLauncher.h"
+#include "gui/app/DialogFileChooser.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/MessageBoxPrompts.h"
+#include "gui/app/ProgressWindow.h"
+#include "gui/app/SplashWindow.h"
+#include "gui/app/TextConversion.h"
+
+namespace {
+
+// The splash stays up for a second so that it can be read.
+void showSplash(qv::gui::SplashWindow& splash) {
+    splash.show();
+    splash.showStep("Initialize: Main Program");
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quorvanta");
+    QApplication::setApplicationDisplayName("Quorvanta");
+    auto splash = std::make_unique<qv::gui::SplashWindow>();
+    showSplash(*splash);
+
+    qv::gui::MessageBoxPrompts prompts;
+    qv::gui::DialogFileChooser files;
+    qv::gui::ProgressWindow progress;
+    qv::gui::DesktopLauncher desktop;
+    // The start folder is the program's own: conf.ini, the language files and pls live there.
+    const std::filesystem::path startDir = qv::gui::toStdString(QApplication::applicationDirPath());
+    qv::gui::MainWindow window({prompts, files, progress, desktop}, startDir);
+    if (const auto failure = window.startUp()) {
+        splash.reset();
+        QMessageBox::critical(nullptr, "Quorvanta", qv::gui::toQString(*failure));
+        return 1;
+    }
+    splash.reset();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,97 @@
+// Saves a picture of the main window with the ECSI example open and of every dialog, as a
+// user would see them, into the folder named on the command line.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "core/app/Workbench.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ProgressWindow.h"
+#include "gui/app/SplashWindow.h"
+#include "tests/gui/GuiTestSupport.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+QString outputFolder;
+
+void save(QWidget& window, const QString& name) {
+    QApplication::processEvents();
+    const QString file = QDir(outputFolder).filePath(name + ".png");
+    window.grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+// Pictures the next modal window once it is up, then lets the action close it.
+void pictureModal(const char* formName, const QString& picture,
+                  std::function<void(QWidget&)> close = [](QWidget& w) { static_cast<QDialog&>(w).reject(); }) {
+    onModal(formName, [=](QWidget& window) {
+        save(window, picture);
+        close(window);
+    });
+}
+
+void trigger(gui::MainWindow& window, const char* action) { window.findChild<QAction*>(action)->trigger(); }
+
+void pictureDialogs(gui::MainWindow& window, ScriptedPorts& script) {
+    pictureModal("TForm2", "configuration_view");
+    trigger(window, "MNU_ViewConfig");
+    pictureModal("TForm7", "model_parameter");
+    trigger(window, "BTN_Parameter");
+    pictureModal("TForm4", "resampling_options");
+    trigger(window, "MNU_ResamplingOption");
+    pictureModal("TForm10", "environment");
+    trigger(window, "MNU_Environment");
+    pictureModal("TForm6", "about");
+    trigger(window, "MNU_About");
+    pictureModal("TForm3", "raw_data", [](QWidget& form) {
+        pictureModal("TForm17", "select_cases");
+        click(form, "BtnSelectCase");
+        static_cast<QDialog&>(form).accept();
+    });
+    trigger(window, "BTN_RawData");
+    script.answer(true);  // start a new model
+    pictureModal("TForm2", "configuration_new");
+    trigger(window, "BTN_NewModel");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName("Quorvanta");
+    outputFolder = argc > 1 ? argv[1] : "screenshots";
+    QDir().mkpath(outputFolder);
+
+    gui::SplashWindow splash;
+    splash.show();
+    splash.showStep("Initialize: Main Program");
+    save(splash, "splash");
+    splash.hide();
+
+    StartFolder folder;
+    ScriptedPorts script;
+    gui::MainWindow window(scriptedUser(script), folder.dir());
+    if (window.startUp()) return 1;
+    window.show();
+    QApplication::processEvents();
+    script.chooseFile((folder.work() / "ecsi.qvt").string());
+    trigger(window, "BTN_OpenModel");
+    save(window, "main_window");
+    pictureDialogs(window, script);
+    if (folder.hasEngine()) {
+        trigger(window, "BTN_Run");
+        save(window, "main_window_estimated");
+    }
+
+    gui::ProgressWindow progress;
+    progress.start("Executing PLS Algorithm", 100);
+    progress.setPosition(40);
+    save(progress, "progress");
+    progress.finish();
+    return 0;
+}
