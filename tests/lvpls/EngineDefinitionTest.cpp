@@ -146,31 +146,38 @@ TEST(Iteration, StopsAtTheMaximumAndSaysItDidNotConverge) {
               std::string::npos);
 }
 
+double deviationOf(const Eigen::VectorXd& column) {
+    return std::sqrt((column.array() - column.mean()).square().sum() / double(column.size() - 1));
+}
+
+// Round d's data: the block's points numbered case by case, those with number mod D = d set
+// to the mean of their indicator's other values.
+Eigen::MatrixXd omitRound(const Problem& problem, const Block& block, int distance, int d,
+                          std::vector<std::pair<int, int>>& omitted) {
+    const int k = block.indicatorCount;
+    Eigen::MatrixXd data = problem.data;
+    omitted.clear();
+    for (int p = d; p < int(data.rows()) * k; p += distance) omitted.emplace_back(p / k, block.firstIndicator + p % k);
+    for (int column = block.firstIndicator; column < block.firstIndicator + k; ++column) {
+        double sum = 0;
+        int kept = 0;
+        for (int c = 0; c < int(data.rows()); ++c) {
+            if (std::count(omitted.begin(), omitted.end(), std::pair(c, column)) == 0) sum += data(c, column), ++kept;
+        }
+        for (const auto& [c, col] : omitted) {
+            if (col == column) data(c, col) = sum / kept;
+        }
+    }
+    return data;
+}
+
 // Blindfolding recomputed from its definition with the direct estimate.
 std::pair<double, double> directQ2(const Problem& problem, int target, int distance, bool redundancy) {
-    const Block& block = problem.model.block(target);
-    const int k = block.indicatorCount;
-    auto deviationOf = [](const Eigen::VectorXd& column) {
-        return std::sqrt((column.array() - column.mean()).square().sum() / double(column.size() - 1));
-    };
     std::vector<double> roundQ2;
     double sse = 0, sso = 0;
     for (int d = 0; d < distance; ++d) {
-        Eigen::MatrixXd data = problem.data;
         std::vector<std::pair<int, int>> omitted;
-        for (int p = d; p < int(data.rows()) * k; p += distance) omitted.emplace_back(p / k, block.firstIndicator + p % k);
-        for (int i = 0; i < k; ++i) {
-            const int column = block.firstIndicator + i;
-            double sum = 0;
-            int kept = 0;
-            for (Eigen::Index c = 0; c < data.rows(); ++c) {
-                const bool out = std::count(omitted.begin(), omitted.end(), std::pair(int(c), column)) > 0;
-                if (!out) sum += data(c, column), ++kept;
-            }
-            for (const auto& [c, col] : omitted) {
-                if (col == column) data(c, col) = sum / kept;
-            }
-        }
+        const Eigen::MatrixXd data = omitRound(problem, problem.model.block(target), distance, d, omitted);
         const TextbookResult fit = textbookPls(data, textbookModelOf(problem, int(problem.settings.scheme)));
         const Eigen::VectorXd score = redundancy ? Eigen::VectorXd(fit.scores * fit.paths.row(target).transpose())
                                                  : Eigen::VectorXd(fit.scores.col(target));

@@ -52,17 +52,14 @@ Eigen::MatrixXd standardizeColumns(const Eigen::MatrixXd& data) {
     return z;
 }
 
-TextbookResult textbookPls(const Eigen::MatrixXd& data, const TextbookModel& model, double tolerance) {
-    const Eigen::MatrixXd z = standardizeColumns(data);
-    const int blocks = int(model.blocks.size());
-    const double n1 = double(z.rows() - 1);
-    std::vector<Eigen::MatrixXd> x;
-    std::vector<Eigen::VectorXd> w;
-    for (const auto& columns : model.blocks) {
-        x.emplace_back(z(Eigen::all, columns));
-        w.push_back(Eigen::VectorXd::Ones(Eigen::Index(columns.size())));
-    }
-    Eigen::MatrixXd y(z.rows(), blocks);
+namespace {
+
+// Iterates outer and inner estimation until the weights settle; returns the unit-variance scores.
+Eigen::MatrixXd iterateScores(const std::vector<Eigen::MatrixXd>& x, const TextbookModel& model, double tolerance,
+                              std::vector<Eigen::VectorXd>& w) {
+    const int blocks = int(x.size());
+    const double n1 = double(x.front().rows() - 1);
+    Eigen::MatrixXd y(x.front().rows(), blocks);
     auto scoreAll = [&] {
         for (int j = 0; j < blocks; ++j) {
             w[j] /= std::sqrt((x[j] * w[j]).squaredNorm() / n1);
@@ -74,24 +71,20 @@ TextbookResult textbookPls(const Eigen::MatrixXd& data, const TextbookModel& mod
         const std::vector<Eigen::VectorXd> old = w;
         for (int j = 0; j < blocks; ++j) {
             const Eigen::VectorXd zj = proxy(model, y, j);
-            w[j] = model.modeB[j] ? Eigen::VectorXd(x[j].colPivHouseholderQr().solve(zj)) : Eigen::VectorXd(x[j].transpose() * zj);
+            w[j] = model.modeB[j] ? Eigen::VectorXd(x[j].colPivHouseholderQr().solve(zj))
+                                  : Eigen::VectorXd(x[j].transpose() * zj);
         }
         scoreAll();
         double change = 0;
         for (int j = 0; j < blocks; ++j) change = std::max(change, (w[j] - old[j]).cwiseAbs().maxCoeff());
         if (change < tolerance) break;
     }
-    TextbookResult result;
-    result.scores = y;
-    std::vector<double> weights, loadings;
-    for (int j = 0; j < blocks; ++j) {
-        for (Eigen::Index i = 0; i < w[j].size(); ++i) {
-            weights.push_back(w[j](i));
-            loadings.push_back(correlation(x[j].col(i), y.col(j)));
-        }
-    }
-    result.weights = Eigen::Map<Eigen::VectorXd>(weights.data(), Eigen::Index(weights.size()));
-    result.loadings = Eigen::Map<Eigen::VectorXd>(loadings.data(), Eigen::Index(loadings.size()));
+    return y;
+}
+
+void innerModel(const TextbookModel& model, TextbookResult& result) {
+    const int blocks = int(model.blocks.size());
+    const Eigen::MatrixXd& y = result.scores;
     result.paths = Eigen::MatrixXd::Zero(blocks, blocks);
     result.rSquare = Eigen::VectorXd::Zero(blocks);
     for (int j = 0; j < blocks; ++j) {
@@ -105,6 +98,30 @@ TextbookResult textbookPls(const Eigen::MatrixXd& data, const TextbookModel& mod
         }
         result.rSquare(j) = fitted.squaredNorm() / y.col(j).squaredNorm();
     }
+}
+
+}  // namespace
+
+TextbookResult textbookPls(const Eigen::MatrixXd& data, const TextbookModel& model, double tolerance) {
+    const Eigen::MatrixXd z = standardizeColumns(data);
+    std::vector<Eigen::MatrixXd> x;
+    std::vector<Eigen::VectorXd> w;
+    for (const auto& columns : model.blocks) {
+        x.emplace_back(z(Eigen::all, columns));
+        w.push_back(Eigen::VectorXd::Ones(Eigen::Index(columns.size())));
+    }
+    TextbookResult result;
+    result.scores = iterateScores(x, model, tolerance, w);
+    std::vector<double> weights, loadings;
+    for (std::size_t j = 0; j < x.size(); ++j) {
+        for (Eigen::Index i = 0; i < w[j].size(); ++i) {
+            weights.push_back(w[j](i));
+            loadings.push_back(correlation(x[j].col(i), result.scores.col(Eigen::Index(j))));
+        }
+    }
+    result.weights = Eigen::Map<Eigen::VectorXd>(weights.data(), Eigen::Index(weights.size()));
+    result.loadings = Eigen::Map<Eigen::VectorXd>(loadings.data(), Eigen::Index(loadings.size()));
+    innerModel(model, result);
     return result;
 }
 
