@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <new>
 
 #include "core/app/DerivedFileNames.h"
 #include "core/engine/Blocks.h"
@@ -30,8 +31,14 @@ bool TableCommands::told(const std::string& error) const {
 std::optional<std::string> TableCommands::readListing(const std::string& path) const {
     errno = 0;
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    if (in.is_open() && !in.bad()) return text;
+    try {
+        std::string text(std::istreambuf_iterator<char>(in), {});
+        if (in.is_open() && !in.bad()) return text;
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+    } catch (const std::ios_base::failure&) {  // a folder under the listing's name
+        if (errno == 0) errno = EIO;
+    }
     frame_.tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT) + "\n(" +
                     path + ")");
     return std::nullopt;

@@ -103,11 +103,14 @@ TEST_F(TableCommandsTest, AFileThatCannotBeCreatedIsToldAndTheCommandEnds) {
 }
 
 TEST_F(TableCommandsTest, AListingThatCannotBeReadIsToldAndNothingIsWritten) {
-    files_.result = (folder_ / "absent.out").string();
-    EXPECT_FALSE(commands().correlationTable());
-    ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text.substr(0, 7), "ERROR!:");
-    EXPECT_FALSE(fs::exists(folder_ / "study_cor.csv"));
+    for (const fs::path& listing : {folder_ / "absent.out", folder_.path()}) {
+        files_.result = listing.string();
+        user_.clear();
+        EXPECT_FALSE(commands().correlationTable());
+        ASSERT_EQ(user_.messages().size(), 1u);
+        EXPECT_EQ(user_.messages()[0].text.substr(0, 7), "ERROR!:");
+        EXPECT_FALSE(fs::exists(folder_ / "study_cor.csv"));
+    }
 }
 
 TEST_F(TableCommandsTest, ADataFileThatIsGoneLeavesTheGridAsItWas) {
