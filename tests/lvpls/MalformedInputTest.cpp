@@ -1,3 +1,4 @@
+#include "lvpls/ListingStream.h"
 #include "lvpls/ProblemRunner.h"
 
 #include <gtest/gtest.h>
@@ -44,17 +45,14 @@ std::string joined(const std::vector<std::string>& parts) {
 // Runs the engine on the text in-process; every problem must end estimated or with its Error line.
 void expectCleanListing(const std::string& text) {
     std::istringstream input(text);
-    LineReader reader(input);
-    ProblemSplitter splitter(reader);
-    while (auto problem = splitter.next()) {
-        const std::string listing = runProblem(*problem);
+    streamListing(input, [](std::string_view listing) {
         const std::size_t title = listing.find("\r\n");
         ASSERT_NE(title, std::string::npos);
         const std::size_t body = listing.find("\r\n", title + 2);
         ASSERT_NE(body, std::string::npos) << listing;
         const bool failed = listing.compare(body + 2, 7, "Error: ") == 0;
         EXPECT_NE(failed, listing.find("Path coefficients") != std::string::npos) << listing;
-    }
+    });
 }
 
 TEST(MalformedInput, TheValidFileIsEstimated) {

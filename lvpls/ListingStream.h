@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <string_view>
+
+namespace lvpls {
+
+// Estimates every problem of a control file and hands each problem's listing to `write`, in
+// the order of the file. One problem at a time is held in memory, however many the file holds.
+// Returns the number of problems.
+int streamListing(std::istream& input, const std::function<void(std::string_view)>& write);
+
+}  // namespace lvpls
