@@ -110,6 +110,10 @@ void MainWindow::createActions() {
     actions_["BTN_Run"]->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
     actions_["BTN_RawData"]->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
     actions_["BTN_Parameter"]->setIcon(look->standardIcon(QStyle::SP_FileDialogInfoView));
+    actions_["BTN_BootStrap"]->setIcon(look->standardIcon(QStyle::SP_MediaSeekForward));
+    actions_["BTN_JackKnife"]->setIcon(look->standardIcon(QStyle::SP_MediaSkipForward));
+    actions_["BTN_ExcelReport"]->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
+    actions_["BTN_WebReport"]->setIcon(look->standardIcon(QStyle::SP_DriveNetIcon));
     actions_["MNU_Exit"]->setShortcut(QKeySequence("Alt+X"));
     actions_["MNU_Save"]->setShortcut(QKeySequence::Save);
     actions_["MNU_OpenModel"]->setShortcut(QKeySequence::Open);
@@ -170,10 +174,10 @@ QToolBar* MainWindow::addCommandBar(const char* name, const QStringList& items) 
 
 void MainWindow::createToolBars() {
     addCommandBar("ToolBar1", {"BTN_NewModel", "BTN_OpenModel", "BTN_SaveModel", "BTN_SaveAs", "-",
-                            "BTN_RawData", "BTN_ViewConfig", "BTN_Parameter", "-", "BTN_Run",
-                            "BTN_BootStrap", "BTN_JackKnife", "-", "BTN_ZoomIn", "BTN_ZoomOut", "-",
-                            "BTN_MultiGroup"});
+                               "BTN_RawData", "BTN_ViewConfig", "BTN_Parameter"});
     addToolBarBreak();
+    addCommandBar("ToolBar4", {"BTN_Run", "BTN_BootStrap", "BTN_JackKnife", "-", "BTN_ZoomIn",
+                               "BTN_ZoomOut", "-", "BTN_MultiGroup"});
     modelToolBar_ = addCommandBar("ToolBar2", {"BTN_Select", "BTN_Construct", "BTN_2nd_Order", "BTN_Path"});
 }
 
@@ -186,6 +190,7 @@ void MainWindow::createCentralArea() {
     panelLayout->setContentsMargins(0, 0, 0, 0);
     auto* treeBar = new QToolBar(indicatorPanel_);
     treeBar->setObjectName("ToolBar3");
+    treeBar->setMovable(false);
     for (const char* name : {"BTN_FullCollapse", "BTN_FullExpand", "BTN_ConstructIndicator",
                              "BTN_ExcelReport", "BTN_WebReport"}) {
         treeBar->addAction(actions_[name]);
@@ -198,6 +203,10 @@ void MainWindow::createCentralArea() {
                              "MNU_JackKnifeSummary1"})
         reportMenu->addAction(actions_[name]);
     actions_["BTN_ExcelReport"]->setMenu(reportMenu);
+    // The report buttons show only their pictures; their names are their hints.
+    for (const char* name : {"BTN_ExcelReport", "BTN_WebReport"})
+        static_cast<QToolButton*>(treeBar->widgetForAction(actions_[name]))->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ExcelReport"]))->setPopupMode(QToolButton::InstantPopup);
     tree_ = new QTreeWidget(indicatorPanel_);
     tree_->setObjectName("TreeView1");
     tree_->setHeaderLabels({"Indicator", "Loading", "Weight", "Residual"});
@@ -211,7 +220,7 @@ void MainWindow::createCentralArea() {
     splitter->addWidget(indicatorPanel_);
     splitter->addWidget(diagram_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({300, 700});
+    splitter->setSizes({430, 670});
     setCentralWidget(splitter);
 }
 

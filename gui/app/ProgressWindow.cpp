@@ -14,6 +14,9 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui_(std::make_unique<Ui::TForm8>()) {
     ui_->setupUi(this);
     setWindowModality(Qt::ApplicationModal);
+    // Without a frame of its own the window needs a border to stand out from what is behind it.
+    setStyleSheet("#TForm8 { border: 1px solid palette(dark); }");
+    setMinimumWidth(360);
     ui_->Image1->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(32, 32));
     connect(ui_->BTN_Cancel, &QPushButton::clicked, this, [this] { cancelled_ = true; });
     connect(ui_->BTN_Finish, &QPushButton::clicked, this, [this] {
