@@ -10,6 +10,8 @@
 namespace lvpls {
 namespace {
 
+constexpr int kMaxOmissionDistance = 100;
+
 struct RoundContext {
     const Problem& problem;
     const Eigen::MatrixXd& data;
@@ -115,9 +117,12 @@ void summarize(BlindfoldResult& result) {
 BlindfoldResult blindfold(const Problem& problem, const Eigen::MatrixXd& data, const StandardizedData& full) {
     const BlindfoldSettings& settings = problem.blindfold;
     const Block& block = problem.model.block(settings.targetBlock);
-    if (settings.distance < 2 || settings.distance > data.rows()) {
+    // Every round is a full estimate, so the number of rounds is bounded as well.
+    const Eigen::Index largest = std::min<Eigen::Index>(kMaxOmissionDistance, data.rows());
+    if (settings.distance < 2 || settings.distance > largest) {
         throw ProblemError("omission distance " + std::to_string(settings.distance) + " must lie between 2 and " +
-                           "the number of cases (" + std::to_string(data.rows()) + ")");
+                           std::to_string(largest) + " (at most " + std::to_string(kMaxOmissionDistance) +
+                           " and the number of cases)");
     }
     if (settings.redundancy && problem.model.predecessors(settings.targetBlock).empty()) {
         throw ProblemError("redundancy blindfolding needs a target block with predecessors; " + block.name +

@@ -212,12 +212,16 @@ TEST(Blindfolding, CommunalityAndRedundancyQ2FollowTheirDefinitions) {
     }
 }
 
-TEST(Blindfolding, ADistanceThatDividesTheBlockOmitsAWholeIndicatorAndIsRefused) {
+TEST(Blindfolding, ImpossibleSettingsAreRefused) {
     Problem problem = parseRun(ecsiRun(), mobiData());
     problem.blindfold = BlindfoldSettings{3, 4, false};
     EXPECT_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)), ProblemError);
     problem.blindfold = BlindfoldSettings{7, 0, true};  // IMAG has no predecessors to predict it from
     EXPECT_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)), ProblemError);
+    for (int distance : {1, 101}) {
+        problem.blindfold = BlindfoldSettings{distance, 4, false};
+        EXPECT_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)), ProblemError);
+    }
 }
 
 TEST(Metrics, RescaleOuterFiguresButNeverTheInnerModel) {
