@@ -1,8 +1,7 @@
 #include "core/model/NumberText.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdlib>
+#include <cmath>
 
 namespace qv {
 namespace {
@@ -26,13 +25,16 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
+// from_chars reads the C locale's format whatever locale the GUI sets, and takes no
+// "nan" or "inf" as a number; a leading "+" is allowed as in typed entries.
 std::optional<double> parseNumber(std::string_view text) {
-    const std::string number(trimmed(text));
-    if (number.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || errno == ERANGE) return std::nullopt;
+    std::string_view number = trimmed(text);
+    if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 

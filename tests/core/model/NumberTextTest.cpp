@@ -21,6 +21,11 @@ TEST(NumberText, NumbersRejectTrailingText) {
     EXPECT_DOUBLE_EQ(*parseNumber(" -1e3"), -1000.0);
     EXPECT_FALSE(parseNumber("2.5x"));
     EXPECT_FALSE(parseNumber("  "));
+    EXPECT_FALSE(parseNumber("nan"));
+    EXPECT_FALSE(parseNumber("inf"));
+    EXPECT_FALSE(parseNumber("1e999"));
+    EXPECT_FALSE(parseNumber("2,5"));
+    EXPECT_DOUBLE_EQ(*parseNumber("+.5"), 0.5);
 }
 
 }  // namespace
