@@ -75,6 +75,21 @@ struct Session {
     }
 };
 
+// A user who, while the engine runs, tries other commands and the close box.
+class ImpatientUser final : public ProgressView {
+public:
+    std::function<void()> whileRunning;
+    void start(const std::string&, int) override {}
+    void setPosition(int) override {
+        if (!whileRunning) return;
+        const auto act = std::move(whileRunning);
+        whileRunning = nullptr;
+        act();
+    }
+    bool cancelRequested() override { return false; }
+    void finish() override {}
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -88,6 +103,7 @@ private slots:
     void environmentChangesTheLanguage();
     void zoomKeepsTheRadiusForTheNextStart();
     void missingEngineIsReportedOnFirstShow();
+    void noSecondCommandStartsWhileTheEngineRuns();
 };
 
 void MainWindowTest::everyNamedControlHasItsCaption() {
@@ -335,6 +351,32 @@ void MainWindowTest::missingEngineIsReportedOnFirstShow() {
     QVERIFY(script.events()[1].message.text.find(folder.dir().string()) != std::string::npos);
     // The model commands wait for a model, engine or not.
     QVERIFY(!window.findChild<QAction*>("BTN_Run")->isEnabled());
+}
+
+void MainWindowTest::noSecondCommandStartsWhileTheEngineRuns() {
+    StartFolder folder;
+    if (!folder.hasEngine()) QSKIP("The build has no engine to wait for.");
+    ScriptedPorts script;
+    ImpatientUser progress;
+    gui::MainWindow window({script, script, progress, script}, folder.dir());
+    QVERIFY(!window.startUp());
+    script.chooseFile((folder.work() / "ecsi.qvt").string());
+    window.findChild<QAction*>("BTN_OpenModel")->trigger();
+    int eventsDuringRun = -1;
+    bool closed = true;
+    progress.whileRunning = [&] {
+        const size_t before = script.events().size();
+        window.findChild<QAction*>("BTN_NewModel")->trigger();
+        window.findChild<QAction*>("BTN_Run")->trigger();
+        window.findChild<QAction*>("MNU_Close")->trigger();
+        closed = window.close();
+        eventsDuringRun = static_cast<int>(script.events().size() - before);
+    };
+    window.findChild<QAction*>("BTN_Run")->trigger();
+    QCOMPARE(eventsDuringRun, 0);
+    QVERIFY(!closed);
+    QVERIFY(window.workbench().model().modelOpen);
+    QCOMPARE(window.statusPanels().message(), QString("Estimation finished."));
 }
 
 QTEST_MAIN(MainWindowTest)
