@@ -46,6 +46,15 @@ bool EngineExists(const EngineFiles& files) {
     return fs::is_regular_file(files.engine(), error);
 }
 
+void KeepWorkFile(const fs::path& from, const std::string& to) {
+    if (to.empty()) return;
+    std::error_code error;
+    fs::remove(to, error);
+    fs::rename(from, to, error);
+    if (error && fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
+        fs::remove(from, error);
+}
+
 std::string EngineRunner::scriptText() const {
     const std::string folder = shellQuoted(files_.startDir);
     return "PATH=" + folder + ":/usr/bin:/bin\n"

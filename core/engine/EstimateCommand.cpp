@@ -23,17 +23,6 @@ namespace {
 
 constexpr const char* kProgressCaption = "Executing PLS Algorithm";
 
-// Keeps a work file under a project name: the old file goes, the work file moves there
-// (copied when the two folders lie on different file systems).
-void moveFile(const fs::path& from, const std::string& to) {
-    if (to.empty()) return;
-    std::error_code error;
-    fs::remove(to, error);
-    fs::rename(from, to, error);
-    if (error && fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
-        fs::remove(from, error);
-}
-
 }  // namespace
 
 EstimateCommand::EstimateCommand(EstimateContext context)
@@ -208,12 +197,14 @@ std::string EstimateCommand::finalRuns() {
 void EstimateCommand::keepFiles(bool secondStage) {
     const ProjectFiles& files = c_.files;
     if (!secondStage) {
-        moveFile(engineFiles_.controlFile(), files.pls);
-        moveFile(engineFiles_.listing(), files.result);
+        KeepWorkFile(engineFiles_.controlFile(), files.pls);
+        KeepWorkFile(engineFiles_.listing(), files.result);
         return;
     }
-    if (!files.pls.empty()) moveFile(engineFiles_.controlFile(), modelFileName(files.pls, "_2.pls"));
-    if (!files.result.empty()) moveFile(engineFiles_.listing(), modelFileName(files.result, "_2.out"));
+    if (!files.pls.empty())
+        KeepWorkFile(engineFiles_.controlFile(), modelFileName(files.pls, "_2.pls"));
+    if (!files.result.empty())
+        KeepWorkFile(engineFiles_.listing(), modelFileName(files.result, "_2.out"));
 }
 
 bool EstimateCommand::run(bool groupRun) {

@@ -31,17 +31,6 @@ constexpr int kMinimumCases = 3;
 // A standard error needs two subsamples.
 constexpr int kMinimumSamples = 2;
 
-// Keeps a work file under a project name: the old file goes, the work file moves there
-// (copied when the two folders lie on different file systems).
-void keepFile(const fs::path& from, const std::string& to) {
-    if (to.empty()) return;
-    std::error_code error;
-    fs::remove(to, error);
-    fs::rename(from, to, error);
-    if (error && fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
-        fs::remove(from, error);
-}
-
 // The fields every problem of the listing supplies; cleared before each read, so a field a
 // problem leaves out cannot carry over the previous problem's value.
 void clearSampleFields(ProjectModel& model) {
@@ -261,8 +250,8 @@ std::string ResamplingRun::keptListing() const {
 }
 
 void ResamplingRun::keepFiles() {
-    keepFile(engineFiles_.listing(), keptListing());
-    keepFile(engineFiles_.controlFile(),
+    KeepWorkFile(engineFiles_.listing(), keptListing());
+    KeepWorkFile(engineFiles_.controlFile(),
              kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap);
 }
 
