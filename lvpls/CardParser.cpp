@@ -52,12 +52,32 @@ std::vector<int> readIntegerRows(CardCursor& cursor, int count, const char* what
     return values;
 }
 
+// Names stand in 8 columns, 9 a line. An 8-character name leaves no blank before it, so a
+// line of exactly that many fields is cut into columns; longer names widen the line and are
+// then told apart by blanks.
+void appendNameLine(std::string_view line, int expected, std::vector<std::string>& names) {
+    if (line.size() == 8 * std::size_t(expected)) {
+        std::vector<std::string> fields;
+        for (int i = 0; i < expected; ++i) {
+            CardScanner field(line.substr(8 * std::size_t(i), 8));
+            const std::string_view name = field.word();
+            if (name.empty() || !field.atEnd()) break;
+            fields.emplace_back(name);
+        }
+        if (int(fields.size()) == expected) {
+            names.insert(names.end(), fields.begin(), fields.end());
+            return;
+        }
+    }
+    CardScanner scanner(line);
+    for (std::string_view name = scanner.word(); !name.empty(); name = scanner.word()) names.emplace_back(name);
+}
+
 std::vector<std::string> readNames(CardCursor& cursor, int count) {
     cursor.skipBlankLines();
     std::vector<std::string> names;
     while (int(names.size()) < count) {
-        CardScanner scanner(cursor.next("the indicator names"));
-        for (std::string_view name = scanner.word(); !name.empty(); name = scanner.word()) names.emplace_back(name);
+        appendNameLine(cursor.next("the indicator names"), std::min(9, count - int(names.size())), names);
     }
     if (int(names.size()) != count) {
         cursor.fail("the indicator names are " + std::to_string(names.size()) + ", " + std::to_string(count) + " expected");

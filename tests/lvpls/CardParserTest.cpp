@@ -143,6 +143,25 @@ TEST(CardParser, MissingCardCountsAsARecordAndCarriesOneCodePerIndicator) {
     EXPECT_EQ(problem.data(4, 18), -1.0);
 }
 
+TEST(CardParser, NamesOfEightCharactersTouchingEachOtherAreCutAtTheirColumns) {
+    const DataSet data = readDataSet(std::filesystem::path(QV_TEST_DATA_DIR) / "lvpls" / "corprep.txt");
+    ControlRun run;
+    run.blocks = {{"GLOBAL", {"csor_glb", "attr_glb", "perf_glb", "qual_glb"}}, {"TYPE", {"smpltype", "svctype"}}};
+    run.paths = {{"GLOBAL", "TYPE"}};
+    std::string text;
+    appendControlRun(text, run, data);
+    ASSERT_NE(text.find("csor_glbattr_glbperf_glbqual_glbsmpltype svctype\n"), std::string::npos);
+    const Problem problem = parseText(text + "STOP");
+    EXPECT_EQ(problem.model.indicatorName(1), "attr_glb");
+    EXPECT_EQ(problem.model.indicatorName(4), "smpltype");
+    EXPECT_EQ(problem.model.indicatorName(5), "svctype");
+    const std::string wide =
+        "COMMENT\nALLSample\nCEND\nPLSX\nprogram\n   1   3   12255   1 100   5   1   0   0\n   2\n   0\n   1\n"
+        " longname9       b\n 0 011  (2A4,1F2.0)\n       A .\n 0 0 0 0(2A4,2F8.2)\n"
+        "Case   1    1.00    2.00\nCase   2    2.00    1.00\nCase   3    3.00    3.00\n";
+    EXPECT_EQ(parseText(wide + "STOP").model.indicatorName(0), "longname9");
+}
+
 TEST(CardParser, EighteenBlocksAndNineIndicatorsEndTheirRowsAsWritten) {
     DataSet data;
     ControlRun run;
