@@ -1,8 +1,11 @@
 #include "core/results/CorrelationTable.h"
 
+#include <memory>
+
 #include "core/engine/AppendFormat.h"
 #include "core/engine/Blocks.h"
 #include "core/engine/LatentCorrelations.h"
+#include "core/engine/ListingReader.h"
 
 namespace qv {
 namespace {
@@ -36,6 +39,33 @@ void appendRowsBelowTheFirst(std::string& text, const ProjectModel& model,
     }
 }
 
+// Takes the messages of a listing read only for its signs.
+struct SilentReport final : Prompts, Desktop {
+    void tell(const Message&) override {}
+    bool askOkCancel(const Message&) override { return false; }
+    bool askYesNo(const Message&) override { return false; }
+    void openWithDesktop(const std::string&) override {}
+    void openWithEditor(const std::string&, const std::string&) override {}
+    void playSound(const std::string&) override {}
+};
+
+// The signs the listing's run gave each construct. After a two-stage estimate the model holds
+// the second stage's signs, which reset those of the first-order members, so the first-stage
+// listing is read again for its own; a listing that cannot be read leaves the model's signs.
+std::vector<int> listingSigns(const ProjectModel& model, std::string_view listing, int stage) {
+    std::vector<int> signs;
+    for (int k = 0; k < model.nConstruct; ++k) signs.push_back(model.constructs[k].sign);
+    if (stage != kFirstStage || model.estimationStage != 2) return signs;
+    auto firstStage = std::make_unique<ProjectModel>(model);
+    firstStage->nBlindfolding = 0;
+    SilentReport silent;
+    const LanguageTexts noTexts;
+    ListingReader reader(listing, *firstStage, ListingErrorReport{silent, silent, noTexts, "", ""});
+    if (!reader.ReadListing("ALLSample", kFirstStage)) return signs;
+    for (int k = 0; k < model.nConstruct; ++k) signs[k] = firstStage->constructs[k].sign;
+    return signs;
+}
+
 }  // namespace
 
 std::vector<int> FirstOrderParticipants(const ProjectModel& model) {
@@ -50,6 +80,7 @@ CorrelationMatrix ReadParticipantCorrelations(const ProjectModel& model, std::st
                                               int stage, std::vector<int> participants) {
     const int blocks = static_cast<int>(BlockConstructs(model, stage).size());
     const auto read = ReadLatentCorrelations(listing, "ALLSample", blocks);
+    const std::vector<int> signs = listingSigns(model, listing, stage);
     CorrelationMatrix matrix{std::move(participants), {}};
     for (size_t k = 0; k < matrix.participants.size(); ++k) {
         const int row = matrix.participants[k];
@@ -59,8 +90,7 @@ CorrelationMatrix ReadParticipantCorrelations(const ProjectModel& model, std::st
             const int column = matrix.participants[j];
             const int columnBlock = BlockPosition(model, stage, column);
             if (!read || rowBlock < 0 || columnBlock < 0) continue;
-            values[j] = read->at(rowBlock, columnBlock) * model.constructs[row].sign *
-                        model.constructs[column].sign;
+            values[j] = read->at(rowBlock, columnBlock) * signs[row] * signs[column];
         }
         matrix.lower.push_back(std::move(values));
     }

@@ -22,8 +22,8 @@ std::vector<int> SecondStageParticipants(const ProjectModel& model);
 
 // Reads the "Correlations " section of the listing's "ALLSample" run, whose blocks are those
 // of the given stage, and matches each participant to its own block. Every value is turned
-// by the signs of both its constructs, as their loadings were; a listing without the
-// section gives zeros.
+// by the signs that run gave both its constructs, as their loadings were; a listing without
+// the section gives zeros.
 CorrelationMatrix ReadParticipantCorrelations(const ProjectModel& model, std::string_view listing,
                                               int stage, std::vector<int> participants);
 

@@ -22,9 +22,9 @@ std::string field(double value) {
 
 // The "Correlations of latent variables" section of an ALLSample run in the engine's layout:
 // panels of 12 columns, a later panel 8 lines below the previous panel's last row.
-std::string listingOf(const std::vector<std::string>& blocks) {
+std::string listingOf(const std::vector<std::string>& blocks, const std::string& before = "") {
     const int size = static_cast<int>(blocks.size());
-    std::string text = "---- Problem 1 ----\r\nALLSample \r\nBlocks\r\n";
+    std::string text = "---- Problem 1 ----\r\nALLSample \r\nBlocks\r\n" + before;
     for (int first = 0; first < size; first += 12) {
         if (first > 0) text += "\r\n\r\n\r\n";
         text += "\r\nCorrelations of latent variables\r\n================================\r\n\r\n";
@@ -113,6 +113,32 @@ TEST(CorrelationTable, SecondOrderModelMatchesEachStagesBlocksToTheirConstructs)
     EXPECT_EQ(second,
               "\nCorrelation of 2nd Order Latent Construct\n-,K0,K1,\nK0\n"
               "K1,0.020100,\nK3,0.030100,0.030200,\n");
+}
+
+// After a two-stage estimate the second stage has reset the member's sign; the first-stage
+// listing, where the member's loading came out negative, still decides its sign there.
+TEST(CorrelationTable, FirstStageMatrixTakesTheSignsOfTheFirstStage) {
+    ProjectModel model = modelOf(3);
+    model.constructs[1].order = 2;
+    model.hasSecondOrder = true;
+    model.estimationStage = 2;
+    ASSERT_TRUE(model.linkConstruct(2, 1));
+    model.nIndicator = 2;
+    model.indicators[0] = Indicator{.caption = "a", .loading = 0.8f};
+    model.indicators[1] = Indicator{.caption = "b", .loading = 0.9f};
+    ASSERT_TRUE(model.assignIndicator(0, 0));
+    ASSERT_TRUE(model.assignIndicator(1, 2));
+    const std::string outerModel =
+        "\r\nOuter Model\r\n===========\r\n    weight   loading\r\n"
+        "\r\nK0  Mode A\r\na           1.000000  0.800000  0.000000  0.360000\r\n"
+        "\r\nK2  Mode A\r\nb          -1.000000 -0.900000  0.000000  0.190000\r\n";
+    const auto participants = FirstOrderParticipants(model);
+    const std::string listing = listingOf(captions(model, participants), outerModel);
+    EXPECT_EQ(FormatFirstOrderMatrix(
+                  model, ReadParticipantCorrelations(model, listing, kFirstStage, participants)),
+              "Correlation of 1st Order Latent Construct\n-,K0,\nK2,-0.020100,\n");
+    EXPECT_EQ(model.constructs[2].sign, 1);
+    EXPECT_FLOAT_EQ(model.indicators[1].loading, 0.9f);
 }
 
 }  // namespace
