@@ -2,21 +2,17 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <vector>
 
+#include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
+#include "cli/ResamplingTable.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
+#include "core/results/ResamplingRun.h"
 
 namespace {
 namespace fs = std::filesystem;
-
-constexpr const char* kUsage =
-    "usage: quorvanta-batch estimate MODEL.qvt [--cancel]\n"
-    "  estimate   open the model and its data, estimate it with the engine, keep the control\n"
-    "             file and listing under the project's names, and print the results\n"
-    "  --cancel   answer Cancel to every question (the default answer is OK)\n";
 
 // The programs and their companion files share one start folder: the program's own.
 fs::path startFolder(const char* argv0) {
@@ -26,36 +22,43 @@ fs::path startFolder(const char* argv0) {
     return fs::absolute(argv0, error).parent_path();
 }
 
-int estimate(const fs::path& startDir, const fs::path& modelFile, bool cancel) {
-    qv::BatchPorts user(std::cerr, cancel);
+bool resample(qv::Workbench& workbench, const qv::BatchOptions& options) {
+    const auto kind = options.command == "jackknife" ? qv::SampleKind::Jackknife
+                                                     : qv::SampleKind::Bootstrap;
+    if (options.samples) workbench.resampling().nSample = *options.samples;
+    if (options.seed) workbench.resampling().seed = *options.seed;
+    if (!qv::ResamplingRun(workbench).run(kind)) return false;
+    const auto table = qv::BuildSummaryTable(workbench.model(), kind, workbench.rawData().caseCount());
+    qv::PrintResamplingTable(table, std::cout);
+    return true;
+}
+
+int run(const fs::path& startDir, const qv::BatchOptions& options) {
+    qv::BatchPorts user(std::cerr, options.cancel);
     qv::Workbench workbench(user.ports(), startDir);
     if (const auto failure = workbench.startUp()) {
         std::cerr << *failure << '\n';
         return 2;
     }
-    if (!workbench.openModelByName(modelFile.string())) return 1;
-    const bool estimated = qv::EstimateCommand(workbench).run();
-    if (estimated) qv::PrintEstimateTables(workbench.model(), std::cout);
-    return estimated ? 0 : 1;
+    if (!workbench.openModelByName(options.modelFile)) return 1;
+    if (!qv::EstimateCommand(workbench).run()) return 1;
+    if (options.command == "estimate") {
+        qv::PrintEstimateTables(workbench.model(), std::cout);
+        return 0;
+    }
+    return resample(workbench, options) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    bool cancel = false;
-    std::vector<std::string> words;
-    for (const std::string& arg : args) {
-        if (arg == "--cancel")
-            cancel = true;
-        else
-            words.push_back(arg);
-    }
-    if (words.size() != 2 || words[0] != "estimate") {
-        std::cerr << kUsage;
+    std::string error;
+    auto options = qv::ParseBatchOptions(argc, argv, error);
+    if (!options) {
+        std::cerr << "quorvanta-batch: " << error << '\n' << qv::kBatchUsage;
         return 2;
     }
-    std::error_code error;
-    const fs::path modelFile = fs::absolute(words[1], error);  // start-up changes the folder
-    return estimate(startFolder(argv[0]), modelFile, cancel);
+    std::error_code ignored;
+    options->modelFile = fs::absolute(options->modelFile, ignored).string();  // start-up moves
+    return run(startFolder(argv[0]), *options);
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
 
@@ -70,6 +71,46 @@ TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
     const CommandResult noData = batch("estimate '" + (folder_ / "ecsi.qvt").string() + "'");
     EXPECT_NE(noData.status, 0);
     EXPECT_NE(noData.output.find("Cannot Find Data File"), std::string::npos) << noData.output;
+}
+
+TEST_F(BatchEstimate, SeededBootstrapRepeatsAndJackknifeKeepsItsFiles) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const std::string model = "'" + (folder_ / "ecsi.qvt").string() + "'";
+    const CommandResult first = batch("bootstrap " + model + " --samples 40 --seed 3");
+    const CommandResult second = batch("bootstrap --seed 3 --samples 40 " + model);
+    EXPECT_EQ(first.status, 0) << first.output;
+    EXPECT_EQ(first.output, second.output);
+    EXPECT_NE(first.output.find("BootStrap summary"), std::string::npos);
+    EXPECT_NE(first.output.find("SAT -> LOY                  0.485478"), std::string::npos)
+        << first.output;
+    for (const char* name : {"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv"})
+        EXPECT_TRUE(fs::exists(folder_ / name)) << name;
+    const CommandResult jackknife = batch("jackknife " + model);
+    EXPECT_EQ(jackknife.status, 0) << jackknife.output;
+    EXPECT_NE(jackknife.output.find("JackKnife summary"), std::string::npos);
+    for (const char* name : {"ecsi.jk", "ecsi.jack", "ecsi_jk.out", "ecsi_jack.csv"})
+        EXPECT_TRUE(fs::exists(folder_ / name)) << name;
+}
+
+TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
+    std::string error;
+    const char* bootstrap[] = {"batch", "bootstrap", "m.qvt", "--samples", "500", "--seed", "9", "--cancel"};
+    const auto options = ParseBatchOptions(8, bootstrap, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->command, "bootstrap");
+    EXPECT_EQ(options->modelFile, "m.qvt");
+    EXPECT_EQ(options->samples, "500");
+    EXPECT_EQ(options->seed, "9");
+    EXPECT_TRUE(options->cancel);
+    const char* samplesOnEstimate[] = {"batch", "estimate", "m.qvt", "--samples", "5"};
+    EXPECT_FALSE(ParseBatchOptions(5, samplesOnEstimate, error));
+    const char* missingValue[] = {"batch", "bootstrap", "m.qvt", "--seed"};
+    EXPECT_FALSE(ParseBatchOptions(4, missingValue, error));
+    EXPECT_EQ(error, "unknown option or missing value: --seed");
+    const char* unknown[] = {"batch", "report", "m.qvt"};
+    EXPECT_FALSE(ParseBatchOptions(3, unknown, error));
+    const char* twoModels[] = {"batch", "estimate", "a.qvt", "b.qvt"};
+    EXPECT_FALSE(ParseBatchOptions(4, twoModels, error));
 }
 
 TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {

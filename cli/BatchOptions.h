@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace qv {
+
+// The command line of quorvanta-batch: a command, the model file and the command's options.
+struct BatchOptions {
+    std::string command;  // estimate, bootstrap, jackknife
+    std::string modelFile;
+    std::optional<std::string> samples;  // bootstrap: number of subsamples
+    std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
+    bool cancel = false;                 // answer Cancel to every question
+};
+
+extern const char* const kBatchUsage;
+
+// The options, or an error text for a command line that names no known command or model.
+std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv, std::string& error);
+
+}  // namespace qv
