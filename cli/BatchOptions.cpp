@@ -14,12 +14,14 @@ const char* const kBatchUsage =
     "              [--samples N] subsamples (default: the model's setting)\n"
     "              [--seed S] generator seed (0: the clock)\n"
     "  jackknife   estimate, then jackknife it and print the summary table\n"
+    "  tables      estimate, then write every result table (CSV) beside the model and\n"
+    "              print the names of the files written\n"
     "options:\n"
     "  --cancel    answer Cancel to every question (the default answer is OK)\n";
 
 namespace {
 
-const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife"};
+const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife", "tables"};
 
 bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<std::string>& value) {
     if (at + 1 >= args.size()) return false;

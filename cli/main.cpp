@@ -9,7 +9,9 @@
 #include "cli/ResamplingTable.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
+#include "core/app/DerivedFileNames.h"
 #include "core/results/ResamplingRun.h"
+#include "core/results/TableCommands.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -33,6 +35,24 @@ bool resample(qv::Workbench& workbench, const qv::BatchOptions& options) {
     return true;
 }
 
+// Writes every result table beside the model and prints the name of each file written.
+bool writeTables(qv::Workbench& workbench) {
+    qv::TableCommands tables(workbench);
+    const std::pair<bool (qv::TableCommands::*)(), const char*> commands[] = {
+        {&qv::TableCommands::loadingsTable, "_cfa.csv"},
+        {&qv::TableCommands::correlationTable, "_cor.csv"},
+        {&qv::TableCommands::reliabilityTable, "_ave.csv"},
+        {&qv::TableCommands::factorScores, "_fs.csv"},
+        {&qv::TableCommands::factorStructure, "_efa.csv"}};
+    bool all = true;
+    for (const auto& [command, suffix] : commands) {
+        const bool written = (tables.*command)();
+        if (written) std::cout << qv::modelFileName(workbench.files().project, suffix) << '\n';
+        all = all && written;
+    }
+    return all;
+}
+
 int run(const fs::path& startDir, const qv::BatchOptions& options) {
     qv::BatchPorts user(std::cerr, options.cancel);
     qv::Workbench workbench(user.ports(), startDir);
@@ -46,6 +66,7 @@ int run(const fs::path& startDir, const qv::BatchOptions& options) {
         qv::PrintEstimateTables(workbench.model(), std::cout);
         return 0;
     }
+    if (options.command == "tables") return writeTables(workbench) ? 0 : 1;
     return resample(workbench, options) ? 0 : 1;
 }
 

@@ -92,6 +92,17 @@ TEST_F(BatchEstimate, SeededBootstrapRepeatsAndJackknifeKeepsItsFiles) {
         EXPECT_TRUE(fs::exists(folder_ / name)) << name;
 }
 
+TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const CommandResult result = batch("tables '" + (folder_ / "ecsi.qvt").string() + "'");
+    EXPECT_EQ(result.status, 0) << result.output;
+    for (const char* suffix : {"_cfa.csv", "_cor.csv", "_ave.csv", "_fs.csv", "_efa.csv"}) {
+        const fs::path file = folder_ / (std::string("ecsi") + suffix);
+        EXPECT_TRUE(fs::exists(file)) << file;
+        EXPECT_NE(result.output.find(file.string()), std::string::npos) << result.output;
+    }
+}
+
 TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     std::string error;
     const char* bootstrap[] = {"batch", "bootstrap", "m.qvt", "--samples", "500", "--seed", "9", "--cancel"};
