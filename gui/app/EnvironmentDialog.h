@@ -28,12 +28,12 @@ public:
 
     void load(const EnvironmentSettings& settings);
     void store(EnvironmentSettings& settings) const;
-    void resetToDefault();
 
     // Background, construct, path, text.
     const std::array<std::int32_t, 4>& colors() const { return colors_; }
 
 private:
+    void resetToDefault();
     void chooseColor(int index);
     void browseEditor();
     void showColors();

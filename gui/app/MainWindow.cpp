@@ -154,9 +154,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::newModel() {
-    if (workbench_->newModel()) parameters_->resetToDefault();
-}
+// A new model also resets the model parameters; the dialog shows them when it next opens.
+void MainWindow::newModel() { workbench_->newModel(); }
 
 void MainWindow::openModel() { workbench_->openModel(); }
 void MainWindow::openRecent1() { workbench_->openRecent(0); }

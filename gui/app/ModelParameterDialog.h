@@ -20,9 +20,9 @@ public:
 
     // Shows the current values; true when closed with OK.
     bool showCurrent();
-    void resetToDefault();
 
 private:
+    void resetToDefault();
     void load();
 
     std::unique_ptr<Ui::TForm7> ui_;

@@ -19,9 +19,9 @@ public:
     ~ResamplingOptionsDialog() override;
 
     bool showCurrent();
-    void resetToDefault();
 
 private:
+    void resetToDefault();
     void load();
 
     std::unique_ptr<Ui::TForm4> ui_;

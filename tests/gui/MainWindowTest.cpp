@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 #include <QtTest>
@@ -226,6 +227,14 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
     QCOMPARE(s.window.windowTitle(), QString::fromStdString(s.work("fresh.qvt")));
     QCOMPARE(s.counts(), QString("Constructs: 0  Paths: 0   Indicators: 24 Cases: 250"));
     QVERIFY(s.action("BTN_Run").isEnabled());
+    QString decimals;
+    auto parameters = onModal("TForm7", [&](QWidget& dialog) {
+        decimals = dialog.findChild<QLineEdit*>("Edit3")->text();
+        click(dialog, "BTN_OK");
+    });
+    s.press("BTN_Parameter");
+    QVERIFY(*parameters);
+    QCOMPARE(decimals, QString("0"));
 
     s.press("BTN_SaveModel");
     QVERIFY(s.script.told("MSG_SaveOK"));
