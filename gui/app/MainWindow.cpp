@@ -15,6 +15,9 @@
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/results/ResamplingRun.h"
+#include "core/results/ResamplingViews.h"
+#include "core/results/TableCommands.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/ConfigurationDialog.h"
 #include "gui/app/DiagramPlaceholder.h"
@@ -92,12 +95,24 @@ void MainWindow::refresh() {
                    : formCaption.empty()               ? QStringLiteral("Quorvanta")
                                                        : toQString(formCaption));
     for (auto it = availability_.cbegin(); it != availability_.cend(); ++it)
-        actions_[it.key()]->setEnabled(it.value() == Availability::Always ||
-                                       (it.value() == Availability::ModelOpen && model.modelOpen));
-    actions_["MNU_ViewPLSResult"]->setEnabled(model.modelOpen && model.estimated);
+        actions_[it.key()]->setEnabled(isAvailable(it.value()));
+    actions_["MNU_ViewPLSResult"]->setEnabled(isAvailable(Availability::Estimated));
     toolMenu_->setEnabled(model.modelOpen);
     refreshRecentModels();
     diagram_->update();
+}
+
+bool MainWindow::isAvailable(Availability availability) const {
+    const ProjectModel& model = workbench_->model();
+    switch (availability) {
+        case Availability::Always: return true;
+        case Availability::ModelOpen: return model.modelOpen;
+        case Availability::Estimated: return model.modelOpen && model.estimated;
+        case Availability::BootstrapDone: return model.modelOpen && model.bootstrapDone;
+        case Availability::JackknifeDone: return model.modelOpen && model.jackknifeDone;
+        case Availability::Later: return false;
+    }
+    return false;
 }
 
 void MainWindow::refreshRecentModels() {
@@ -194,10 +209,36 @@ void MainWindow::rawData() {
     rawDataForm_->showFor(RawDataForm::Caller::MainWindow);
 }
 
-void MainWindow::run() {
-    const bool estimated = EstimateCommand(*workbench_).run();
-    if (!estimated && !EngineExists(EngineFiles{workbench_->folders().startupDir})) about_->exec();
+// A command that could not find the engine has said so; the about box follows.
+void MainWindow::showAboutWithoutEngine() {
+    if (!EngineExists(EngineFiles{workbench_->folders().startupDir})) about_->exec();
 }
+
+void MainWindow::run() {
+    if (!EstimateCommand(*workbench_).run()) showAboutWithoutEngine();
+}
+
+void MainWindow::runBootStrap() { runResampling(SampleKind::Bootstrap); }
+void MainWindow::runJackKnife() { runResampling(SampleKind::Jackknife); }
+
+void MainWindow::runResampling(SampleKind kind) {
+    if (!ResamplingRun(*workbench_).run(kind)) showAboutWithoutEngine();
+}
+
+void MainWindow::bootStrapSummary() { ResamplingViews(*workbench_).viewSummary(SampleKind::Bootstrap); }
+void MainWindow::jackKnifeSummary() { ResamplingViews(*workbench_).viewSummary(SampleKind::Jackknife); }
+void MainWindow::bootStrapCard() { ResamplingViews(*workbench_).viewCard(SampleKind::Bootstrap); }
+void MainWindow::jackKnifeCard() { ResamplingViews(*workbench_).viewCard(SampleKind::Jackknife); }
+void MainWindow::bootStrapResult() { ResamplingViews(*workbench_).viewListing(SampleKind::Bootstrap); }
+void MainWindow::jackKnifeResult() { ResamplingViews(*workbench_).viewListing(SampleKind::Jackknife); }
+void MainWindow::bootStrapCsvSummary() { ResamplingViews(*workbench_).openCsvSummary(SampleKind::Bootstrap); }
+void MainWindow::jackKnifeCsvSummary() { ResamplingViews(*workbench_).openCsvSummary(SampleKind::Jackknife); }
+
+void MainWindow::loadingsTable() { TableCommands(*workbench_).loadingsTable(); }
+void MainWindow::correlationTable() { TableCommands(*workbench_).correlationTable(); }
+void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTable(); }
+void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
+void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
 
 void MainWindow::viewCode() { EstimateCommand(*workbench_).viewCode(); }
 void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }

@@ -17,6 +17,7 @@ class QTreeWidget;
 
 namespace qv {
 class Workbench;
+enum class SampleKind;
 }
 
 namespace qv::gui {
@@ -50,7 +51,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class Availability { Always, ModelOpen, Later };
+    // When a command can be chosen: always, with a model, after an estimate, after a resampling
+    // run of a kind, or not yet (its window comes later).
+    enum class Availability { Always, ModelOpen, Estimated, BootstrapDone, JackknifeDone, Later };
     using Handler = void (MainWindow::*)();
 
     bool showConfiguration(bool newModelMode) override;
@@ -86,6 +89,24 @@ private:
     void environment();
     void rawData();
     void run();
+    void runBootStrap();
+    void runJackKnife();
+    void runResampling(SampleKind kind);
+    void bootStrapSummary();
+    void jackKnifeSummary();
+    void bootStrapCard();
+    void jackKnifeCard();
+    void bootStrapResult();
+    void jackKnifeResult();
+    void bootStrapCsvSummary();
+    void jackKnifeCsvSummary();
+    void loadingsTable();
+    void correlationTable();
+    void reliabilityTable();
+    void factorStructure();
+    void factorScores();
+    void showAboutWithoutEngine();
+    bool isAvailable(Availability availability) const;
     void viewCode();
     void viewResult();
     void zoomIn();

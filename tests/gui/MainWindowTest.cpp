@@ -272,6 +272,23 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
     QVERIFY(s.workbench().model().paths[0].coefficient != 0);
     QVERIFY(s.action("MNU_ViewPLSResult").isEnabled());
     QVERIFY(fs::exists(s.workbench().files().result));
+
+    // The report menu and a bootstrap run follow the estimate.
+    QVERIFY(!s.action("MNU_BootStrapSummary").isEnabled());
+    s.script.clear();
+    s.action("MNU_FactorLoading").trigger();
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithDesktop);
+    QCOMPARE(s.script.events().back().message.text, s.work("ecsi_cfa.csv"));
+    QVERIFY(fs::exists(s.work("ecsi_cfa.csv")));
+    s.workbench().resampling().nSample = "20";
+    s.press("BTN_BootStrap");
+    QCOMPARE(s.window.statusPanels().message(), QString("Bootstrap finished."));
+    QVERIFY(s.action("MNU_BootStrapSummary").isEnabled());
+    QVERIFY(!s.action("MNU_JacknifeSummary").isEnabled());
+    s.script.clear();
+    s.action("MNU_BootStrapSummary").trigger();
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    QCOMPARE(s.script.events().back().message.text, s.work("ecsi_bt.out"));
 }
 
 void MainWindowTest::closingAModifiedModelAsksToSave() {
