@@ -15,6 +15,7 @@
 #include "core/model/NumberText.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/results/ConstructScores.h"
+#include "core/results/RawValues.h"
 
 namespace qv {
 namespace fs = std::filesystem;
@@ -149,7 +150,8 @@ bool EstimateCommand::estimateFirstStage() {
         tell("MSG_ErrorMeasurement");
         return false;
     }
-    if (const std::string error = ComputeConstructScores(c_.model, c_.table, 1); !error.empty()) {
+    if (const std::string error = ComputeConstructScores(c_.model, c_.table, 1,
+                                                       MissingValueCode(c_.parameters)); !error.empty()) {
         tellText(error);
         return false;
     }

@@ -18,9 +18,25 @@ void prepareScoreColumns(const ProjectModel& model, RawDataTable& table) {
     }
 }
 
-std::string standardizeColumn(RawDataTable& table, int column) {
+// The engine's mean replacement: a missing cell takes the mean of the column's other cells.
+void replaceMissingByMean(std::vector<double>& values, std::optional<double> missingCode) {
+    if (!missingCode) return;
+    double sum = 0;
+    int available = 0;
+    for (double value : values) {
+        if (value == *missingCode) continue;
+        sum += value;
+        ++available;
+    }
+    if (available == 0 || available == static_cast<int>(values.size())) return;
+    for (double& value : values)
+        if (value == *missingCode) value = sum / available;
+}
+
+std::string standardizeColumn(RawDataTable& table, int column, std::optional<double> missingCode) {
     ColumnNumbers numbers = columnNumbers(table, column);
     if (!numbers.error.empty()) return numbers.error;
+    replaceMissingByMean(numbers.values, missingCode);
     const ColumnStatistics statistics = statisticsOf(numbers.values);
     // A deviation that vanishes in single precision is a constant column.
     const double deviation =
@@ -50,12 +66,14 @@ int scoreColumn(const ProjectModel& model, const RawDataTable& table, int constr
     return table.nFields() + model.nProduct + construct + 1;
 }
 
-std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage) {
+std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage,
+                                   std::optional<double> missingCode) {
     const int dataIndicators = table.nFields() + model.nProduct;
     prepareScoreColumns(model, table);
     for (int i = 0; i < dataIndicators; ++i)
         if (model.indicators[i].construct >= 0)
-            if (std::string error = standardizeColumn(table, i + 1); !error.empty()) return error;
+            if (std::string error = standardizeColumn(table, i + 1, missingCode); !error.empty())
+                return error;
     const int lastIndicator = stage == 1 ? dataIndicators : dataIndicators + model.nConstruct;
     for (int i = 0; i < std::min(lastIndicator, model.nIndicator); ++i)
         if (model.indicators[i].construct >= 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/model/ProjectModel.h"
@@ -11,8 +12,10 @@ namespace qv {
 // score (the weighted sum of its standardized indicators) into the score column behind the
 // product terms, headed by the construct's caption. At stage 2 the score indicators count
 // too, so a second-order construct scores from its members' scores. Returns the conversion
-// error of a cell that is not a number, or an empty text.
-std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage);
+// error of a cell that is not a number, or an empty text. Cells holding the missing-value
+// code take their column's mean first, as the engine does, so the scores are the engine's.
+std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage,
+                                   std::optional<double> missingCode = std::nullopt);
 
 // The grid column that holds construct k's score.
 int scoreColumn(const ProjectModel& model, const RawDataTable& table, int construct);

@@ -11,10 +11,11 @@ int ResultIndicatorCount(const ProjectModel& model, const RawDataTable& table) {
     return std::min(table.nFields() + model.nProduct + scoreIndicators, kMaxIndicators);
 }
 
-std::string ComputeEstimateScores(ProjectModel& model, RawDataTable& table) {
+std::string ComputeEstimateScores(ProjectModel& model, RawDataTable& table,
+                                  std::optional<double> missingCode) {
     const int indicators = model.nIndicator;
     model.nIndicator = ResultIndicatorCount(model, table);
-    std::string error = ComputeConstructScores(model, table, model.estimationStage);
+    std::string error = ComputeConstructScores(model, table, model.estimationStage, missingCode);
     model.nIndicator = indicators;
     return error;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/model/ProjectModel.h"
@@ -13,6 +14,7 @@ int ResultIndicatorCount(const ProjectModel& model, const RawDataTable& table);
 
 // The construct scores at the stage of the last estimate, counting the score indicators
 // while they are computed. Returns the conversion error of a cell that is not a number.
-std::string ComputeEstimateScores(ProjectModel& model, RawDataTable& table);
+std::string ComputeEstimateScores(ProjectModel& model, RawDataTable& table,
+                                  std::optional<double> missingCode);
 
 }  // namespace qv

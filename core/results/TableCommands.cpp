@@ -28,6 +28,11 @@ bool TableCommands::told(const std::string& error) const {
     return !error.empty();
 }
 
+// The construct scores of the estimate, with the engine's treatment of missing cells.
+std::string TableCommands::estimateScores() {
+    return ComputeEstimateScores(c_.model, c_.table, MissingValueCode(c_.parameters));
+}
+
 std::optional<std::string> TableCommands::readListing(const std::string& path) const {
     errno = 0;
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
@@ -72,7 +77,7 @@ bool TableCommands::correlationTable() {
 
 bool TableCommands::computeCronbachAlpha() {
     // The score indicators of a two-stage estimate need their scores in the grid.
-    if (c_.model.estimationStage == 2 && told(ComputeEstimateScores(c_.model, c_.table)))
+    if (c_.model.estimationStage == 2 && told(estimateScores()))
         return false;
     if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return false;
     const CronbachAlphas alphas =
@@ -91,7 +96,7 @@ bool TableCommands::reliabilityTable() {
 }
 
 bool TableCommands::factorScores() {
-    if (!frame_.confirmEstimated() || told(ComputeEstimateScores(c_.model, c_.table))) return false;
+    if (!frame_.confirmEstimated() || told(estimateScores())) return false;
     // The raw columns come back as read; the product terms and scores stay as computed.
     if (!ReloadRawValues(c_, ProductTerms::AsLeft)) return false;
     const int lastColumn = c_.table.nFields() + c_.model.nProduct + c_.model.nConstruct;
@@ -99,7 +104,7 @@ bool TableCommands::factorScores() {
 }
 
 std::optional<FactorStructure> TableCommands::crossLoadings() {
-    if (told(ComputeEstimateScores(c_.model, c_.table))) return std::nullopt;
+    if (told(estimateScores())) return std::nullopt;
     FactorStructure structure =
         ComputeFactorStructure(c_.model, c_.table, ResultIndicatorCount(c_.model, c_.table));
     // A later estimate reads the grid, so it should not find standardized values there.

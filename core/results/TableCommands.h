@@ -30,6 +30,7 @@ public:
 
 private:
     std::optional<std::string> readListing(const std::string& path) const;
+    std::string estimateScores();
     std::optional<FactorStructure> crossLoadings();
     bool told(const std::string& error) const;
 

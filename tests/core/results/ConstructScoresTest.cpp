@@ -67,5 +67,14 @@ TEST(ConstructScores, ConstantColumnKeepsItsDeviationOfOne) {
     for (int row = 1; row <= 4; ++row) EXPECT_EQ(data.table.cell(5, row), "0");
 }
 
+TEST(ConstructScoresWithMissingCells, TheCodeTakesTheColumnMeanAsInTheEngine) {
+    ScoreFixture data;
+    data.table.setCell(1, 4, "-99");  // a: 1, 2, 3 and a missing cell that becomes 2
+    ASSERT_EQ(ComputeConstructScores(data.model, data.table, 1, -99.0), "");
+    const double deviation = std::sqrt(2.0 / 3.0);
+    EXPECT_NEAR(data.cell(1, 1), standardized(1, 2, deviation), 1e-14);
+    EXPECT_NEAR(data.cell(1, 4), 0.0, 1e-14);
+}
+
 }  // namespace
 }  // namespace qv
