@@ -69,7 +69,7 @@ std::string printable(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7f) c = '?';
+        if (byte < 0x20 || byte == 0x7f) c = '?';
     }
     return result;
 }

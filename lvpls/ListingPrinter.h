@@ -22,7 +22,8 @@ struct ProblemReport {
 // Appends a line and its CR LF.
 void appendLine(std::string& out, std::string_view text);
 
-// Input text made safe to print: control and non-ASCII bytes become '?'.
+// Input text made safe to print: control bytes become '?'; other bytes stay, so that names in
+// any encoding still match the workbench's captions.
 std::string printable(std::string_view text);
 
 void appendProblemHead(std::string& out, int number, std::string_view title);

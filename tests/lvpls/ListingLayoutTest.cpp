@@ -136,6 +136,18 @@ TEST(ListingLayout, AFailedProblemShowsErrorAfterItsTitleAndTheNextOneIsEstimate
     EXPECT_NEAR(listing.pathTable("ALLSample", 7)[1][0], 0.504914, 1e-6);
 }
 
+TEST(ListingLayout, NamesKeepTheirBytesAndLoseOnlyControlCharacters) {
+    DataSet data = mobiData();
+    data.names[std::size_t(data.column("CUSCO"))] = "Qualit\xe4t";
+    ControlRun run = ecsiRun();
+    run.blocks[5] = {"Beschw\x01", {"Qualit\xe4t"}};
+    std::string control;
+    appendControlRun(control, run, data);
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    EXPECT_NE(engine.listing.find("\r\nQualit\xe4t    1.000000  1.000000"), std::string::npos);
+    EXPECT_NE(engine.listing.find("\r\nBeschw?  (Mode A)\r\n"), std::string::npos);
+}
+
 TEST(ListingLayout, CrossvalidatedTotalLineHoldsQ2AndItsDeviationAtTheirOffsets) {
     std::string control;
     ControlRun run = ecsiRun();
