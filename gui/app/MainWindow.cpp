@@ -35,9 +35,10 @@ namespace fs = std::filesystem;
 
 MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
     : ports_(ports),
+      prompts_(ports.prompts),
       status_(new StatusPanels),
       workbench_(std::make_unique<Workbench>(
-          Ports{ports.prompts, ports.files, ports.progress, *status_, ports.desktop, *this}, startupDir)) {
+          Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this}, startupDir)) {
     setObjectName("TForm1");
     setWindowTitle("Quorvanta");
     statusBar()->addWidget(status_, 1);
@@ -74,7 +75,7 @@ void MainWindow::command(const std::function<void()>& body) {
     try {
         body();
     } catch (const std::exception& error) {
-        ports_.prompts.tell(Message{"", error.what(), ""});
+        prompts_.tell(Message{"", error.what(), ""});
     }
     busy_ = false;
     refresh();
@@ -155,8 +156,8 @@ void MainWindow::checkEngine() {
     const LanguageTexts& texts = workbench_->texts();
     const std::string question = engine.engine().string() + " " + texts.lookup("MSG_PLSNotFound") + "\n" +
                                  texts.lookup("MSG_AskDownload");
-    if (ports_.prompts.askOkCancel(Message{"MSG_PLSNotFound", question, texts.lookup("MSG_Download")}))
-        ports_.prompts.tell(Message{"MSG_MoveToDir", texts.lookup("MSG_MoveToDir") + " " +
+    if (prompts_.askOkCancel(Message{"MSG_PLSNotFound", question, texts.lookup("MSG_Download")}))
+        prompts_.tell(Message{"MSG_MoveToDir", texts.lookup("MSG_MoveToDir") + " " +
                                                          workbench_->folders().startupDir.string(), ""});
 }
 
@@ -199,22 +200,23 @@ void MainWindow::environment() {
     if (environment_->exec() != QDialog::Accepted) return;
     environment_->store(settings);
     if (auto error = settings.write(workbench_->folders().startupDir))
-        ports_.prompts.tell(Message{"", *error, ""});
+        prompts_.tell(Message{"", *error, ""});
     loadLanguageTexts(workbench_->folders().startupDir, settings.lang, workbench_->texts());
     applyLanguage();
 }
 
 void MainWindow::rawData() {
-    FindEmptyCells(workbench_->rawData(), ports_.prompts);
+    FindEmptyCells(workbench_->rawData(), prompts_);
     rawDataForm_->showFor(RawDataForm::Caller::MainWindow);
 }
 
-// A command that could not find the engine has said so; the about box follows.
+// A command that could not find the engine has said so last; the about box follows.
 void MainWindow::showAboutWithoutEngine() {
-    if (!EngineExists(EngineFiles{workbench_->folders().startupDir})) about_->exec();
+    if (prompts_.lastKey() == "MSG_PLSNotFound") about_->exec();
 }
 
 void MainWindow::run() {
+    prompts_.forget();
     if (!EstimateCommand(*workbench_).run()) showAboutWithoutEngine();
 }
 
@@ -222,6 +224,7 @@ void MainWindow::runBootStrap() { runResampling(SampleKind::Bootstrap); }
 void MainWindow::runJackKnife() { runResampling(SampleKind::Jackknife); }
 
 void MainWindow::runResampling(SampleKind kind) {
+    prompts_.forget();
     if (!ResamplingRun(*workbench_).run(kind)) showAboutWithoutEngine();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/ports/Dialogs.h"
+#include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
 
 class QMenu;
@@ -119,6 +120,7 @@ private:
     void about();
 
     UserPorts ports_;
+    RememberingPrompts prompts_;
     StatusPanels* status_;
     std::unique_ptr<Workbench> workbench_;
     QMap<QString, QAction*> actions_;

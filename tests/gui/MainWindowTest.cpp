@@ -105,6 +105,7 @@ private slots:
     void zoomKeepsTheRadiusForTheNextStart();
     void missingEngineIsReportedOnFirstShow();
     void noSecondCommandStartsWhileTheEngineRuns();
+    void aboutBoxFollowsOnlyAMissingEngine();
 };
 
 void MainWindowTest::everyNamedControlHasItsCaption() {
@@ -403,6 +404,29 @@ void MainWindowTest::noSecondCommandStartsWhileTheEngineRuns() {
     QVERIFY(!closed);
     QVERIFY(window.workbench().model().modelOpen);
     QCOMPARE(window.statusPanels().message(), QString("Estimation finished."));
+}
+
+void MainWindowTest::aboutBoxFollowsOnlyAMissingEngine() {
+    StartFolder folder;
+    fs::remove(folder.dir() / "pls");
+    ScriptedPorts script;
+    gui::MainWindow window(scriptedUser(script), folder.dir());
+    QVERIFY(!window.startUp());
+    script.chooseFile((folder.work() / "ecsi.qvt").string());
+    window.findChild<QAction*>("BTN_OpenModel")->trigger();
+    auto about = onModal("TForm6", [](QWidget& box) { click(box, "BTN_OK"); });
+    window.findChild<QAction*>("BTN_Run")->trigger();
+    QVERIFY(*about);
+    QVERIFY(script.told("MSG_PLSNotFound"));
+
+    // Declining to fill an empty cell ends the run before the engine is looked for.
+    window.workbench().rawData().setCell(2, 3, "");
+    script.clear();
+    script.answer(false);
+    auto unexpected = onModal("TForm6", [](QWidget& box) { click(box, "BTN_OK"); });
+    window.findChild<QAction*>("BTN_Run")->trigger();
+    QVERIFY(!*unexpected);
+    QVERIFY(!script.told("MSG_PLSNotFound"));
 }
 
 QTEST_MAIN(MainWindowTest)
