@@ -259,6 +259,20 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
     QCOMPARE(s.workbench().files().project, s.work("ecsi.qvt"));
     QCOMPARE(s.counts(), QString("Constructs: 7  Paths: 12   Indicators: 24 Cases: 250"));
 
+    s.script.clear();
+    s.action("MNU_ViewCode").trigger();
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    QCOMPARE(s.script.events().back().message.text, s.work("ecsi.pls"));
+    QVERIFY(fs::exists(s.work("ecsi.pls")));
+
+    auto options = onModal("TForm4", [](QWidget& dialog) {
+        type(dialog, "Edit1", "321");
+        click(dialog, "BTN_OK");
+    });
+    s.action("MNU_ResamplingOption").trigger();
+    QVERIFY(*options);
+    QCOMPARE(IniFile(s.work("ecsi.qvt")).readInt("Resampling", "nSample", 0), 321);
+
     if (!s.folder.hasEngine()) {
         auto about = onModal("TForm6", [](QWidget& box) { click(box, "BTN_OK"); });
         s.press("BTN_Run");
