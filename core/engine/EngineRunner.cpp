@@ -1,8 +1,9 @@
 #include "core/engine/EngineRunner.h"
 
+#include "core/model/WholeFile.h"
+
 #include <chrono>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -116,12 +117,8 @@ void EngineRunner::CleanEngineFiles() const {
     fs::remove(files_.marker(), ignored);
 }
 
-std::optional<std::string> EngineRunner::loadListing() const {
-    std::ifstream in(files_.listing(), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::optional<std::string> EngineRunner::loadListing(std::string& reason) const {
+    return ReadWholeFile(files_.listing(), reason);
 }
 
 }  // namespace qv

@@ -43,8 +43,8 @@ public:
     EngineOutcome WaitForEngine(ProgressView& progress, const std::string& caption);
     void CleanEngineFiles() const;
 
-    // The whole listing, or nothing when it cannot be read.
-    std::optional<std::string> loadListing() const;
+    // The whole listing, or nothing with the system's reason.
+    std::optional<std::string> loadListing(std::string& reason) const;
 
     std::string scriptText() const;
 

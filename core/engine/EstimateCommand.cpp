@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -13,6 +12,7 @@
 #include "core/engine/ControlFileWriter.h"
 #include "core/engine/ListingReader.h"
 #include "core/model/NumberText.h"
+#include "core/model/WholeFile.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/results/ConstructScores.h"
 #include "core/results/RawValues.h"
@@ -107,10 +107,10 @@ bool EstimateCommand::runEngine(int stage) {
         tell(outcome == EngineOutcome::Cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing");
         return false;
     }
-    errno = 0;
-    const auto listing = runner.loadListing();
+    std::string reason;
+    const auto listing = runner.loadListing(reason);
     if (!listing) {
-        tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT));
+        tellText(UnreadableListingText(reason, engineFiles_.listing()));
         return false;
     }
     ListingReader reader(*listing, c_.model,

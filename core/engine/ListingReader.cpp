@@ -120,17 +120,23 @@ void ListingReader::readInnerModel(std::string_view text, TextPos heading,
 
 // Every blindfolding problem of an estimate prints one cross-validation section; the k-th
 // flagged construct was the target of the k-th problem.
+// The k-th flagged construct was the target of the k-th blindfolding problem, so it takes
+// the section of that problem only: a problem the engine rejected leaves its construct
+// without Q-square instead of handing the next problem's figures down the line.
 void ListingReader::readCrossValidation() {
-    TextPos at = 0;
+    TextPos from = 0;
     for (int i = 0; i < model_.nConstruct; ++i) {
         if (model_.blindfoldingFlags[static_cast<size_t>(i)] != 1) continue;
-        at = FindText(listing_, at, "Crossvalidated");
-        if (at != kNotFound) at = FindText(listing_, at, "Total ");
-        if (at == kNotFound) return;
+        const RunText run = FindRunText(listing_, "ALLSample", from);
+        if (run.title == kNotFound || run.title < from) return;
+        from = run.end;
+        const std::string_view text = listing_.substr(0, static_cast<size_t>(run.end));
+        TextPos at = FindText(text, run.begin, "Crossvalidated");
+        if (at != kNotFound) at = FindText(text, at, "Total ");
+        if (at == kNotFound) continue;
         Construct& construct = model_.constructs[static_cast<size_t>(i)];
-        ReadNumberField(listing_, at + 42, construct.q2);
-        ReadNumberField(listing_, at + 96, construct.q2sd);
-        at += 96;
+        ReadNumberField(text, at + 42, construct.q2);
+        ReadNumberField(text, at + 96, construct.q2sd);
     }
 }
 

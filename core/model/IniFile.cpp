@@ -1,5 +1,7 @@
 #include "core/model/IniFile.h"
 
+#include "core/model/WholeFile.h"
+
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -62,10 +64,11 @@ IniFile::Line IniFile::Line::parse(std::string text) {
 }
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
+    std::string reason;
+    const std::optional<std::string> bytes = ReadWholeFile(path_, reason);
+    if (!bytes) return;
     existed_ = true;
-    setText(std::string(std::istreambuf_iterator<char>(in), {}));
+    setText(*bytes);
 }
 
 void IniFile::setText(const std::string& text) {

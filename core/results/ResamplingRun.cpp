@@ -1,11 +1,10 @@
+#include "core/model/WholeFile.h"
 #include "core/results/ResamplingRun.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <system_error>
 
 #include "core/app/DerivedFileNames.h"
@@ -258,18 +257,10 @@ void ResamplingRun::keepFiles() {
 // The whole listing, or nothing after telling the system's reason. A folder in the listing's
 // place opens, but reads as nothing: it is named as what it is.
 std::optional<std::string> ResamplingRun::loadKeptListing() {
-    const fs::path path = keptListing();
-    std::error_code error;
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path, error)) {
-        const int reason = fs::is_directory(path, error) ? EISDIR : errno ? errno : ENOENT;
-        tellText(std::string("ERROR!: ") + std::strerror(reason) + " (" + path.string() + ")");
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
+    std::string reason;
+    std::optional<std::string> listing = ReadWholeFile(keptListing(), reason);
+    if (!listing) tellText(UnreadableListingText(reason, keptListing()));
+    return listing;
 }
 
 bool ResamplingRun::readResults() {

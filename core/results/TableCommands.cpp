@@ -1,10 +1,8 @@
+#include "core/model/WholeFile.h"
 #include "core/results/TableCommands.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <new>
 
 #include "core/app/DerivedFileNames.h"
 #include "core/engine/Blocks.h"
@@ -34,19 +32,10 @@ std::string TableCommands::estimateScores() {
 }
 
 std::optional<std::string> TableCommands::readListing(const std::string& path) const {
-    errno = 0;
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    try {
-        std::string text(std::istreambuf_iterator<char>(in), {});
-        if (in.is_open() && !in.bad()) return text;
-    } catch (const std::bad_alloc&) {
-        errno = ENOMEM;
-    } catch (const std::ios_base::failure&) {  // a folder under the listing's name
-        if (errno == 0) errno = EIO;
-    }
-    frame_.tellText(std::string("ERROR!: ") + std::strerror(errno ? errno : ENOENT) + "\n(" +
-                    path + ")");
-    return std::nullopt;
+    std::string reason;
+    std::optional<std::string> listing = ReadWholeFile(path, reason);
+    if (!listing) frame_.tellText(UnreadableListingText(reason, path));
+    return listing;
 }
 
 bool TableCommands::loadingsTable() {

@@ -11,6 +11,11 @@ namespace qv {
 namespace {
 namespace fs = std::filesystem;
 
+std::string loadListing(const EngineRunner& runner) {
+    std::string reason;
+    return runner.loadListing(reason).value_or("none: " + reason);
+}
+
 // A start folder holding a stand-in engine made of one shell command.
 class EngineRunnerTest : public ::testing::Test {
 protected:
@@ -37,7 +42,7 @@ TEST_F(EngineRunnerTest, RunsTheEngineInAFolderWithShellCharactersAndLoadsItsLis
     EngineRunner runner(files());
     EXPECT_TRUE(EngineExists(files()));
     EXPECT_EQ(runner.run(user_, "Executing PLS Algorithm"), EngineOutcome::Finished);
-    EXPECT_EQ(runner.loadListing().value_or("none"), "listing of tmppls.pls\n");
+    EXPECT_EQ(loadListing(runner), "listing of tmppls.pls\n");
     EXPECT_TRUE(fs::exists(files().marker()));
     runner.CleanEngineFiles();
     EXPECT_FALSE(fs::exists(files().marker()));
@@ -51,7 +56,7 @@ TEST_F(EngineRunnerTest, ALeftOverMarkerDoesNotEndTheNextWait) {
     std::ofstream(files().marker()) << "END";
     EngineRunner runner(files());
     EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::Finished);
-    EXPECT_EQ(runner.loadListing().value_or(""), "fresh\n");
+    EXPECT_EQ(loadListing(runner), "fresh\n");
 }
 
 TEST_F(EngineRunnerTest, CancelEndsTheEngineAndTheWait) {
@@ -74,7 +79,8 @@ TEST_F(EngineRunnerTest, MissingEngineAndUnwritableScriptAreReported) {
     EXPECT_FALSE(EngineExists(files()));
     EngineRunner runner(EngineFiles{startDir_ / "no such folder"});
     EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::ScriptFailed);
-    EXPECT_FALSE(runner.loadListing().has_value());
+    std::string reason;
+    EXPECT_FALSE(runner.loadListing(reason).has_value());
 }
 
 }  // namespace

@@ -203,6 +203,22 @@ TEST(ListingReader, EachFlaggedConstructTakesItsCrossvalidatedSection) {
     EXPECT_FLOAT_EQ(b.model.constructs[0].q2, 0.0f);
 }
 
+TEST(ListingReader, ARejectedBlindfoldingProblemLeavesOnlyItsOwnConstructWithoutQ2) {
+    Reading reading("blindfolding.out");
+    const auto second = reading.listing.find("---- Problem 2");
+    reading.listing = reading.listing.substr(0, second) +
+                      "---- Problem 2 ----\r\nALLSample \r\nError: a whole indicator omitted\r\n" +
+                      reading.listing.substr(second);
+    ModelBuilder b = Fork();
+    b.model.blindfoldingFlags[0] = 1;
+    b.model.nBlindfolding = 3;
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.constructs[0].q2, 0.321f);
+    EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.0f);
+    EXPECT_FLOAT_EQ(b.model.constructs[2].q2, -0.123f);
+    EXPECT_FLOAT_EQ(b.model.constructs[2].q2sd, 0.067f);
+}
+
 TEST(ListingReader, CrossvalidationIsReadOnlyWhenAsked) {
     Reading reading("blindfolding.out");
     ModelBuilder off = Fork();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace qv {
+
+// The bytes of a whole file as they are, or nothing with the system's reason in reason
+// ("Is a directory" for a folder in the file's place, which opens but cannot be read).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string& reason);
+
+// The message for a listing that cannot be read: "ERROR!: <reason> (<file>)".
+std::string UnreadableListingText(const std::string& reason, const std::filesystem::path& path);
+
+}  // namespace qv
