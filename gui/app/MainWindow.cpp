@@ -97,7 +97,6 @@ void MainWindow::refresh() {
                                                        : toQString(formCaption));
     for (auto it = availability_.cbegin(); it != availability_.cend(); ++it)
         actions_[it.key()]->setEnabled(isAvailable(it.value()));
-    actions_["MNU_ViewPLSResult"]->setEnabled(isAvailable(Availability::Estimated));
     toolMenu_->setEnabled(model.modelOpen);
     refreshRecentModels();
     diagram_->update();

@@ -47,7 +47,7 @@ void MainWindow::createActions() {
         {"MNU_ViewConfig", "View Configure", &MainWindow::viewConfig, A::ModelOpen},
         {"MNU_Parameter", "Model Parameter", &MainWindow::modelParameter, A::ModelOpen},
         {"MNU_ViewCode", "View LVPLS Code", &MainWindow::viewCode, A::ModelOpen},
-        {"MNU_ViewPLSResult", "View LVPLS Result", &MainWindow::viewResult, A::ModelOpen},
+        {"MNU_ViewPLSResult", "View LVPLS Result", &MainWindow::viewResult, A::Estimated},
         {"MNU_BootStrapSummary", "BootStrap Summary", &MainWindow::bootStrapSummary, A::BootstrapDone},
         {"MNU_JacknifeSummary", "JackKnife Summary", &MainWindow::jackKnifeSummary, A::JackknifeDone},
         {"MNU_BootStrapCard", "BootStrap card", &MainWindow::bootStrapCard, A::BootstrapDone},
@@ -149,11 +149,11 @@ void MainWindow::createMenus() {
     view->addSeparator();
     view->addAction(actions_["IndicatorWindow1"]);
     view->addAction(actions_["ShowTools1"]);
-    addCommandMenu(nullptr, "MNU_Execute", "&Execute",
-            {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife", "-", "MNU_ResamplingOption"});
+    addCommandMenu(nullptr, "MNU_Execute", "&Execute", {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife"});
+    // The Tool menu waits for a model; the options can be set at any time.
     toolMenu_ = addCommandMenu(nullptr, "MNU_Tool", "&Tool",
-                        {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut",
-                         "-", "MNU_Environment"});
+                               {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut"});
+    addCommandMenu(nullptr, "MNU_Options", "&Options", {"MNU_ResamplingOption", "MNU_Environment"});
     addCommandMenu(nullptr, "MNU_Help", "&Help", {"MNU_Help1", "MNU_About"});
 }
 

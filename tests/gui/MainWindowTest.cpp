@@ -211,6 +211,9 @@ void MainWindowTest::everyNamedControlHasItsCaption() {
 void MainWindowTest::sessionFromNewModelToEstimate() {
     Session s;
     QVERIFY(!s.action("BTN_Run").isEnabled());
+    QVERIFY(!s.window.findChild<QMenu*>("MNU_Tool")->isEnabled());
+    QVERIFY(s.window.findChild<QMenu*>("MNU_Options")->isEnabled());
+    QVERIFY(s.action("MNU_Environment").isEnabled());
     QCOMPARE(s.window.statusPanels().state(), QString("Ready"));
 
     // New model through the Configuration dialog on the ECSI data.
