@@ -41,7 +41,7 @@ Eigen::MatrixXd omitPoints(const RoundContext& context, int round, std::vector<c
             ++kept;
         }
         if (kept == 0) {
-            throw ProblemError(roundText(round) + " omits every value of indicator " +
+            throw CrossValidationError(roundText(round) + " omits every value of indicator " +
                                context.problem.model.indicatorName(block.firstIndicator + i) + " (omission distance " +
                                std::to_string(context.distance) + ")");
         }
@@ -74,7 +74,7 @@ BlindfoldRound runRound(const RoundContext& context, int round) {
     try {
         described = describeData(roundData, context.problem.model);
     } catch (const ProblemError& error) {
-        throw ProblemError(roundText(round) + ": " + error.what());
+        throw CrossValidationError(roundText(round) + ": " + error.what());
     }
     const PlsEstimate estimate = estimatePls(context.problem.model, described.correlations, context.problem.settings);
     const Eigen::VectorXd score = predictedScore(context, estimate, described.standardize(roundData));
@@ -97,7 +97,7 @@ BlindfoldRound runRound(const RoundContext& context, int round) {
 }
 
 void summarize(BlindfoldResult& result) {
-    if (!(result.sso > 0)) throw ProblemError("blindfolding: the omitted points do not vary");
+    if (!(result.sso > 0)) throw CrossValidationError("blindfolding: the omitted points do not vary");
     result.q2 = 1.0 - result.sse / result.sso;
     const double count = double(result.rounds.size());
     result.roundMin = result.rounds.front().q2;

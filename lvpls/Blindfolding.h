@@ -1,11 +1,21 @@
 #pragma once
 
+#include "lvpls/ProblemError.h"
+
 #include "lvpls/Problem.h"
 #include "lvpls/StandardizedData.h"
 
 #include <vector>
 
 namespace lvpls {
+
+// The estimate stands, but its rounds cannot be cross-validated (a round omits every value
+// of an indicator, or the omitted points do not vary): the listing says so instead of
+// printing a Q-square.
+class CrossValidationError : public ProblemError {
+public:
+    using ProblemError::ProblemError;
+};
 
 struct BlindfoldRound {
     double sse = 0;

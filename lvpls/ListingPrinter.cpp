@@ -188,4 +188,9 @@ void appendCrossvalidation(std::string& out, const ProblemReport& report) {
     appendLine(out, total);
 }
 
+void appendCrossvalidationFailure(std::string& out, const std::string& reason) {
+    appendLine(out, "");
+    appendLine(out, "No cross-validation for this problem: " + printable(reason));
+}
+
 }  // namespace lvpls

@@ -34,5 +34,7 @@ void appendOuterModel(std::string& out, const ProblemReport& report);
 void appendInnerModel(std::string& out, const ProblemReport& report);
 void appendLatentCorrelations(std::string& out, const ProblemReport& report);
 void appendCrossvalidation(std::string& out, const ProblemReport& report);
+// In place of the cross-validation section when the rounds could not be estimated.
+void appendCrossvalidationFailure(std::string& out, const std::string& reason);
 
 }  // namespace lvpls

@@ -20,7 +20,12 @@ void estimateAndPrint(const ProblemText& text, std::string& out) {
     const PlsEstimate estimate = estimatePls(problem.model, described.correlations, problem.settings);
     const ScaledOuterModel scaled = scaleForMetric(problem.metric, problem.model, estimate, described);
     std::optional<BlindfoldResult> crossvalidation;
-    if (problem.blindfold.distance > 0) crossvalidation = blindfold(problem, problem.data, described);
+    std::string crossvalidationFailure;
+    try {
+        if (problem.blindfold.distance > 0) crossvalidation = blindfold(problem, problem.data, described);
+    } catch (const CrossValidationError& failure) {
+        crossvalidationFailure = failure.what();
+    }
     const ProblemReport report{problem, replaced, estimate, scaled, crossvalidation ? &*crossvalidation : nullptr};
     appendEcho(out, report);
     appendPathCoefficients(out, report);
@@ -28,6 +33,7 @@ void estimateAndPrint(const ProblemText& text, std::string& out) {
     appendInnerModel(out, report);
     appendLatentCorrelations(out, report);
     if (crossvalidation) appendCrossvalidation(out, report);
+    if (!crossvalidationFailure.empty()) appendCrossvalidationFailure(out, crossvalidationFailure);
 }
 
 }  // namespace

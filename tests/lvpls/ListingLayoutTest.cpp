@@ -168,6 +168,24 @@ TEST(ListingLayout, CrossvalidatedTotalLineHoldsQ2AndItsDeviationAtTheirOffsets)
     }
 }
 
+// An omission distance equal to the target's indicator count omits a whole indicator in
+// every round: the estimate stands and the listing says why there is no Q-square.
+TEST(ListingLayout, AnUncrossvalidatableProblemKeepsItsEstimateAndSaysWhy) {
+    ControlRun run = ecsiRun();
+    run.blindDistance = 7;
+    run.blindTarget = 3;  // QUAL, seven indicators
+    std::string control;
+    appendControlRun(control, run, mobiData());
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    EXPECT_NE(engine.listing.find("Path coefficients"), std::string::npos);
+    EXPECT_NE(engine.listing.find("\r\nNo cross-validation for this problem: blindfolding round 1 "
+                                  "omits every value of indicator PERQ1"),
+              std::string::npos)
+        << engine.listing;
+    EXPECT_EQ(engine.listing.find("Crossvalidated"), std::string::npos);
+    EXPECT_EQ(engine.listing.find("Error"), std::string::npos);
+}
+
 TEST(EngineProgram, ReportsAnUnreadableControlFileAndAFileWithoutProblems) {
     const auto folder = freshFolder("lvpls-program");
     const std::string missing = "'" QV_START_DIR "/pls' '" + (folder / "none.pls").string() + "' > '" +

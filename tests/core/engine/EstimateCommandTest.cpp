@@ -95,6 +95,18 @@ TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndRea
     EXPECT_EQ(model_.constructs[constructIndex_.at("IMAG")].q2, 0.0f);
 }
 
+TEST_F(EstimateCommandTest, AConstructThatCannotBeCrossvalidatedLeavesTheOthersTheirQ2) {
+    buildEcsi();
+    parameters_.blindFoldingType = 2;
+    parameters_.blindFoldingDistance = 4;  // distance 7: every round omits a whole QUAL indicator
+    ASSERT_TRUE(command().run());
+    EXPECT_NEAR(model_.constructs[constructIndex_.at("SAT")].rSquare, 0.681078, 1e-4);
+    EXPECT_EQ(model_.constructs[constructIndex_.at("QUAL")].q2, 0.0f);
+    for (const std::string name : {"EXPE", "VAL", "SAT", "LOY"})
+        EXPECT_GT(model_.constructs[constructIndex_.at(name)].q2, 0.0f) << name;
+    EXPECT_EQ(model_.constructs[constructIndex_.at("EXPE")].q2Kind, -1);
+}
+
 TEST_F(EstimateCommandTest, SecondOrderModelRunsTwoStagesAndKeepsFourFiles) {
     buildEcsi();
     model_.currentOrder = 2;
