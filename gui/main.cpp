@@ -28,6 +28,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quorvanta");
     QApplication::setApplicationDisplayName("Quorvanta");
+    // A model named on the command line opens at once (the example the quick start shows);
+    // its name is made absolute before start-up changes the current folder.
+    const QStringList arguments = QApplication::arguments();
+    const std::string modelFile =
+        arguments.size() > 1
+            ? std::filesystem::absolute(qv::gui::toStdString(arguments[1])).string()
+            : std::string();
     auto splash = std::make_unique<qv::gui::SplashWindow>();
     showSplash(*splash);
 
@@ -45,5 +52,6 @@ int main(int argc, char** argv) {
     }
     splash.reset();
     window.show();
+    if (!modelFile.empty()) window.openModelFile(modelFile);
     return QApplication::exec();
 }

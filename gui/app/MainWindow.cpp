@@ -173,6 +173,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::newModel() { workbench_->newModel(); }
 
 void MainWindow::openModel() { workbench_->openModel(); }
+void MainWindow::openModelFile(const std::string& file) {
+    command([this, file] { workbench_->openModelByName(file); });
+}
 void MainWindow::openRecent1() { workbench_->openRecent(0); }
 void MainWindow::openRecent2() { workbench_->openRecent(1); }
 void MainWindow::openRecent3() { workbench_->openRecent(2); }

@@ -45,6 +45,9 @@ public:
     std::optional<std::string> startUp();
 
     Workbench& workbench() { return *workbench_; }
+
+    // Opens a model file by name, as the recent-model items do (the one file a start may name).
+    void openModelFile(const std::string& file);
     StatusPanels& statusPanels() { return *status_; }
 
 protected:
