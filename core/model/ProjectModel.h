@@ -35,6 +35,14 @@ struct ProjectModel {
     int estimationStage = 1;
     bool groupRun = false;
 
+    // The two-group comparison: group 1 stays in the tables above, group 2's results are
+    // kept here (per construct rSquare; per path src, dest, coefficient, its mean, SE, t and
+    // groupStatistic). groupDisplayMode: 0 group 1, 1 group 2, 2 both side by side.
+    std::array<Construct, kMaxConstructs> groupConstructs{};
+    std::array<Path, kMaxPaths> groupPaths{};
+    int groupDf = 0;  // N1 + N2 - 2 of the last significance test
+    int groupDisplayMode = 0;
+
     // Constructs whose cross-validated Q-square is read after a blindfolding estimate.
     std::array<int, kMaxConstructs> blindfoldingFlags{};
     int nBlindfolding = 0;

@@ -1,0 +1,168 @@
+#include "core/groups/GroupComparison.h"
+
+#include <fstream>
+
+#include "core/app/DerivedFileNames.h"
+#include "core/app/Workbench.h"
+#include "core/engine/AppendFormat.h"
+#include "core/engine/EngineRunner.h"
+#include "core/engine/EstimateCommand.h"
+#include "core/groups/GroupFiles.h"
+#include "core/results/EstimateScores.h"
+#include "core/results/LoadingsTable.h"
+#include "core/results/RawValues.h"
+#include "core/results/ResamplingRun.h"
+
+namespace qv {
+
+// Saves the case selection while a comparison runs and puts it back at the end. The grid
+// keeps the last group's cases, unless a group could not be read: then the selection's own
+// cases are read again, so that no incomplete grid is left behind.
+class GroupComparison::FilterGuard {
+public:
+    explicit FilterGuard(GroupComparison& comparison)
+        : comparison_(comparison), saved_(comparison.w_.caseFilter()) {
+        comparison.w_.caseFilter().allCases = 0;
+        comparison.dataBroken_ = false;
+    }
+    ~FilterGuard() {
+        comparison_.w_.caseFilter() = saved_;
+        if (comparison_.dataBroken_) comparison_.w_.loadRawData();
+    }
+    FilterGuard(const FilterGuard&) = delete;
+    FilterGuard& operator=(const FilterGuard&) = delete;
+
+private:
+    GroupComparison& comparison_;
+    CaseFilter saved_;
+};
+
+GroupComparison::GroupComparison(Workbench& workbench) : w_(workbench) {}
+
+void GroupComparison::tellText(const std::string& text) { w_.ports().prompts.tell({"", text, ""}); }
+
+bool GroupComparison::applyGroup(const GroupConditions& group, int number, int& size) {
+    group.installIn(w_.caseFilter());
+    // A selection that keeps no case is told by the reader, which still counts the load done.
+    if (w_.loadRawData() && w_.rawData().caseCount() > 0) {
+        size = w_.rawData().caseCount();
+        return true;
+    }
+    dataBroken_ = true;
+    std::string text;
+    AppendFormat(text, "The cases of Group%d could not be read; the groups were not compared.",
+                 number);
+    tellText(text);
+    return false;
+}
+
+// Reads both groups and asks whether to go on with their sizes.
+bool GroupComparison::measureGroups(const GroupConditions& group1, const GroupConditions& group2,
+                                    const char* title) {
+    failure_ = GroupOutcome::Failed;
+    if (!applyGroup(group1, 1, sizes_.n1) || !applyGroup(group2, 2, sizes_.n2)) return false;
+    std::string question;
+    AppendFormat(question, "Sample Size:\n\tGroup1: %d\n\tGroup2: %d\n Continue?", sizes_.n1,
+                 sizes_.n2);
+    if (w_.ports().prompts.askOkCancel({"", question, title})) return true;
+    failure_ = GroupOutcome::Cancelled;
+    return false;
+}
+
+bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
+    int size = 0;
+    if (!applyGroup(group, number, size)) return false;
+    if (!ResamplingRun(w_).run(SampleKind::Bootstrap, true)) {
+        std::string text;
+        AppendFormat(text, "The bootstrap of Group%d failed; the groups were not compared.", number);
+        tellText(text);
+        return false;
+    }
+    keepGroupFiles(number);
+    return true;
+}
+
+bool GroupComparison::estimateGroup(const GroupConditions& group, int number) {
+    int size = 0;
+    if (!applyGroup(group, number, size)) return false;
+    if (EstimateCommand(w_).run(true)) return true;
+    std::string text;
+    AppendFormat(text, "The estimate of Group%d failed; the groups were not compared.", number);
+    tellText(text);
+    return false;
+}
+
+// Group 2 has just been estimated into the main tables: its results move to the second-group
+// tables before group 1 replaces them.
+void GroupComparison::keepGroupTwo(bool resampled) {
+    ProjectModel& model = w_.model();
+    for (int k = 0; k < model.nConstruct; ++k)
+        model.groupConstructs[static_cast<size_t>(k)] = model.constructs[static_cast<size_t>(k)];
+    for (int p = 0; p < model.nPath; ++p) {
+        const Path& path = model.paths[static_cast<size_t>(p)];
+        Path& kept = model.groupPaths[static_cast<size_t>(p)];
+        kept = Path{.src = path.src, .dest = path.dest, .coefficient = path.coefficient};
+        if (!resampled) continue;
+        kept.coefficientMean = path.coefficientMean;
+        kept.coefficientSE = path.coefficientSE;
+        kept.coefficientT = path.coefficientT;
+    }
+}
+
+void GroupComparison::keepGroupFiles(int number) {
+    const GroupFileNames names = groupFileNames(w_.files(), number);
+    for (const auto& [from, to] : names.moves) KeepWorkFile(from, to);
+    writeGroupLoadings(names.loadings);
+}
+
+// The group's loadings, the table the loadings command writes for the whole sample.
+void GroupComparison::writeGroupLoadings(const std::string& file) {
+    const LoadingsTable table =
+        ComputeLoadingsTable(w_.model(), w_.rawData(), ResultIndicatorCount(w_.model(), w_.rawData()),
+                             MissingValueCode(w_.parameters()));
+    if (!table.error.empty()) {
+        tellText(table.error);
+        return;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!(out << FormatLoadingsTable(table.blocks)).flush()) {
+        Message message = w_.texts().message("MSG_OpenError");
+        message.text += "\n(" + file + ")";
+        w_.ports().prompts.tell(message);
+    }
+}
+
+void GroupComparison::finished() {
+    w_.model().groupRun = true;  // the diagram now shows the group display modes
+    if (w_.settings().beep)
+        w_.ports().desktop.playSound((w_.folders().startupDir / "finish.wav").string());
+}
+
+GroupOutcome GroupComparison::significanceTest(const GroupConditions& group1,
+                                               const GroupConditions& group2) {
+    FilterGuard guard(*this);
+    if (!measureGroups(group1, group2, "Group Comparison")) return failure_;
+    if (!bootstrapGroup(group2, 2)) return GroupOutcome::Failed;
+    keepGroupTwo(true);
+    if (!bootstrapGroup(group1, 1)) return GroupOutcome::Failed;
+    ComputeGroupStatistics(w_.model(), sizes_);
+    finished();
+    return GroupOutcome::Compared;
+}
+
+GroupOutcome GroupComparison::pathEstimate(const GroupConditions& group1,
+                                           const GroupConditions& group2) {
+    FilterGuard guard(*this);
+    if (!measureGroups(group1, group2, "Estimate Path Coefficient?")) return failure_;
+    if (!estimateGroup(group2, 2)) return GroupOutcome::Failed;
+    keepGroupTwo(false);
+    if (!estimateGroup(group1, 1)) return GroupOutcome::Failed;
+    for (int p = 0; p < w_.model().nPath; ++p) {
+        Path& path = w_.model().paths[static_cast<size_t>(p)];
+        path.coefficientT = path.groupStatistic = 0;
+    }
+    finished();
+    return GroupOutcome::Compared;
+}
+
+}  // namespace qv

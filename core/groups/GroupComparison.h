@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+#include "core/groups/GroupConditions.h"
+#include "core/groups/GroupStatistic.h"
+#include "core/rawdata/CaseFilter.h"
+
+namespace qv {
+
+class Workbench;
+
+enum class GroupOutcome {
+    Compared,   // both groups were estimated and their results kept
+    Cancelled,  // the user declined at the sample sizes
+    Failed,     // a group could not be read or estimated; the reason was told
+};
+
+// The two-group comparison: estimates the Workbench's model once on the cases of each
+// group, keeping group 2's results in the model's second-group tables and group 1's in the
+// main tables. The case selection in force before is restored afterwards; the raw data keep
+// the cases of the group applied last (group 1 after a completed comparison).
+class GroupComparison {
+public:
+    explicit GroupComparison(Workbench& workbench);
+
+    // Significance Test: bootstraps each group and computes every path's t statistic for the
+    // difference of the two coefficients; the group files are kept as "_gp1" and "_gp2".
+    GroupOutcome significanceTest(const GroupConditions& group1, const GroupConditions& group2);
+    // Path Estimate: one estimate per group, coefficients and R-square only.
+    GroupOutcome pathEstimate(const GroupConditions& group1, const GroupConditions& group2);
+
+    GroupSizes sizes() const { return sizes_; }
+
+private:
+    class FilterGuard;
+
+    bool measureGroups(const GroupConditions& group1, const GroupConditions& group2,
+                       const char* title);
+    bool applyGroup(const GroupConditions& group, int number, int& size);
+    bool bootstrapGroup(const GroupConditions& group, int number);
+    bool estimateGroup(const GroupConditions& group, int number);
+    void keepGroupTwo(bool resampled);
+    void keepGroupFiles(int number);
+    void writeGroupLoadings(const std::string& file);
+    void finished();
+    void tellText(const std::string& text);
+
+    Workbench& w_;
+    GroupSizes sizes_;
+    GroupOutcome failure_ = GroupOutcome::Failed;
+    bool dataBroken_ = false;  // a group's data could not be read: the grid is incomplete
+};
+
+}  // namespace qv

@@ -1,0 +1,159 @@
+#include "core/groups/GroupComparison.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/app/Workbench.h"
+#include "core/engine/EstimateCommand.h"
+#include "core/ports/ScriptedPorts.h"
+#include "core/support/TempFolder.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+constexpr int kGender = 27;  // the last variable of the satisfaction data: 1 or 2
+
+GroupConditions genderIs(const std::string& value) {
+    GroupConditions group;
+    EXPECT_TRUE(group.add(CaseCondition{kGender, CaseOperator::Equal, value, CaseDataType::Integer}));
+    return group;
+}
+
+// The satisfaction model (six constructs, ten paths) opened in a workbench whose start folder
+// holds the built engine; the data's gender splits the 250 cases into 148 and 102.
+class GroupComparisonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const fs::path engine = fs::path(QV_START_DIR) / "pls";
+        if (!fs::exists(engine)) GTEST_SKIP() << "the engine is not built";
+        fs::create_directories(folder_ / "start");
+        fs::create_symlink(engine, folder_ / "start" / "pls");
+        fs::copy_file(fs::path(QV_START_DIR) / "English.ini", folder_ / "start" / "English.ini");
+        for (const char* name : {"satisfaction.qvt", "satisfaction.txt"})
+            fs::copy_file(fs::path(QV_TEST_DATA_DIR) / "groups" / name, folder_ / name);
+        workbench_ = std::make_unique<Workbench>(user_.ports(), folder_ / "start");
+        ASSERT_FALSE(workbench_->startUp().has_value());
+        ASSERT_TRUE(workbench_->openModelByName((folder_ / "satisfaction.qvt").string()));
+        user_.clear();
+    }
+
+    // The coefficients of an ordinary estimate of the cases the conditions keep.
+    std::vector<float> estimateOf(const GroupConditions& group) {
+        group.installIn(workbench_->caseFilter());
+        EXPECT_TRUE(workbench_->loadRawData());
+        EXPECT_TRUE(EstimateCommand(*workbench_).run());
+        std::vector<float> coefficients;
+        for (int p = 0; p < workbench_->model().nPath; ++p)
+            coefficients.push_back(workbench_->model().paths[p].coefficient);
+        workbench_->caseFilter().reset();
+        return coefficients;
+    }
+
+    TempFolder folder_;
+    ScriptedPorts user_;
+    std::unique_ptr<Workbench> workbench_;
+};
+
+TEST_F(GroupComparisonTest, SignificanceTestBootstrapsEachGroupAndComparesEveryPath) {
+    user_.answer(true);
+    GroupComparison comparison(*workbench_);
+    ASSERT_EQ(comparison.significanceTest(genderIs("1"), genderIs("2")), GroupOutcome::Compared);
+    ASSERT_FALSE(user_.events().empty());
+    const Message question = user_.events().front().message;
+    EXPECT_EQ(question.text, "Sample Size:\n\tGroup1: 148\n\tGroup2: 102\n Continue?");
+    EXPECT_EQ(question.caption, "Group Comparison");
+    EXPECT_TRUE(user_.messages().empty()) << user_.messages().front().text;
+
+    const ProjectModel compared = workbench_->model();
+    EXPECT_EQ(compared.groupDf, 248);
+    EXPECT_TRUE(compared.groupRun);
+    // The raw data keep group 1; the user's selection (all cases) is back in force.
+    EXPECT_EQ(workbench_->rawData().caseCount(), 148);
+    EXPECT_EQ(workbench_->caseFilter().allCases, 1);
+    EXPECT_EQ(workbench_->caseFilter().nCondition(), 0);
+    for (const char* suffix : {"_gp1.pls", "_gp1.out", "_summary_gp1.out", "_cfa_gp1.csv",
+                               "_gp2.pls", "_gp2.out", "_summary_gp2.out", "_cfa_gp2.csv"})
+        EXPECT_TRUE(fs::is_regular_file(folder_ / ("satisfaction.qvt" + std::string(suffix))))
+            << suffix;
+
+    const std::vector<float> group1 = estimateOf(genderIs("1"));
+    const std::vector<float> group2 = estimateOf(genderIs("2"));
+    for (int p = 0; p < compared.nPath; ++p) {
+        const Path& first = compared.paths[p];
+        const Path& second = compared.groupPaths[p];
+        EXPECT_FLOAT_EQ(first.coefficient, group1[p]);
+        EXPECT_FLOAT_EQ(second.coefficient, group2[p]);
+        EXPECT_EQ(second.src, first.src);
+        EXPECT_EQ(second.dest, first.dest);
+        EXPECT_GT(first.coefficientSE, 0);
+        EXPECT_GT(second.coefficientSE, 0);
+        EXPECT_FLOAT_EQ(second.coefficientT,
+                        static_cast<float>(second.coefficient / second.coefficientSE));
+        // The statistic has the sign of the difference C1 - C2.
+        EXPECT_EQ(second.groupStatistic > 0, first.coefficient > second.coefficient) << p;
+        EXPECT_NE(second.groupStatistic, 0);
+    }
+    EXPECT_GT(compared.groupConstructs[5].rSquare, 0);
+    EXPECT_NE(compared.groupConstructs[5].rSquare, compared.constructs[5].rSquare);
+}
+
+TEST_F(GroupComparisonTest, PathEstimateKeepsEachGroupsCoefficientsWithoutStatistics) {
+    user_.answer(true);
+    GroupComparison comparison(*workbench_);
+    ASSERT_EQ(comparison.pathEstimate(genderIs("2"), genderIs("1")), GroupOutcome::Compared);
+    EXPECT_EQ(user_.events().front().message.caption, "Estimate Path Coefficient?");
+    EXPECT_EQ(comparison.sizes().n1, 102);
+    EXPECT_EQ(comparison.sizes().n2, 148);
+    const ProjectModel compared = workbench_->model();
+    EXPECT_EQ(workbench_->rawData().caseCount(), 102);
+    const std::vector<float> group2 = estimateOf(genderIs("1"));
+    for (int p = 0; p < compared.nPath; ++p) {
+        EXPECT_FLOAT_EQ(compared.groupPaths[p].coefficient, group2[p]);
+        EXPECT_EQ(compared.groupPaths[p].coefficientT, 0);
+        EXPECT_EQ(compared.groupPaths[p].groupStatistic, 0);
+        EXPECT_EQ(compared.paths[p].groupStatistic, 0);
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "satisfaction.qvt_gp1.pls"));
+}
+
+TEST_F(GroupComparisonTest, CancelAtTheSampleSizesRunsNothingAndRestoresTheSelection) {
+    workbench_->caseFilter().allCases = 0;
+    ASSERT_TRUE(workbench_->caseFilter().add(CaseCondition{0, CaseOperator::Greater, "5"}));
+    user_.answer(false);
+    GroupComparison comparison(*workbench_);
+    EXPECT_EQ(comparison.significanceTest(genderIs("1"), genderIs("2")), GroupOutcome::Cancelled);
+    EXPECT_EQ(workbench_->caseFilter().allCases, 0);
+    ASSERT_EQ(workbench_->caseFilter().nCondition(), 1);
+    EXPECT_EQ(workbench_->caseFilter().conditions()[0].value, "5");
+    EXPECT_FALSE(fs::exists(folder_ / "satisfaction.qvt_gp2.pls"));
+    EXPECT_FALSE(fs::exists(folder_ / "start" / "tmppls.pls"));
+}
+
+TEST_F(GroupComparisonTest, AGroupWithoutCasesEndsTheComparisonAndTheDataAreReadAgain) {
+    GroupComparison comparison(*workbench_);
+    EXPECT_EQ(comparison.significanceTest(genderIs("1"), genderIs("3")), GroupOutcome::Failed);
+    EXPECT_EQ(user_.unansweredQuestions(), 0);
+    ASSERT_FALSE(user_.messages().empty());
+    EXPECT_EQ(user_.messages().back().text,
+              "The cases of Group2 could not be read; the groups were not compared.");
+    EXPECT_EQ(workbench_->rawData().caseCount(), 250);
+    EXPECT_EQ(workbench_->caseFilter().allCases, 1);
+}
+
+TEST_F(GroupComparisonTest, AGroupTooSmallToBootstrapEndsTheComparisonWithAMessage) {
+    GroupConditions two;
+    ASSERT_TRUE(two.add(CaseCondition{0, CaseOperator::LessOrEqual, "2"}));  // two cases
+    user_.answer(true);
+    GroupComparison comparison(*workbench_);
+    EXPECT_EQ(comparison.significanceTest(genderIs("1"), two), GroupOutcome::Failed);
+    EXPECT_EQ(user_.messages().back().text,
+              "The bootstrap of Group2 failed; the groups were not compared.");
+    EXPECT_EQ(workbench_->caseFilter().allCases, 1);
+}
+
+}  // namespace
+}  // namespace qv
