@@ -16,17 +16,33 @@ const char* const kBatchUsage =
     "  jackknife   estimate, then jackknife it and print the summary table\n"
     "  tables      estimate, then write every result table (CSV) beside the model and\n"
     "              print the names of the files written\n"
+    "  groups      bootstrap the cases of each group and test every path for a difference\n"
+    "              between the groups; prints the table of the comparison\n"
+    "              --group1 COND... --group2 COND...  the conditions of each group,\n"
+    "              each VARIABLE OPERATOR VALUE with an operator of = > < >= <= <>\n"
+    "              (\"gender=1\", \"age>=30\"); a value with a point compares as a\n"
+    "              number with decimals, a value in double quotes as text, any\n"
+    "              other as an integer; a group's conditions must all hold\n"
+    "              [--samples N] [--seed S] as for bootstrap\n"
     "options:\n"
     "  --cancel    answer Cancel to every question (the default answer is OK)\n";
 
 namespace {
 
-const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife", "tables"};
+const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife", "tables",
+                                           "groups"};
 
 bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<std::string>& value) {
     if (at + 1 >= args.size()) return false;
     value = args[++at];
     return true;
+}
+
+// The conditions that follow a group option, up to the next option.
+bool takeConditions(const std::vector<std::string>& args, size_t& at, std::vector<std::string>& conditions) {
+    for (; at + 1 < args.size() && !args[at + 1].starts_with("--"); ++at)
+        conditions.push_back(args[at + 1]);
+    return !conditions.empty();
 }
 
 }  // namespace
@@ -44,6 +60,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.samples);
         else if (arg == "--seed")
             understood = takeValue(args, at, options.seed);
+        else if (arg == "--group1" || arg == "--group2")
+            understood = takeConditions(args, at, arg == "--group1" ? options.group1 : options.group2);
         else if (arg.starts_with("--"))
             understood = false;
         else
@@ -57,8 +75,17 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = words.empty() ? "no command given" : "expected a command and one model file";
         return std::nullopt;
     }
-    if ((options.samples || options.seed) && words[0] != "bootstrap") {
+    if ((options.samples || options.seed) && words[0] != "bootstrap" && words[0] != "groups") {
         error = "--samples and --seed belong to bootstrap";
+        return std::nullopt;
+    }
+    const bool groups = words[0] == "groups";
+    if (groups && (options.group1.empty() || options.group2.empty())) {
+        error = "groups needs the conditions of --group1 and of --group2";
+        return std::nullopt;
+    }
+    if (!groups && (!options.group1.empty() || !options.group2.empty())) {
+        error = "--group1 and --group2 belong to groups";
         return std::nullopt;
     }
     options.command = words[0];

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -12,6 +13,8 @@ struct BatchOptions {
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
     bool cancel = false;                 // answer Cancel to every question
+    std::vector<std::string> group1;     // groups: the conditions of each group
+    std::vector<std::string> group2;
 };
 
 extern const char* const kBatchUsage;

@@ -6,6 +6,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
+#include "cli/GroupsCommand.h"
 #include "cli/ResamplingTable.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
@@ -61,6 +62,9 @@ int run(const fs::path& startDir, const qv::BatchOptions& options) {
         return 2;
     }
     if (!workbench.openModelByName(options.modelFile)) return 1;
+    // Each group is estimated on its own cases; an estimate of all of them is not needed.
+    if (options.command == "groups")
+        return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (!qv::EstimateCommand(workbench).run()) return 1;
     if (options.command == "estimate") {
         qv::PrintEstimateTables(workbench.model(), std::cout);

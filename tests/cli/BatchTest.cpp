@@ -103,6 +103,30 @@ TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
     }
 }
 
+TEST_F(BatchEstimate, GroupsComparesTheGroupsOfAConditionAndPrintsTheTable) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    for (const char* name : {"satisfaction.qvt", "satisfaction.txt"})
+        fs::copy_file(fs::path(QV_TEST_DATA_DIR) / "groups" / name, folder_ / name);
+    const std::string model = "'" + (folder_ / "satisfaction.qvt").string() + "'";
+    const CommandResult result =
+        batch("groups " + model + " --group1 gender=1 --group2 gender=2 --samples 40 --seed 5");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("Sample Size:\n\tGroup1: 148\n\tGroup2: 102\n Continue? [OK]"),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("(Group1: 148 cases, Group2: 102 cases)"), std::string::npos);
+    int rows = 0;
+    for (size_t at = result.output.find("    248 "); at != std::string::npos;
+         at = result.output.find("    248 ", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, 10) << result.output;  // one per path, each with df 248
+    EXPECT_TRUE(fs::exists(folder_ / "satisfaction.qvt_gp1.out"));
+    EXPECT_EQ(batch("groups " + model + " --group1 gender=1 --group2 genre=2 --samples 40 --seed 5")
+                  .output,
+              "quorvanta-batch: --group2: no variable \"genre\" in the raw data\n");
+    EXPECT_NE(batch("groups " + model + " --group1 gender=1 --group2 gender=3").status, 0);
+}
+
 TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     std::string error;
     const char* bootstrap[] = {"batch", "bootstrap", "m.qvt", "--samples", "500", "--seed", "9", "--cancel"};
@@ -122,6 +146,19 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_FALSE(ParseBatchOptions(3, unknown, error));
     const char* twoModels[] = {"batch", "estimate", "a.qvt", "b.qvt"};
     EXPECT_FALSE(ParseBatchOptions(4, twoModels, error));
+    const char* groups[] = {"batch", "groups", "m.qvt", "--group1", "a=1", "b>=2.5", "--group2",
+                            "a<>1", "--seed", "4"};
+    const auto compared = ParseBatchOptions(10, groups, error);
+    ASSERT_TRUE(compared.has_value()) << error;
+    EXPECT_EQ(compared->group1, (std::vector<std::string>{"a=1", "b>=2.5"}));
+    EXPECT_EQ(compared->group2, (std::vector<std::string>{"a<>1"}));
+    EXPECT_EQ(compared->seed, "4");
+    const char* oneGroup[] = {"batch", "groups", "m.qvt", "--group1", "a=1"};
+    EXPECT_FALSE(ParseBatchOptions(5, oneGroup, error));
+    const char* emptyGroup[] = {"batch", "groups", "m.qvt", "--group1", "--group2", "a=1"};
+    EXPECT_FALSE(ParseBatchOptions(6, emptyGroup, error));
+    const char* groupOnEstimate[] = {"batch", "estimate", "m.qvt", "--group1", "a=1"};
+    EXPECT_FALSE(ParseBatchOptions(5, groupOnEstimate, error));
 }
 
 TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {
