@@ -75,6 +75,7 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
     if (!ResamplingRun(w_).run(SampleKind::Bootstrap, true)) {
         std::string text;
         AppendFormat(text, "The bootstrap of Group%d failed; the groups were not compared.", number);
+        w_.showStatus(w_.texts().lookup("MSG_EstimateFail"), false);
         tellText(text);
         return false;
     }
@@ -132,7 +133,9 @@ void GroupComparison::writeGroupLoadings(const std::string& file) {
     }
 }
 
-void GroupComparison::finished() {
+// The bootstraps of a comparison leave the status line to it.
+void GroupComparison::finished(const char* statusKey) {
+    w_.showStatus(w_.texts().lookup(statusKey), false);
     w_.model().groupRun = true;  // the diagram now shows the group display modes
     if (w_.settings().beep)
         w_.ports().desktop.playSound((w_.folders().startupDir / "finish.wav").string());
@@ -146,7 +149,7 @@ GroupOutcome GroupComparison::significanceTest(const GroupConditions& group1,
     keepGroupTwo(true);
     if (!bootstrapGroup(group1, 1)) return GroupOutcome::Failed;
     ComputeGroupStatistics(w_.model(), sizes_);
-    finished();
+    finished("MSG_BootStrapOK");
     return GroupOutcome::Compared;
 }
 
@@ -161,7 +164,7 @@ GroupOutcome GroupComparison::pathEstimate(const GroupConditions& group1,
         Path& path = w_.model().paths[static_cast<size_t>(p)];
         path.coefficientT = path.groupStatistic = 0;
     }
-    finished();
+    finished("MSG_EstimateOK");
     return GroupOutcome::Compared;
 }
 

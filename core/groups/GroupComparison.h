@@ -43,7 +43,7 @@ private:
     void keepGroupTwo(bool resampled);
     void keepGroupFiles(int number);
     void writeGroupLoadings(const std::string& file);
-    void finished();
+    void finished(const char* statusKey);
     void tellText(const std::string& text);
 
     Workbench& w_;

@@ -70,6 +70,9 @@ TEST_F(GroupComparisonTest, SignificanceTestBootstrapsEachGroupAndComparesEveryP
 
     const ProjectModel compared = workbench_->model();
     EXPECT_EQ(compared.groupDf, 248);
+    EXPECT_EQ(user_.lastState(), workbench_->texts().lookup("MSG_Ready"));
+    EXPECT_EQ(user_.lastStatus(), workbench_->texts().lookup("MSG_BootStrapOK"));
+    EXPECT_FALSE(user_.lastStatus().empty());
     EXPECT_TRUE(compared.groupRun);
     // The raw data keep group 1; the user's selection (all cases) is back in force.
     EXPECT_EQ(workbench_->rawData().caseCount(), 148);
@@ -79,6 +82,11 @@ TEST_F(GroupComparisonTest, SignificanceTestBootstrapsEachGroupAndComparesEveryP
                                "_gp2.pls", "_gp2.out", "_summary_gp2.out", "_cfa_gp2.csv"})
         EXPECT_TRUE(fs::is_regular_file(folder_ / ("satisfaction.qvt" + std::string(suffix))))
             << suffix;
+
+    // Each group's loadings table: the header, then a block per construct.
+    const std::string loadings = testing::readBytes(folder_ / "satisfaction.qvt_cfa_gp2.csv");
+    EXPECT_NE(loadings.find("imag1"), std::string::npos);
+    EXPECT_NE(loadings, testing::readBytes(folder_ / "satisfaction.qvt_cfa_gp1.csv"));
 
     const std::vector<float> group1 = estimateOf(genderIs("1"));
     const std::vector<float> group2 = estimateOf(genderIs("2"));
@@ -152,6 +160,7 @@ TEST_F(GroupComparisonTest, AGroupTooSmallToBootstrapEndsTheComparisonWithAMessa
     EXPECT_EQ(comparison.significanceTest(genderIs("1"), two), GroupOutcome::Failed);
     EXPECT_EQ(user_.messages().back().text,
               "The bootstrap of Group2 failed; the groups were not compared.");
+    EXPECT_EQ(user_.lastStatus(), workbench_->texts().lookup("MSG_EstimateFail"));
     EXPECT_EQ(workbench_->caseFilter().allCases, 1);
 }
 
