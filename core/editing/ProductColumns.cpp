@@ -1,6 +1,7 @@
 #include "core/editing/ProductColumns.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "core/rawdata/CellText.h"
@@ -20,6 +21,11 @@ std::vector<double> centredIf(bool centre, std::vector<double> values) {
 double asWritten(double value) { return std::stod(numberCellText(value)); }
 
 void standardize(std::vector<double>& values) {
+    // A constant column has deviation 0; the rounding of its mean must not make it +-1.
+    if (std::adjacent_find(values.begin(), values.end(), std::not_equal_to<>()) == values.end()) {
+        std::fill(values.begin(), values.end(), 0.0);
+        return;
+    }
     const ColumnStatistics statistics = statisticsOf(values);
     const double deviation = statistics.standardDeviation == 0 ? 1.0 : statistics.standardDeviation;
     for (double& value : values) value = (value - statistics.mean) / deviation;

@@ -67,6 +67,18 @@ TEST(ProductColumns, ConstantProductStandardizesToZeroAndUnassignedStaysEmpty) {
     EXPECT_EQ(data.table.cell(4, 1), "");
 }
 
+// 0.1 three times has a mean a rounding step away from 0.1: the column must still give 0.
+TEST(ProductColumns, ConstantColumnWhoseMeanIsInexactStandardizesToZero) {
+    ProductFixture data;
+    for (int row = 1; row <= 3; ++row) {
+        data.table.setCell(1, row, "0.1");
+        data.table.setCell(2, row, "1");
+    }
+    data.addProduct(false, true);
+    ASSERT_EQ(ComputeProductColumns(data.model, data.table), "");
+    for (int row = 1; row <= 3; ++row) EXPECT_EQ(data.table.cell(3, row), "0");
+}
+
 TEST(ProductColumns, TrimsLeftOverWorkColumnsAndReportsTextCells) {
     ProductFixture data;
     data.table.setCell(7, 1, "old score");
