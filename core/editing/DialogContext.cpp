@@ -1,0 +1,28 @@
+#include "core/editing/DialogContext.h"
+
+#include "core/app/Workbench.h"
+
+namespace qv {
+
+DialogContext DialogContext::of(Workbench& workbench) {
+    return DialogContext{workbench.model(), workbench.texts(), workbench.ports().prompts};
+}
+
+void DialogContext::tell(const std::string& key, const std::string& detail) const {
+    Message message = texts.message(key);
+    if (!detail.empty()) message.text += (message.text.empty() ? "" : " ") + detail;
+    prompts.tell(message);
+}
+
+void DialogContext::tellText(const std::string& text) const { prompts.tell(Message{{}, text, {}}); }
+
+bool DialogContext::report(const EditResult& result) const {
+    if (!result.done && !result.messageKey.empty()) tell(result.messageKey, result.detail);
+    return result.done;
+}
+
+std::string DialogContext::counted(int count, const std::string& key) const {
+    return std::to_string(count) + " " + texts.lookup(key);
+}
+
+}  // namespace qv
