@@ -16,6 +16,10 @@ const char* const kBatchUsage =
     "  jackknife   estimate, then jackknife it and print the summary table\n"
     "  tables      estimate, then write every result table (CSV) beside the model and\n"
     "              print the names of the files written\n"
+    "  report      estimate, then write the web report WebOutput.html into the work folder\n"
+    "              and print its path\n"
+    "              [--bootstrap] bootstrap first (with --samples and --seed as above)\n"
+    "              [--jackknife] jackknife first\n"
     "  groups      bootstrap the cases of each group and test every path for a difference\n"
     "              between the groups; prints the table of the comparison\n"
     "              --group1 COND... --group2 COND...  the conditions of each group,\n"
@@ -30,7 +34,7 @@ const char* const kBatchUsage =
 namespace {
 
 const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife", "tables",
-                                           "groups"};
+                                           "report", "groups"};
 
 bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<std::string>& value) {
     if (at + 1 >= args.size()) return false;
@@ -56,6 +60,10 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         bool understood = true;
         if (arg == "--cancel")
             options.cancel = true;
+        else if (arg == "--bootstrap")
+            options.bootstrap = true;
+        else if (arg == "--jackknife")
+            options.jackknife = true;
         else if (arg == "--samples")
             understood = takeValue(args, at, options.samples);
         else if (arg == "--seed")
@@ -75,8 +83,14 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = words.empty() ? "no command given" : "expected a command and one model file";
         return std::nullopt;
     }
-    if ((options.samples || options.seed) && words[0] != "bootstrap" && words[0] != "groups") {
+    const bool bootstraps = words[0] == "bootstrap" || words[0] == "groups" ||
+                            (words[0] == "report" && options.bootstrap);
+    if ((options.samples || options.seed) && !bootstraps) {
         error = "--samples and --seed belong to bootstrap";
+        return std::nullopt;
+    }
+    if ((options.bootstrap || options.jackknife) && words[0] != "report") {
+        error = "--bootstrap and --jackknife belong to report";
         return std::nullopt;
     }
     const bool groups = words[0] == "groups";

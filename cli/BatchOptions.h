@@ -8,13 +8,15 @@ namespace qv {
 
 // The command line of quorvanta-batch: a command, the model file and the command's options.
 struct BatchOptions {
-    std::string command;  // estimate, bootstrap, jackknife, tables
+    std::string command;  // estimate, bootstrap, jackknife, tables, report
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
     bool cancel = false;                 // answer Cancel to every question
     std::vector<std::string> group1;     // groups: the conditions of each group
     std::vector<std::string> group2;
+    bool bootstrap = false;              // report: bootstrap before writing the report
+    bool jackknife = false;              // report: jackknife before writing the report
 };
 
 extern const char* const kBatchUsage;

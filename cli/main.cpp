@@ -10,6 +10,7 @@
 #include "cli/ResamplingTable.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
+#include "core/report/WebReport.h"
 #include "core/app/DerivedFileNames.h"
 #include "core/results/ResamplingRun.h"
 #include "core/results/TableCommands.h"
@@ -25,15 +26,28 @@ fs::path startFolder(const char* argv0) {
     return fs::absolute(argv0, error).parent_path();
 }
 
-bool resample(qv::Workbench& workbench, const qv::BatchOptions& options) {
-    const auto kind = options.command == "jackknife" ? qv::SampleKind::Jackknife
-                                                     : qv::SampleKind::Bootstrap;
+bool resample(qv::Workbench& workbench, const qv::BatchOptions& options, qv::SampleKind kind) {
     if (options.samples) workbench.resampling().nSample = *options.samples;
     if (options.seed) workbench.resampling().seed = *options.seed;
-    if (!qv::ResamplingRun(workbench).run(kind)) return false;
+    return qv::ResamplingRun(workbench).run(kind);
+}
+
+bool resampleAndPrint(qv::Workbench& workbench, const qv::BatchOptions& options) {
+    const auto kind = options.command == "jackknife" ? qv::SampleKind::Jackknife
+                                                     : qv::SampleKind::Bootstrap;
+    if (!resample(workbench, options, kind)) return false;
     const auto table = qv::BuildSummaryTable(workbench.model(), kind, workbench.rawData().caseCount());
     qv::PrintResamplingTable(table, std::cout);
     return true;
+}
+
+// The runs the options ask for, then the web report; prints the report's path.
+bool writeReport(qv::Workbench& workbench, const qv::BatchOptions& options) {
+    if (options.bootstrap && !resample(workbench, options, qv::SampleKind::Bootstrap)) return false;
+    if (options.jackknife && !resample(workbench, options, qv::SampleKind::Jackknife)) return false;
+    const auto report = qv::WebReport(workbench).run();
+    if (report) std::cout << report->string() << '\n';
+    return report.has_value();
 }
 
 // Writes every result table beside the model and prints the name of each file written.
@@ -71,7 +85,8 @@ int run(const fs::path& startDir, const qv::BatchOptions& options) {
         return 0;
     }
     if (options.command == "tables") return writeTables(workbench) ? 0 : 1;
-    return resample(workbench, options) ? 0 : 1;
+    if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
+    return resampleAndPrint(workbench, options) ? 0 : 1;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ports/Desktop.h"
+#include "core/ports/DiagramPicture.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/FileChooser.h"
 #include "core/ports/ProgressView.h"
@@ -17,6 +18,7 @@ struct Ports {
     StatusLine& status;
     Desktop& desktop;
     OptionDialogs& dialogs = OptionDialogs::none();
+    DiagramPicture& picture = DiagramPicture::none();
 };
 
 }  // namespace qv

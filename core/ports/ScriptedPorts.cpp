@@ -114,4 +114,10 @@ bool ScriptedPorts::showConfiguration(bool newModelMode) {
     return closedWithOk;
 }
 
+bool ScriptedPorts::writeBitmap(const PictureRectangle& rectangle, const std::filesystem::path& file) {
+    pictureRectangle_ = rectangle;
+    events_.push_back({Kind::WriteBitmap, Message{"", file.string(), ""}, surface_.has_value()});
+    return surface_.has_value();
+}
+
 }  // namespace qv

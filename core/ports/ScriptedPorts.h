@@ -18,11 +18,12 @@ class ScriptedPorts final : public Prompts,
                             public ProgressView,
                             public StatusLine,
                             public Desktop,
-                            public OptionDialogs {
+                            public OptionDialogs,
+                            public DiagramPicture {
 public:
     enum class Kind { Tell, AskOkCancel, AskYesNo, OpenDialog, SaveDialog, Status, Counts,
                       OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish,
-                      ShowConfiguration };
+                      ShowConfiguration, WriteBitmap };
 
     struct Event {
         Kind kind;
@@ -30,7 +31,7 @@ public:
         bool answer = false;
     };
 
-    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this}; }
+    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this, *this}; }
 
     // What the user does in the next Configuration dialog: the action gets the dialog's mode
     // and returns whether the dialog closed with OK (typically after calling the Workbench's
@@ -41,8 +42,12 @@ public:
     void answer(bool okOrYes) { answers_.push_back(okOrYes); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     void cancelProgressAfter(int polls) { cancelAfterPolls_ = polls; }
+    // A painted diagram of this size; without one there is no picture to write.
+    void paintDiagram(PictureSize surface) { surface_ = surface; }
 
     const std::vector<Event>& events() const { return events_; }
+    // The rectangle of the last picture written.
+    std::optional<PictureRectangle> pictureRectangle() const { return pictureRectangle_; }
     std::vector<Message> messages() const;           // the told messages, in order
     std::vector<std::string> messageKeys() const;    // their keys
     bool told(const std::string& key) const;
@@ -70,6 +75,9 @@ public:
     void openWithEditor(const std::string& path, const std::string& editor) override;
     void playSound(const std::string& path) override;
     bool showConfiguration(bool newModelMode) override;
+    std::optional<PictureSize> surfaceSize() override { return surface_; }
+    // Records the rectangle and the file (in the event's text) and writes nothing.
+    bool writeBitmap(const PictureRectangle& rectangle, const std::filesystem::path& file) override;
 
 private:
     bool nextAnswer(Kind kind, const Message& message);
@@ -84,6 +92,8 @@ private:
     int cancelAfterPolls_ = -1;
     std::string lastState_;
     std::string lastStatus_;
+    std::optional<PictureSize> surface_;
+    std::optional<PictureRectangle> pictureRectangle_;
 };
 
 }  // namespace qv

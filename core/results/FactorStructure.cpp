@@ -4,6 +4,7 @@
 
 #include "core/engine/AppendFormat.h"
 #include "core/rawdata/ColumnStatistics.h"
+#include "core/report/HtmlText.h"
 #include "core/results/ConstructScores.h"
 
 namespace qv {
@@ -82,10 +83,10 @@ std::string FormatFactorStructureHtml(const ProjectModel& model, const FactorStr
         "</B></U></caption><a href=#HOME><img src='icon_182.jpg' border=0></a>"
         "\n<tr><th bgcolor=008080><font color=white>Scale Items   ";
     for (int k = 0; k < model.nConstruct; ++k)
-        text += "<th bgcolor=008080><font color=white>" + model.constructs[k].caption;
+        text += "<th bgcolor=008080><font color=white>" + HtmlEscaped(model.constructs[k].caption);
     for (const FactorStructureRow& row : structure.rows) {
         AppendFormat(text, "\n<tr bgcolor=%s align=right><td align=center>%s",
-                     row.construct % 2 == 0 ? "FFFFDD" : "FFDDFF", row.indicator.c_str());
+                     row.construct % 2 == 0 ? "FFFFDD" : "FFDDFF", HtmlEscaped(row.indicator).c_str());
         for (size_t h = 0; h < row.correlations.size(); ++h)
             AppendFormat(text, static_cast<int>(h) == row.construct ? "<td><B>%6.4f</B>" : "<td>%6.4f",
                          row.correlations[h]);

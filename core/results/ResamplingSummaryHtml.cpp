@@ -1,6 +1,7 @@
 #include "core/results/ResamplingSummaryHtml.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/report/HtmlText.h"
 
 namespace qv {
 namespace {
@@ -15,6 +16,12 @@ constexpr const char* kJackknifeHeader =
     "(Adjusted)<TH>T-Statistic<BR>(Adjusted)\n";
 
 const char* colour(int index) { return index % 2 == 0 ? "FFFFDD" : "FFDDFF"; }
+
+// "%8s" (right) or "%-8s" of the escaped name, padded by the width of the name as it reads.
+std::string padded(const std::string& name, size_t width, bool right) {
+    const std::string blanks(name.size() < width ? width - name.size() : 0, ' ');
+    return right ? blanks + HtmlEscaped(name) : HtmlEscaped(name) + blanks;
+}
 
 const char* headerRow(SampleKind kind) {
     return kind == SampleKind::Jackknife ? kJackknifeHeader : kBootstrapHeader;
@@ -36,10 +43,10 @@ void appendIndicatorRows(std::string& out, const std::vector<SummaryRow>& rows,
     for (const SummaryRow& row : rows) {
         AppendFormat(out, "<TR align=right bgcolor=%s>", colour(row.index));
         if (row.first)
-            AppendFormat(out, "<TD align=left>%s", row.construct.c_str());
+            AppendFormat(out, "<TD align=left>%s", HtmlEscaped(row.construct).c_str());
         else
             out += laterCell;
-        AppendFormat(out, "<TD align=left>%s", row.name.c_str());
+        AppendFormat(out, "<TD align=left>%s", HtmlEscaped(row.name).c_str());
         appendFigures(out, row.figures);
     }
     out += "</table>\n";
@@ -72,8 +79,8 @@ std::string FormatSummaryHtml(const SummaryTable& table) {
                  kind, kind);
     out += headerRow(table.kind);
     for (const SummaryRow& row : table.paths) {
-        AppendFormat(out, "<TR align=right bgcolor=%s><TD><TD align=left>%8s->%-8s",
-                     colour(row.index), row.name.c_str(), row.dest.c_str());
+        AppendFormat(out, "<TR align=right bgcolor=%s><TD><TD align=left>%s->%s", colour(row.index),
+                     padded(row.name, 8, true).c_str(), padded(row.dest, 8, false).c_str());
         appendFigures(out, row.figures);
     }
     out += "</table>\n";

@@ -10,6 +10,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
+#include "tests/core/report/ReportAnchors.h"
 
 namespace qv {
 namespace {
@@ -103,6 +104,27 @@ TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
     }
 }
 
+// The ECSI report after estimate, bootstrap and jackknife: every entry of its contents list
+// leads to an anchor of the page.
+TEST_F(BatchEstimate, ReportAfterBothResamplingRunsPrintsItsPathAndEveryEntryResolves) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const CommandResult result = batch("report '" + (folder_ / "ecsi.qvt").string() +
+                                       "' --bootstrap --samples 30 --seed 4 --jackknife");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const fs::path report = fs::path(QV_START_DIR) / "temp" / "WebOutput.html";
+    EXPECT_EQ(result.output, report.string() + "\n");
+    std::ifstream in(report, std::ios::binary);
+    const std::string page{std::istreambuf_iterator<char>(in), {}};
+    const auto targets = testing::contentsTargets(page);
+    EXPECT_EQ(targets.size(), 13u);  // no R-square after a resampling run
+    const auto names = testing::anchorNames(page);
+    for (const std::string& target : targets) EXPECT_TRUE(names.contains(target)) << target;
+    EXPECT_NE(page.find("<td rowspan=5 align=center>IMAG<td>IMAG1<td>7.640000<td>1.699988"),
+              std::string::npos);
+    EXPECT_NE(page.find("No picture of the diagram was made."), std::string::npos);
+    EXPECT_EQ(page.substr(page.size() - 31), "<HR width=80%>\n</BODY>\n</HTML>\n");
+}
+
 TEST_F(BatchEstimate, GroupsComparesTheGroupsOfAConditionAndPrintsTheTable) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
     for (const char* name : {"satisfaction.qvt", "satisfaction.txt"})
@@ -142,8 +164,17 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     const char* missingValue[] = {"batch", "bootstrap", "m.qvt", "--seed"};
     EXPECT_FALSE(ParseBatchOptions(4, missingValue, error));
     EXPECT_EQ(error, "unknown option or missing value: --seed");
-    const char* unknown[] = {"batch", "report", "m.qvt"};
+    const char* unknown[] = {"batch", "print", "m.qvt"};
     EXPECT_FALSE(ParseBatchOptions(3, unknown, error));
+    const char* report[] = {"batch", "report", "m.qvt", "--jackknife", "--bootstrap", "--seed", "2"};
+    const auto reportOptions = ParseBatchOptions(7, report, error);
+    ASSERT_TRUE(reportOptions.has_value()) << error;
+    EXPECT_TRUE(reportOptions->bootstrap && reportOptions->jackknife);
+    const char* seedWithoutBootstrap[] = {"batch", "report", "m.qvt", "--seed", "2"};
+    EXPECT_FALSE(ParseBatchOptions(5, seedWithoutBootstrap, error));
+    const char* resamplingOnTables[] = {"batch", "tables", "m.qvt", "--jackknife"};
+    EXPECT_FALSE(ParseBatchOptions(4, resamplingOnTables, error));
+    EXPECT_EQ(error, "--bootstrap and --jackknife belong to report");
     const char* twoModels[] = {"batch", "estimate", "a.qvt", "b.qvt"};
     EXPECT_FALSE(ParseBatchOptions(4, twoModels, error));
     const char* groups[] = {"batch", "groups", "m.qvt", "--group1", "a=1", "b>=2.5", "--group2",

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace qv {
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// A rectangle of the diagram surface in stored diagram coordinates, right and bottom
+// exclusive.
+struct PictureRectangle {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool operator==(const PictureRectangle&) const = default;
+};
+
+// The diagram as it is painted, for the web report. The core chooses the rectangle; whoever
+// paints the diagram copies it.
+class DiagramPicture {
+public:
+    virtual ~DiagramPicture() = default;
+    // The size of the painted diagram surface; nothing when no diagram can be pictured.
+    virtual std::optional<PictureSize> surfaceSize() = 0;
+    // Copies the rectangle of the painted surface into a 24-bit Windows bitmap file. False
+    // when the file could not be written.
+    virtual bool writeBitmap(const PictureRectangle& rectangle,
+                             const std::filesystem::path& file) = 0;
+
+    // For front ends without a diagram: there is never a picture.
+    static DiagramPicture& none();
+};
+
+inline DiagramPicture& DiagramPicture::none() {
+    struct NoPicture final : DiagramPicture {
+        std::optional<PictureSize> surfaceSize() override { return std::nullopt; }
+        bool writeBitmap(const PictureRectangle&, const std::filesystem::path&) override {
+            return false;
+        }
+    };
+    static NoPicture noPicture;
+    return noPicture;
+}
+
+}  // namespace qv

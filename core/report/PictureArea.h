@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include "core/model/ProjectModel.h"
+#include "core/ports/DiagramPicture.h"
+
+namespace qv {
+
+// The part of the diagram surface the report shows: the constructs' circles with a margin of
+// 30 around them, kept inside the surface (left at least 1, top at least 0). Nothing when
+// the model has no construct or the rectangle lies outside the surface.
+std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, PictureSize surface);
+
+}  // namespace qv

@@ -1,0 +1,127 @@
+#include "core/report/WebReport.h"
+
+#include "core/app/DerivedFileNames.h"
+#include "core/model/WholeFile.h"
+#include "core/report/PictureArea.h"
+#include "core/report/WebReportFigures.h"
+#include "core/report/WebReportFormat.h"
+#include "core/results/EstimateScores.h"
+#include "core/results/RawValues.h"
+#include "core/results/ResamplingSummary.h"
+#include "core/results/TableCommands.h"
+
+namespace qv {
+
+WebReport::WebReport(ResultContext context, Clock clock)
+    : c_(context), frame_(c_), clock_(std::move(clock)) {}
+
+WebReport::WebReport(Workbench& workbench) : WebReport(ResultContext::of(workbench)) {}
+
+std::tm WebReport::localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+bool WebReport::failed(const std::string& error) const {
+    if (!error.empty()) frame_.tellText(error);
+    return !error.empty();
+}
+
+bool WebReport::savePicture() {
+    const auto surface = c_.ports.picture.surfaceSize();
+    if (!surface) return false;
+    const auto area = DiagramPictureArea(c_.model, *surface);
+    return area && c_.ports.picture.writeBitmap(*area, c_.tempDir / "Model.bmp");
+}
+
+// The fragment's bytes; a fragment that cannot be read is told and left out.
+std::optional<std::string> WebReport::readFragment(const std::filesystem::path& path,
+                                                   const char* separator) {
+    std::string reason;
+    auto bytes = ReadWholeFile(path, reason);
+    if (!bytes) {
+        Message message = c_.texts.message("MSG_OpenError");
+        message.text += separator + path.string() + ")";
+        c_.ports.prompts.tell(message);
+    }
+    return bytes;
+}
+
+void WebReport::copyFactorStructure(WebReportContents& contents) {
+    if (!TableCommands(c_).factorStructureReport()) {
+        contents.factorStructureState = FactorStructureSection::NotComputed;
+        return;
+    }
+    const auto fragment = readFragment(c_.tempDir / "efa.html", " \n  (");
+    contents.factorStructureState =
+        fragment ? FactorStructureSection::Copied : FactorStructureSection::Missing;
+    contents.factorStructure = fragment.value_or("");
+}
+
+// Loadings, reliability and scores, from the raw values beside freshly computed scores.
+std::optional<std::string> WebReport::readFragment(SampleKind kind) {
+    return readFragment(ResamplingSummaryNames(kind, c_.files.project, c_.tempDir).html, "\n(");
+}
+
+bool WebReport::addEstimateTables(WebReportContents& contents) {
+    if (!TableCommands(c_).computeCronbachAlpha()) return false;
+    const std::optional<double> missing = MissingValueCode(c_.parameters);
+    if (failed(ComputeEstimateScores(c_.model, c_.table, missing)) ||
+        !ReloadRawValues(c_, ProductTerms::Recomputed))
+        return false;
+    const int indicators = ResultIndicatorCount(c_.model, c_.table);
+    ReportLoadings loadings = ComputeReportLoadings(c_.model, c_.table, indicators, missing);
+    if (failed(loadings.error)) return false;
+    contents.loadings = std::move(loadings.blocks);
+    if (c_.model.hasSecondOrder) {
+        ReportLoadings second = ComputeSecondOrderLoadings(c_.model, c_.table, missing);
+        if (failed(second.error)) return false;
+        contents.secondOrderLoadings = std::move(second.blocks);
+    }
+    contents.reliability = ComputeReliability(c_.model, indicators);
+    contents.rSquare = ReportRSquareOf(c_.model);
+    ReadReportScores(c_.model, c_.table, contents);
+    return true;
+}
+
+bool WebReport::addCorrelations(WebReportContents& contents) {
+    const auto readListing = [this](const std::string& path) {
+        std::string reason;
+        auto listing = ReadWholeFile(path, reason);
+        if (!listing) frame_.tellText(UnreadableListingText(reason, path));
+        return listing;
+    };
+    const auto firstStage = readListing(c_.files.result);
+    if (!firstStage) return false;
+    contents.hasSecondOrder = c_.model.hasSecondOrder;
+    contents.correlations = FirstOrderReportMatrix(
+        c_.model, ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage,
+                                              FirstOrderParticipants(c_.model)));
+    if (c_.model.estimationStage != 2) return true;
+    const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
+    if (!secondStage) return false;
+    contents.secondStageCorrelations = SecondStageReportMatrix(c_.model, *secondStage);
+    return true;
+}
+
+std::optional<std::filesystem::path> WebReport::run() {
+    if (!c_.model.estimated) {
+        c_.ports.prompts.tell(c_.texts.message("MSG_InvalidModelStop", "MSG_Invalid"));
+        return std::nullopt;
+    }
+    if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
+    WebReportContents contents;
+    contents.dateText = ReportDateText(clock_());
+    contents.picture = savePicture();
+    copyFactorStructure(contents);
+    if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
+    if (c_.model.bootstrapDone) contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
+    if (c_.model.jackknifeDone) contents.jackknifeSection = readFragment(SampleKind::Jackknife);
+    const std::filesystem::path report = c_.tempDir / "WebOutput.html";
+    if (!frame_.writeAndOpen(report.string(), FormatWebReport(contents))) return std::nullopt;
+    return report;
+}
+
+}  // namespace qv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+
+#include "core/report/WebReportContents.h"
+
+namespace qv {
+
+// "Sun Dec  6 21:05:01 2026\n": the fixed-width date and time of the report head, in English
+// whatever the locale.
+std::string ReportDateText(const std::tm& time);
+
+// The whole "WebOutput.html" page: head, contents and picture, then the sections in order.
+// Every caption is escaped; the fragments are copied as they are.
+std::string FormatWebReport(const WebReportContents& contents);
+
+}  // namespace qv
