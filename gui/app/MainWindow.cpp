@@ -12,6 +12,9 @@
 
 #include "core/app/LanguageFile.h"
 #include "core/app/Workbench.h"
+#include "core/editing/ConstructAssignment.h"
+#include "core/editing/ModelTree.h"
+#include "core/editing/NodeName.h"
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/rawdata/RawDataReader.h"
@@ -20,13 +23,16 @@
 #include "core/results/TableCommands.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/ConfigurationDialog.h"
-#include "gui/app/DiagramPlaceholder.h"
 #include "gui/app/EnvironmentDialog.h"
 #include "gui/app/LanguageApplier.h"
 #include "gui/app/ModelParameterDialog.h"
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/app/TextConversion.h"
+#include "gui/diagram/DiagramView.h"
+#include "gui/diagram/StopWindow.h"
+#include "gui/editing/ConstructDialog.h"
+#include "gui/editing/ModelTree.h"
 #include "gui/rawdata/RawDataForm.h"
 
 namespace qv::gui {
@@ -53,6 +59,7 @@ MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
     environment_ = new EnvironmentDialog(ports.files, this);
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
     about_ = new AboutDialog(this);
+    constructDialog_ = new ConstructDialog(*workbench_, this);
     resize(1100, 720);
 }
 
@@ -99,7 +106,12 @@ void MainWindow::refresh() {
         actions_[it.key()]->setEnabled(isAvailable(it.value()));
     toolMenu_->setEnabled(model.modelOpen);
     refreshRecentModels();
-    diagram_->update();
+    rebuildTree();
+    diagram_->redraw();
+}
+
+void MainWindow::rebuildTree() {
+    tree_->rebuild(workbench_->model(), workbench_->texts(), actions_["BTN_FullExpand"]->isChecked());
 }
 
 bool MainWindow::isAvailable(Availability availability) const {
@@ -134,6 +146,7 @@ void MainWindow::applyLanguage() {
         headers << toQString(texts.lookup(key));
     tree_->setHeaderLabels(headers);
     for (QWidget* form : {static_cast<QWidget*>(configuration_), static_cast<QWidget*>(rawDataForm_),
+                          static_cast<QWidget*>(constructDialog_), static_cast<QWidget*>(&diagram_->stopWindow()),
                           static_cast<QWidget*>(resampling_), static_cast<QWidget*>(about_),
                           static_cast<QWidget*>(parameters_), static_cast<QWidget*>(environment_)})
         translateForm(*form, texts);
@@ -170,18 +183,30 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // A new model also resets the model parameters; the dialog shows them when it next opens.
-void MainWindow::newModel() { workbench_->newModel(); }
-
-void MainWindow::openModel() { workbench_->openModel(); }
-void MainWindow::openModelFile(const std::string& file) {
-    command([this, file] { workbench_->openModelByName(file); });
+// A model that replaces another one starts without a selection on the diagram.
+void MainWindow::newModel() {
+    if (workbench_->newModel()) diagram_->clearSelection();
 }
-void MainWindow::openRecent1() { workbench_->openRecent(0); }
-void MainWindow::openRecent2() { workbench_->openRecent(1); }
-void MainWindow::openRecent3() { workbench_->openRecent(2); }
+
+void MainWindow::openModel() {
+    if (workbench_->openModel()) diagram_->clearSelection();
+}
+void MainWindow::openModelFile(const std::string& file) {
+    command([this, file] {
+        if (workbench_->openModelByName(file)) diagram_->clearSelection();
+    });
+}
+void MainWindow::openRecent1() { openRecent(0); }
+void MainWindow::openRecent2() { openRecent(1); }
+void MainWindow::openRecent3() { openRecent(2); }
+void MainWindow::openRecent(int index) {
+    if (workbench_->openRecent(index)) diagram_->clearSelection();
+}
 void MainWindow::save() { workbench_->save(); }
 void MainWindow::saveAs() { workbench_->saveAs(); }
-void MainWindow::closeModel() { workbench_->closeModel(); }
+void MainWindow::closeModel() {
+    if (workbench_->closeModel()) diagram_->clearSelection();
+}
 
 void MainWindow::exitProgram() {
     // A window refuses to close while a command runs, so the close waits for this one to end;
@@ -253,7 +278,7 @@ void MainWindow::zoomOut() { zoom(-1, "MNU_ZoomOut"); }
 
 // The radius is a setting: written at once, so the next start draws at the same size.
 void MainWindow::zoom(int step, const char* key) {
-    constexpr int kSmallestRadius = 5;
+    constexpr int kSmallestRadius = 1;
     EnvironmentSettings& settings = workbench_->settings();
     workbench_->showStatus(workbench_->texts().lookup(key), false);
     if (settings.radius + step < kSmallestRadius) return;
@@ -262,7 +287,67 @@ void MainWindow::zoom(int step, const char* key) {
     settings.write(workbench_->folders().startupDir);
 }
 
-void MainWindow::redraw() { diagram_->update(); }
+void MainWindow::redraw() { diagram_->redraw(); }
+
+void MainWindow::selectTool() { diagram_->chooseTool(DiagramView::Tool::Select); }
+void MainWindow::constructTool() {
+    actions_["BTN_Construct"]->setChecked(true);
+    diagram_->chooseTool(DiagramView::Tool::Construct, 1);
+}
+void MainWindow::secondOrderTool() { diagram_->chooseTool(DiagramView::Tool::Construct, 2); }
+void MainWindow::pathTool() {
+    actions_["BTN_Path"]->setChecked(true);
+    diagram_->chooseTool(DiagramView::Tool::Path);
+}
+
+void MainWindow::editConstruct(int construct) {
+    command([this, construct] {
+        diagram_->setHitConstruct(construct);
+        constructDialog_->editConstruct(construct);
+    });
+}
+
+void MainWindow::setConstruct() {
+    const int construct = diagram_->hitConstruct();
+    if (construct >= 0) constructDialog_->editConstruct(construct);
+}
+
+void MainWindow::removeItem() {
+    const LanguageTexts& texts = workbench_->texts();
+    const std::optional<std::string> node = tree_->selectedText();
+    if (!node) {
+        prompts_.tell(texts.message("MSG_noIndSelected"));
+        return;
+    }
+    const ProjectModel& model = workbench_->model();
+    const int indicator = FindIndicator(model, NodeName(*node, false));
+    if (indicator < 0 || model.indicators[indicator].construct < 0) return;
+    const std::string question = texts.lookup("MSG_RemoveInd") + "(" + model.indicators[indicator].caption + ")";
+    if (!prompts_.askOkCancel(Message{"MSG_RemoveInd", question, texts.lookup("MSG_RemoveFromCon")})) return;
+    bool resamplingDropped = false;
+    RemoveFromConstruct(workbench_->model(), indicator, &resamplingDropped);
+    if (resamplingDropped) workbench_->showStatus(texts.lookup("MSG_NotValid"), false);
+}
+
+// A click on a product indicator names its two factors.
+void MainWindow::treeClick() {
+    const std::optional<std::string> node = tree_->selectedText();
+    if (!node) return;
+    const std::optional<std::string> product = ProductTermText(workbench_->model(), *node);
+    workbench_->showStatus(product.value_or(""), false);
+    tree_->setToolTip(product ? toQString(*product) : QString());
+}
+
+void MainWindow::treeMenuPopup() {
+    const std::optional<std::string> node = tree_->selectedText();
+    const TreeMenuState state = TreeMenuFor(workbench_->model(), node ? &*node : nullptr, tree_->selectedLevel());
+    actions_["MNU_RemoveItem"]->setEnabled(state.removeItem);
+    actions_["MNU_SetConstruct"]->setEnabled(state.setConstruct);
+    if (state.hitConstruct >= 0) diagram_->setHitConstruct(state.hitConstruct);
+}
+
+void MainWindow::fullExpand() { tree_->expandAll(); }
+void MainWindow::fullCollapse() { tree_->collapseAll(); }
 
 void MainWindow::toggleIndicatorWindow() {
     indicatorPanel_->setVisible(actions_["IndicatorWindow1"]->isChecked());

@@ -14,7 +14,6 @@
 
 class QMenu;
 class QToolBar;
-class QTreeWidget;
 
 namespace qv {
 class Workbench;
@@ -25,7 +24,9 @@ namespace qv::gui {
 
 class AboutDialog;
 class ConfigurationDialog;
-class DiagramPlaceholder;
+class ConstructDialog;
+class DiagramView;
+class ModelTree;
 class EnvironmentDialog;
 class ModelParameterDialog;
 class RawDataForm;
@@ -33,8 +34,8 @@ class ResamplingOptionsDialog;
 class StatusPanels;
 
 // The main window (TForm1). It owns the Workbench and every dialog, created once; each menu
-// item and tool button calls a Workbench command and then refreshes the views. The model tree
-// and the diagram are placeholders until their views exist.
+// item and tool button calls a Workbench command and then refreshes the views: the diagram and
+// the model tree.
 class MainWindow final : public QMainWindow, private OptionDialogs {
 public:
     MainWindow(UserPorts ports, const std::filesystem::path& startupDir);
@@ -49,6 +50,11 @@ public:
     // Opens a model file by name, as the recent-model items do (the one file a start may name).
     void openModelFile(const std::string& file);
     StatusPanels& statusPanels() { return *status_; }
+    DiagramView& diagram() { return *diagram_; }
+    ModelTree& modelTree() { return *tree_; }
+    // Construct re-configuration of one construct (the diagram's double click and Re-Configure,
+    // the tree's context menu).
+    void editConstruct(int construct);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +76,7 @@ private:
     void createToolBars();
     QToolBar* addCommandBar(const char* name, const QStringList& items);
     void createCentralArea();
+    void createTreeMenu();
 
     // Runs one command: never while another one is under way, and the views follow it.
     void command(const std::function<void()>& body);
@@ -83,6 +90,7 @@ private:
     void openRecent1();
     void openRecent2();
     void openRecent3();
+    void openRecent(int index);
     void save();
     void saveAs();
     void closeModel();
@@ -117,6 +125,17 @@ private:
     void zoomOut();
     void zoom(int step, const char* key);
     void redraw();
+    void selectTool();
+    void constructTool();
+    void secondOrderTool();
+    void pathTool();
+    void setConstruct();
+    void removeItem();
+    void treeClick();
+    void treeMenuPopup();
+    void fullExpand();
+    void fullCollapse();
+    void rebuildTree();
     void toggleIndicatorWindow();
     void toggleToolBox();
     void help();
@@ -131,8 +150,10 @@ private:
     QMenu* toolMenu_ = nullptr;
     QToolBar* modelToolBar_ = nullptr;
     QWidget* indicatorPanel_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
-    DiagramPlaceholder* diagram_ = nullptr;
+    ModelTree* tree_ = nullptr;
+    QMenu* treeMenu_ = nullptr;
+    DiagramView* diagram_ = nullptr;
+    ConstructDialog* constructDialog_ = nullptr;
     RawDataForm* rawDataForm_ = nullptr;
     ConfigurationDialog* configuration_ = nullptr;
     ModelParameterDialog* parameters_ = nullptr;

@@ -1,19 +1,20 @@
 // The main window's menus, tool bars and panels: every item is an action named like its
 // component, so the language file and the tests find it by that name.
 #include <QAction>
-#include <QHeaderView>
+#include <QActionGroup>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "core/app/Workbench.h"
-#include "gui/app/DiagramPlaceholder.h"
 #include "gui/app/MainWindow.h"
+#include "gui/diagram/DiagramView.h"
+#include "gui/editing/ModelTree.h"
 
 namespace qv::gui {
 QAction* MainWindow::addCommand(const char* name, const char* caption, Handler handler,
@@ -60,8 +61,8 @@ void MainWindow::createActions() {
         {"MNU_RunBootStrap", "Run BootStrap", &MainWindow::runBootStrap, A::ModelOpen},
         {"MNU_RunJacknife", "Run Jacknife", &MainWindow::runJackKnife, A::ModelOpen},
         {"MNU_ResamplingOption", "Resampling Option", &MainWindow::resamplingOption, A::Always},
-        {"MNU_NewConstruct", "New Construct", nullptr, A::Later},
-        {"MNU_NewPath", "New Path", nullptr, A::Later},
+        {"MNU_NewConstruct", "New Construct", &MainWindow::constructTool, A::ModelOpen},
+        {"MNU_NewPath", "New Path", &MainWindow::pathTool, A::ModelOpen},
         {"MNU_Redraw", "Redraw", &MainWindow::redraw, A::ModelOpen},
         {"MNU_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
         {"MNU_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
@@ -88,13 +89,17 @@ void MainWindow::createActions() {
         {"BTN_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
         {"BTN_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
         {"BTN_MultiGroup", "MultiGroup Comparison", nullptr, A::Later},
-        {"BTN_Select", "Select", nullptr, A::Later},
-        {"BTN_Construct", "Construct", nullptr, A::Later},
-        {"BTN_2nd_Order", "2nd Order Construct", nullptr, A::Later},
-        {"BTN_Path", "Path", nullptr, A::Later},
-        {"BTN_FullCollapse", "Full Collapse", nullptr, A::Later},
-        {"BTN_FullExpand", "Full Expand", nullptr, A::Later},
-        {"BTN_ConstructIndicator", "Constructs && Indicators", nullptr, A::Later},
+        {"BTN_Select", "Select", &MainWindow::selectTool, A::ModelOpen},
+        {"BTN_Construct", "Construct", &MainWindow::constructTool, A::ModelOpen},
+        {"BTN_2nd_Order", "2nd Order Construct", &MainWindow::secondOrderTool, A::ModelOpen},
+        {"BTN_Path", "Path", &MainWindow::pathTool, A::ModelOpen},
+        {"BTN_FullCollapse", "Full Collapse", &MainWindow::fullCollapse, A::Always},
+        {"BTN_FullExpand", "Full Expand", &MainWindow::fullExpand, A::Always},
+        {"BTN_ConstructIndicator", "Constructs && Indicators", nullptr, A::Always},
+        {"MNU_RemoveItem", "Remove Item from Construct", &MainWindow::removeItem, A::ModelOpen},
+        {"MNU_SetConstruct", "Construct re-configuration", &MainWindow::setConstruct, A::ModelOpen},
+        {"MNU_Newindicatorsforinteractioneffect", "New product terms (for interaction effect)", nullptr, A::Later},
+        {"MNU_ChangeDeleteproductterms", "Product terms change/deletion", nullptr, A::Later},
         {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Estimated},
         {"BTN_WebReport", "PLS Report in Web Format", nullptr, A::Later},
     };
@@ -103,6 +108,14 @@ void MainWindow::createActions() {
         actions_[name]->setCheckable(true);
         actions_[name]->setChecked(true);
     }
+    // The tools, and the two tree buttons, are groups of which one button is down.
+    auto* tools = new QActionGroup(this);
+    for (const char* name : {"BTN_Select", "BTN_Construct", "BTN_2nd_Order", "BTN_Path"})
+        tools->addAction(actions_[name])->setCheckable(true);
+    actions_["BTN_Select"]->setChecked(true);
+    auto* expansion = new QActionGroup(this);
+    for (const char* name : {"BTN_FullCollapse", "BTN_FullExpand"}) expansion->addAction(actions_[name])->setCheckable(true);
+    actions_["BTN_FullExpand"]->setChecked(true);
     const QStyle* look = style();
     actions_["BTN_NewModel"]->setIcon(look->standardIcon(QStyle::SP_FileIcon));
     actions_["BTN_OpenModel"]->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
@@ -117,6 +130,9 @@ void MainWindow::createActions() {
     actions_["MNU_Exit"]->setShortcut(QKeySequence("Alt+X"));
     actions_["MNU_Save"]->setShortcut(QKeySequence::Save);
     actions_["MNU_OpenModel"]->setShortcut(QKeySequence::Open);
+    // Delete acts on the diagram's selection wherever the focus is in the window.
+    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), this);
+    connect(deleteKey, &QShortcut::activated, this, [this] { command([this] { diagram_->deleteSelection(); }); });
     // Shift+Escape closes the window the way its close box does.
     auto* closeKey = new QShortcut(QKeySequence("Shift+Esc"), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
@@ -207,14 +223,14 @@ void MainWindow::createCentralArea() {
     for (const char* name : {"BTN_ExcelReport", "BTN_WebReport"})
         static_cast<QToolButton*>(treeBar->widgetForAction(actions_[name]))->setToolButtonStyle(Qt::ToolButtonIconOnly);
     static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ExcelReport"]))->setPopupMode(QToolButton::InstantPopup);
-    tree_ = new QTreeWidget(indicatorPanel_);
-    tree_->setObjectName("TreeView1");
-    tree_->setHeaderLabels({"Indicator", "Loading", "Weight", "Residual"});
-    tree_->header()->setObjectName("HeaderControl1");
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_ = new ModelTree(indicatorPanel_);
+    createTreeMenu();
+    static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ConstructIndicator"]))->setPopupMode(QToolButton::InstantPopup);
     panelLayout->addWidget(treeBar);
     panelLayout->addWidget(tree_);
-    diagram_ = new DiagramPlaceholder(workbench_->settings());
+    diagram_ = new DiagramView(*workbench_);
+    diagram_->onModelChanged([this] { refresh(); });
+    diagram_->onConstructDialog([this](int construct) { editConstruct(construct); });
     auto* splitter = new QSplitter(this);
     splitter->setObjectName("Splitter1");
     splitter->addWidget(indicatorPanel_);
@@ -222,6 +238,20 @@ void MainWindow::createCentralArea() {
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({430, 670});
     setCentralWidget(splitter);
+}
+
+// The tree's context menu (PopupMenu2), also behind the Constructs & Indicators button.
+void MainWindow::createTreeMenu() {
+    treeMenu_ = new QMenu(this);
+    treeMenu_->setObjectName("PopupMenu2");
+    for (const char* name : {"MNU_SetConstruct", "MNU_RemoveItem", "MNU_Newindicatorsforinteractioneffect",
+                             "MNU_ChangeDeleteproductterms"})
+        treeMenu_->addAction(actions_[name]);
+    actions_["BTN_ConstructIndicator"]->setMenu(treeMenu_);
+    connect(treeMenu_, &QMenu::aboutToShow, this, &MainWindow::treeMenuPopup);
+    connect(tree_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& point) { treeMenu_->popup(tree_->viewport()->mapToGlobal(point)); });
+    connect(tree_, &QTreeWidget::itemClicked, this, &MainWindow::treeClick);
 }
 
 }  // namespace qv::gui

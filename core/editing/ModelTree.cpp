@@ -1,0 +1,121 @@
+#include "core/editing/ModelTree.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "core/editing/NodeName.h"
+
+namespace qv {
+namespace {
+
+std::string format(const char* layout, const std::string& caption, float a, float b, float c) {
+    char text[128];
+    std::snprintf(text, sizeof text, layout, caption.c_str(), a, b, c);
+    return text;
+}
+
+// After an estimate a line carries loading, weight and residual in columns.
+std::string indicatorText(const Indicator& indicator) {
+    if (indicator.loading == 0) return indicator.caption;
+    return format("%-8s     %6.3f     %6.3f     %6.3f", indicator.caption, indicator.loading,
+                  indicator.weight, indicator.residual);
+}
+
+std::string memberText(const ProjectModel& model, const Construct& member) {
+    const int score = member.scoreIndicator;
+    if (score < 0 || score >= model.nIndicator || model.indicators[score].loading == 0) return member.caption;
+    const Indicator& indicator = model.indicators[score];
+    return format("%-8s    %7.3f    %7.3f    %7.3f", member.caption, indicator.loading, indicator.weight,
+                  indicator.residual);
+}
+
+std::string constructText(const Construct& construct, const LanguageTexts& texts) {
+    std::string text = construct.caption + "(" + texts.lookup(construct.type == 1 ? "MSG_Formative" : "MSG_Reflective") + ")";
+    if (construct.order == 2) text += "-" + texts.lookup("MSG_2ndOrder");
+    return text;
+}
+
+void addIndicators(const ProjectModel& model, int construct, TreeNode& parent) {
+    const NodeImage image = model.constructs[construct].type == 1 ? NodeImage::FormativeIndicator : NodeImage::Indicator;
+    for (int i = 0; i < model.nIndicator; ++i)
+        if (model.indicators[i].construct == construct)
+            parent.children.push_back({indicatorText(model.indicators[i]), image, {}});
+}
+
+TreeNode constructNode(const ProjectModel& model, int c, const LanguageTexts& texts) {
+    const Construct& construct = model.constructs[c];
+    TreeNode node{constructText(construct, texts), construct.type == 1 ? NodeImage::Formative : NodeImage::Reflective, {}};
+    if (construct.order != 2) {
+        addIndicators(model, c, node);
+        return node;
+    }
+    for (int m = 0; m < model.nConstruct; ++m) {
+        if (model.constructs[m].construct != c) continue;
+        TreeNode member{memberText(model, model.constructs[m]), NodeImage::Member, {}};
+        addIndicators(model, m, member);
+        node.children.push_back(std::move(member));
+    }
+    return node;
+}
+
+// Alphabetical without regard to letter case, as list views sort.
+bool before(const TreeNode& a, const TreeNode& b) {
+    return std::lexicographical_compare(a.text.begin(), a.text.end(), b.text.begin(), b.text.end(),
+                                        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+}
+
+void sortNodes(std::vector<TreeNode>& nodes) {
+    std::stable_sort(nodes.begin(), nodes.end(), before);
+    for (TreeNode& node : nodes) sortNodes(node.children);
+}
+
+}  // namespace
+
+std::vector<TreeNode> BuildModelTree(const ProjectModel& model, const LanguageTexts& texts) {
+    std::vector<TreeNode> nodes;
+    TreeNode unused{texts.lookup("MSG_UnUsedIndicators"), NodeImage::None, {}};
+    for (int i = 0; i < model.nIndicator; ++i)
+        if (model.indicators[i].construct == -1) unused.children.push_back({model.indicators[i].caption, NodeImage::Indicator, {}});
+    nodes.push_back(std::move(unused));
+    for (int c = 0; c < model.nConstruct; ++c)
+        if (model.constructs[c].order == 2 || model.constructs[c].construct == -1)
+            nodes.push_back(constructNode(model, c, texts));
+    sortNodes(nodes);
+    return nodes;
+}
+
+std::optional<std::string> ProductTermText(const ProjectModel& model, const std::string& nodeText) {
+    const int found = FindIndicator(model, NodeName(nodeText, false));
+    if (found < 0 || !model.indicators[found].interaction) return std::nullopt;
+    const Indicator& product = model.indicators[found];
+    const auto caption = [&model](int i) { return i >= 0 && i < model.nIndicator ? model.indicators[i].caption : std::string(); };
+    return "Product Term: " + caption(product.predictor) + " x " + caption(product.moderator);
+}
+
+TreeMenuState TreeMenuFor(const ProjectModel& model, const std::string* nodeText, int level) {
+    TreeMenuState state;
+    state.changeProducts = model.nProduct > 0;
+    if (!nodeText) return state;
+    // With a second-order construct, level 1 holds member constructs, so it counts as a
+    // construct level even under a first-order construct.
+    const bool constructLevel = level == 0 || (model.hasSecondOrder && level == 1);
+    const bool indicatorLevel = level == 1 || (model.hasSecondOrder && level == 2);
+    const std::string name = NodeName(*nodeText, true);
+    if (constructLevel) {
+        const int construct = FindConstruct(model, name);
+        if (construct >= 0) {
+            state.setConstruct = true;
+            state.hitConstruct = construct;
+        }
+    } else if (indicatorLevel) {
+        const int indicator = FindIndicator(model, name);
+        if (indicator >= 0 && model.indicators[indicator].construct >= 0) {
+            state.removeItem = state.setConstruct = true;
+            state.hitConstruct = model.indicators[indicator].construct;
+        }
+    }
+    return state;
+}
+
+}  // namespace qv

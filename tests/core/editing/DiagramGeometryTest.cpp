@@ -1,0 +1,88 @@
+#include "core/editing/DiagramGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include "core/editing/DiagramLabels.h"
+
+namespace qv {
+namespace {
+
+// Constructs at (100,100), (300,100) and (300,300) with paths 0->1 and 1->2.
+ProjectModel Triangle() {
+    ProjectModel model;
+    model.addConstruct(100, 100);
+    model.addConstruct(300, 100);
+    model.addConstruct(300, 300);
+    model.addPath(0, 1);
+    model.addPath(1, 2);
+    return model;
+}
+
+TEST(DiagramGeometry, APathEndsAtTheDestinationCircleWithItsHeadBehind) {
+    const ProjectModel model = Triangle();
+    const auto shape = ShapeOfPath(model, 0, 25);
+    ASSERT_TRUE(shape);
+    EXPECT_EQ(shape->start, (DiagramPoint{100, 100}));
+    EXPECT_EQ(shape->end, (DiagramPoint{275, 100}));
+    // 10 pixels back along the line, turned 20 degrees either way.
+    EXPECT_EQ(shape->headLeft, (DiagramPoint{265, 96}));
+    EXPECT_EQ(shape->headRight, (DiagramPoint{265, 103}));
+    EXPECT_EQ(shape->labelPoint, (DiagramPoint{178, 95}));
+}
+
+TEST(DiagramGeometry, CoincidentCentresHaveNoShape) {
+    ProjectModel model = Triangle();
+    model.constructs[1].x = model.constructs[0].x;
+    model.constructs[1].y = model.constructs[0].y;
+    EXPECT_FALSE(ShapeOfPath(model, 0, 25));
+    EXPECT_TRUE(ShapeOfPath(model, 1, 25));
+}
+
+TEST(DiagramGeometry, HitTestsUseTheSquareAndTheLine) {
+    ProjectModel model = Triangle();
+    EXPECT_EQ(HitConstruct(model, 25, {124, 76}), 0);
+    EXPECT_EQ(HitConstruct(model, 25, {125, 100}), -1) << "the square's edge is outside";
+    model.constructs[0].construct = 5;  // a member of a second-order construct is not drawn
+    EXPECT_EQ(HitConstruct(model, 25, {100, 100}), -1);
+    // A horizontal path cannot be hit by a click; the slanted one can.
+    EXPECT_EQ(HitPath(model, {200, 100}), -1);
+    model.constructs[2].x = 500;
+    EXPECT_EQ(HitPath(model, {400, 200}), 1);
+    EXPECT_EQ(HitPath(model, {400, 210}), -1);
+}
+
+TEST(DiagramGeometry, RectangleSelectsConstructsThenPaths) {
+    const ProjectModel model = Triangle();
+    Selection one = SelectByRectangle(model, 25, {75, 75}, {125, 125});
+    EXPECT_EQ(one.constructs, std::vector<int>{0});
+    EXPECT_TRUE(one.paths.empty());
+    Selection two = SelectByRectangle(model, 25, {350, 150}, {50, 50});
+    EXPECT_EQ(two.constructs, (std::vector<int>{0, 1}));
+    EXPECT_EQ(two.paths, std::vector<int>{0});
+    // No construct inside: the paths whose visible part lies inside.
+    Selection line = SelectByRectangle(model, 25, {120, 90}, {290, 110});
+    EXPECT_TRUE(line.constructs.empty());
+    EXPECT_EQ(line.paths, std::vector<int>{0});
+    EXPECT_TRUE(SelectByRectangle(model, 25, {10, 10}, {11, 11}).paths.empty());
+}
+
+TEST(DiagramLabels, ResultsFormatAsDrawn) {
+    Construct construct;
+    EXPECT_EQ(RSquareLabel(construct), "");
+    construct.rSquare = 0.4321f;
+    construct.q2 = 0.25f;
+    EXPECT_EQ(RSquareLabel(construct), "RSq=0.432");
+    EXPECT_EQ(Q2Label(construct), "Q2(C)=0.250");
+    construct.q2Kind = 1;
+    EXPECT_EQ(Q2Label(construct), "Q2(R)=0.250");
+    Path path;
+    path.coefficientT = 3;
+    EXPECT_EQ(CoefficientLabel(path), "");
+    EXPECT_EQ(StatisticLabel(path), "");
+    path.coefficient = -0.5f;
+    EXPECT_EQ(CoefficientLabel(path), "-0.500");
+    EXPECT_EQ(StatisticLabel(path), "(3.000)");
+}
+
+}  // namespace
+}  // namespace qv

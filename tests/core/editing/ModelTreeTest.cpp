@@ -1,0 +1,111 @@
+#include "core/editing/ModelTree.h"
+
+#include <gtest/gtest.h>
+
+#include "core/editing/NodeName.h"
+#include "tests/core/editing/EditingFixture.h"
+
+namespace qv {
+namespace {
+
+LanguageTexts English() {
+    LanguageTexts texts;
+    texts.set("MSG_UnUsedIndicators", "Unused Indicators");
+    texts.set("MSG_Reflective", "Reflective");
+    texts.set("MSG_Formative", "Formative");
+    texts.set("MSG_2ndOrder", "2nd order");
+    return texts;
+}
+
+std::vector<std::string> textsOf(const std::vector<TreeNode>& nodes) {
+    std::vector<std::string> texts;
+    for (const TreeNode& node : nodes) texts.push_back(node.text);
+    return texts;
+}
+
+TEST(ModelTree, ListsConstructsAlphabeticallyWithTheirIndicators) {
+    ProjectModel model = test::SmallModel();
+    model.constructs[0].caption = "Zeta";
+    const auto tree = BuildModelTree(model, English());
+    EXPECT_EQ(textsOf(tree), (std::vector<std::string>{"B(Formative)", "C(Reflective)", "Unused Indicators",
+                                                       "Zeta(Reflective)"}));
+    EXPECT_EQ(tree[0].image, NodeImage::Formative);
+    EXPECT_EQ(tree[0].children[0].image, NodeImage::FormativeIndicator);
+    EXPECT_EQ(textsOf(tree[2].children), std::vector<std::string>{"u"});
+    EXPECT_EQ(textsOf(tree[3].children), (std::vector<std::string>{"x1", "x2"}));
+}
+
+TEST(ModelTree, IndicatorLinesCarryLoadingsAfterAnEstimate) {
+    ProjectModel model = test::SmallModel();
+    model.indicators[0].loading = 0.8125f;
+    model.indicators[0].weight = 0.5f;
+    model.indicators[0].residual = -0.25f;
+    const auto tree = BuildModelTree(model, English());
+    ASSERT_EQ(tree[0].text, "A(Reflective)");
+    EXPECT_EQ(tree[0].children[0].text, "x1" + std::string(12, ' ') + "0.812" + std::string(6, ' ') + "0.500" + std::string(5, ' ') + "-0.250");
+    EXPECT_EQ(tree[0].children[1].text, "x2");
+}
+
+TEST(ModelTree, SecondOrderConstructsHoldTheirMembers) {
+    ProjectModel model = test::SmallModel();
+    model.currentOrder = 2;
+    model.addConstruct(500, 500);
+    model.constructs[3].caption = "S";
+    model.linkConstruct(0, 3);
+    model.linkConstruct(2, 3);
+    model.indicators[3].loading = 0.5f;
+    model.constructs[2].scoreIndicator = 3;
+    const auto tree = BuildModelTree(model, English());
+    ASSERT_EQ(textsOf(tree), (std::vector<std::string>{"B(Formative)", "S(Reflective)-2nd order", "Unused Indicators"}));
+    const TreeNode& second = tree[1];
+    ASSERT_EQ(second.children.size(), 2u);
+    EXPECT_EQ(second.children[0].text, "A");
+    EXPECT_EQ(second.children[0].image, NodeImage::Member);
+    EXPECT_EQ(second.children[1].text, "C" + std::string(13, ' ') + "0.500" + std::string(6, ' ') + "0.000" + std::string(6, ' ') + "0.000");
+    EXPECT_EQ(textsOf(second.children[0].children), (std::vector<std::string>{"x1", "x2"}));
+}
+
+TEST(ModelTree, NodeNamesAreTheFirstEightCharactersUpToABlank) {
+    EXPECT_EQ(NodeName("x1            0.812", false), "x1");
+    EXPECT_EQ(NodeName("ABCDEFGHIJ", false), "ABCDEFGH");
+    EXPECT_EQ(NodeName("IMAG(Reflective)", true), "IMAG");
+    EXPECT_EQ(NodeName("IMAG(Reflective)", false), "IMAG(Ref");
+}
+
+TEST(ModelTree, ProductTermsNameTheirFactors) {
+    ProjectModel model = test::SmallModel();
+    Indicator product{.caption = "x1*x3"};
+    product.interaction = true;
+    product.predictor = 0;
+    product.moderator = 2;
+    model.addProductIndicator(product);
+    EXPECT_EQ(ProductTermText(model, "x1*x3"), "Product Term: x1 x x3");
+    EXPECT_FALSE(ProductTermText(model, "x1"));
+    EXPECT_FALSE(ProductTermText(model, "Unused Indicators"));
+}
+
+TEST(ModelTree, MenuEnablingFollowsTheNodeKind) {
+    ProjectModel model = test::SmallModel();
+    const std::string construct = "B(Formative)", assigned = "x3", unassigned = "u";
+    TreeMenuState state = TreeMenuFor(model, nullptr, 0);
+    EXPECT_FALSE(state.removeItem || state.setConstruct || state.changeProducts);
+    EXPECT_TRUE(state.newProducts);
+    state = TreeMenuFor(model, &construct, 0);
+    EXPECT_TRUE(state.setConstruct);
+    EXPECT_FALSE(state.removeItem);
+    EXPECT_EQ(state.hitConstruct, 1);
+    state = TreeMenuFor(model, &assigned, 1);
+    EXPECT_TRUE(state.removeItem && state.setConstruct);
+    EXPECT_EQ(state.hitConstruct, 1);
+    state = TreeMenuFor(model, &unassigned, 1);
+    EXPECT_FALSE(state.removeItem || state.setConstruct);
+    // With a second-order construct level 1 holds constructs, so an indicator there offers nothing.
+    model.currentOrder = 2;
+    model.addConstruct(0, 0);
+    state = TreeMenuFor(model, &assigned, 1);
+    EXPECT_FALSE(state.removeItem || state.setConstruct);
+    EXPECT_TRUE(TreeMenuFor(model, &assigned, 2).removeItem);
+}
+
+}  // namespace
+}  // namespace qv

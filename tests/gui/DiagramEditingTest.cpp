@@ -1,0 +1,343 @@
+// Editing a model in the main window: the construct dialog, the model tree with its context
+// menu, and the ECSI model built on screen from nothing and estimated.
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QtTest>
+#include <cmath>
+#include <map>
+
+#include "core/app/Workbench.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/StatusPanels.h"
+#include "gui/diagram/DiagramView.h"
+#include "gui/editing/ModelTree.h"
+#include "tests/gui/GuiTestSupport.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+struct Session {
+    StartFolder folder;
+    ScriptedPorts script;
+    gui::MainWindow window{scriptedUser(script), folder.dir()};
+    long long second = 1000;
+
+    Session() {
+        QVERIFY(!window.startUp());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCoreApplication::processEvents();
+        script.clear();
+    }
+    Workbench& workbench() { return window.workbench(); }
+    ProjectModel& model() { return workbench().model(); }
+    gui::DiagramView& diagram() { return window.diagram(); }
+    gui::ModelTree& tree() { return window.modelTree(); }
+    QAction& action(const char* name) { return *window.findChild<QAction*>(name); }
+    void press(const char* toolButton) { click(window, toolButton); }
+    std::string work(const std::string& name) const { return (folder.work() / name).string(); }
+
+    void open(const std::string& file) {
+        script.chooseFile(file);
+        press("BTN_OpenModel");
+    }
+    // Copies an example folder beside the ECSI one and opens its model.
+    void openExample(const std::string& folderName, const std::string& model) {
+        const fs::path target = folder.work() / folderName;
+        fs::create_directories(target);
+        for (const auto& entry : fs::directory_iterator(fs::path(QV_EXAMPLES_DIR) / folderName))
+            fs::copy_file(entry.path(), target / entry.path().filename(), fs::copy_options::overwrite_existing);
+        open((target / model).string());
+    }
+    QPoint centre(int construct) { return {model().constructs[construct].x, model().constructs[construct].y}; }
+    // Two clicks on a construct within one second of their own.
+    void doubleClick(QPoint point) {
+        const long long now = ++second;
+        diagram().setClock([now] { return now; });
+        QTest::mouseClick(&diagram(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(&diagram(), Qt::LeftButton, {}, point);
+        diagram().setClock([this] { return ++second; });
+    }
+    QTreeWidgetItem* node(const QString& text) {
+        const auto found = tree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    // Opens the tree's context menu on a node, as a right click does, and closes it again.
+    void popupOn(QTreeWidgetItem* item) {
+        tree().setCurrentItem(item);
+        QMenu* menu = window.findChild<QMenu*>("PopupMenu2");
+        emit menu->aboutToShow();
+    }
+};
+
+void selectItems(QListWidget& list, const QStringList& captions) {
+    list.clearSelection();
+    for (const QString& caption : captions) {
+        const auto items = list.findItems(caption, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(caption));
+        items.front()->setSelected(true);
+    }
+}
+
+QStringList itemsOf(QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    return texts;
+}
+
+QStringList topLevelTexts(QTreeWidget& tree) {
+    QStringList texts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) texts << tree.topLevelItem(i)->text(0);
+    return texts;
+}
+
+// The estimate's figures keyed by the names of what they belong to, so two models built in a
+// different order can be compared.
+std::map<std::string, double> figures(const ProjectModel& model) {
+    std::map<std::string, double> values;
+    for (int c = 0; c < model.nConstruct; ++c) values["R2 " + model.constructs[c].caption] = model.constructs[c].rSquare;
+    for (int i = 0; i < model.nIndicator; ++i) values["loading " + model.indicators[i].caption] = model.indicators[i].loading;
+    for (int p = 0; p < model.nPath; ++p)
+        values["path " + model.constructs[model.paths[p].src].caption + ">" + model.constructs[model.paths[p].dest].caption] =
+            model.paths[p].coefficient;
+    return values;
+}
+
+void compareFigures(const std::map<std::string, double>& built, const std::map<std::string, double>& example) {
+    QCOMPARE(built.size(), example.size());
+    for (const auto& [name, value] : example) {
+        QVERIFY2(built.count(name), name.c_str());
+        QVERIFY2(std::abs(built.at(name) - value) < 1e-6, name.c_str());
+    }
+}
+
+}  // namespace
+
+class DiagramEditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void constructDialogChecksTheNameAndCommits();
+    void cancelKeepsTheAssignmentButMarksTheModel();
+    void treeShowsTheModelInAlphabeticalOrder();
+    void treeMenuFollowsTheSelectedNode();
+    void removingAnIndicatorFromTheTree();
+    void ecsiBuiltOnScreenEstimatesLikeTheExample();
+};
+
+void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    QStringList shownUnused, shownOwn;
+    auto dialog = onModal("TForm5", [&](QWidget& form) {
+        auto* name = form.findChild<QLineEdit*>("Edit1");
+        QCOMPARE(name->text(), QString("IMAG"));
+        QVERIFY(form.findChild<QRadioButton*>("RB_Reflective")->isChecked());
+        shownOwn = itemsOf(*form.findChild<QListWidget*>("ListBox2"));
+        shownUnused = itemsOf(*form.findChild<QListWidget*>("ListBox1"));
+        for (const char* refused : {"IM AG", "CUSA1", "SAT"}) {
+            type(form, "Edit1", refused);
+            click(form, "BTN_OK");
+            QVERIFY(form.isVisible());
+        }
+        type(form, "Edit1", "IMAGEABCD");
+        QCOMPARE(name->text(), QString("IMAGEABC"));
+        selectItems(*form.findChild<QListWidget*>("ListBox2"), {"IMAG2", "IMAG4"});
+        click(form, "BTN_Remove");
+        click(form, "RB_Formative");
+        click(form, "BTN_OK");
+    });
+    s.doubleClick(s.centre(0));
+    QVERIFY(*dialog);
+    QCOMPARE(shownOwn, QStringList({"IMAG1", "IMAG2", "IMAG3", "IMAG4", "IMAG5"}));
+    QVERIFY(shownUnused.isEmpty());
+    QCOMPARE(s.script.messageKeys(), (std::vector<std::string>{"MSG_NoSpace", "MSG_DuplicateName1", "MSG_DuplicateName2"}));
+    const Construct& imag = s.model().constructs[0];
+    QCOMPARE(imag.caption, std::string("IMAGEABC"));
+    QCOMPARE(imag.type, 1);
+    QCOMPARE(imag.nInd, 3);
+    QCOMPARE(s.model().indicators[11].construct, -1);
+    QVERIFY(s.node("IMAGEABC(Formative)"));
+    QCOMPARE(s.node("Unused Indicators")->childCount(), 2);
+}
+
+void DiagramEditingTest::cancelKeepsTheAssignmentButMarksTheModel() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    QVERIFY(!s.model().modified);
+    auto dialog = onModal("TForm5", [&](QWidget& form) {
+        selectItems(*form.findChild<QListWidget*>("ListBox2"), {"CUSCO"});
+        click(form, "BTN_Remove");
+        QCOMPARE(itemsOf(*form.findChild<QListWidget*>("ListBox1")), QStringList({"CUSCO"}));
+        click(form, "BTN_Cancel");
+    });
+    s.doubleClick(s.centre(5));
+    QVERIFY(*dialog);
+    QCOMPARE(s.model().indicators[6].construct, 5);
+    QCOMPARE(s.model().constructs[5].nInd, 1);
+    QVERIFY(s.model().modified);
+}
+
+void DiagramEditingTest::treeShowsTheModelInAlphabeticalOrder() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    QCOMPARE(topLevelTexts(s.tree()), QStringList({"COM(Reflective)", "EXPE(Reflective)", "IMAG(Reflective)", "LOY(Reflective)",
+                                                   "QUAL(Reflective)", "SAT(Reflective)", "Unused Indicators", "VAL(Reflective)"}));
+    QCOMPARE(s.node("SAT(Reflective)")->child(0)->text(0), QString("CUSA1"));
+    QVERIFY(s.node("SAT(Reflective)")->isExpanded());
+    s.press("BTN_FullCollapse");
+    QVERIFY(!s.node("SAT(Reflective)")->isExpanded());
+    s.press("BTN_FullExpand");
+    QVERIFY(s.node("SAT(Reflective)")->isExpanded());
+    // A click on a product indicator names its factors; any other node clears the message.
+    s.openExample("interaction", "moderation.qvt");
+    QTreeWidgetItem* product = s.node("IM1VA1");
+    QVERIFY(product);
+    s.tree().setCurrentItem(product);
+    emit s.tree().itemClicked(product, 0);
+    QCOMPARE(s.window.statusPanels().message(), QString("Product Term: IMAG1 x PERV1"));
+    QTreeWidgetItem* unused = s.node("Unused Indicators");
+    s.tree().setCurrentItem(unused);
+    emit s.tree().itemClicked(unused, 0);
+    QCOMPARE(s.window.statusPanels().message(), QString());
+}
+
+void DiagramEditingTest::treeMenuFollowsTheSelectedNode() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    QAction& remove = s.action("MNU_RemoveItem");
+    QAction& configure = s.action("MNU_SetConstruct");
+    s.popupOn(s.node("LOY(Reflective)"));
+    QVERIFY(configure.isEnabled() && !remove.isEnabled());
+    QCOMPARE(s.diagram().hitConstruct(), 6);
+    s.popupOn(s.node("PERV2"));
+    QVERIFY(configure.isEnabled() && remove.isEnabled());
+    QCOMPARE(s.diagram().hitConstruct(), 3);
+    s.popupOn(s.node("Unused Indicators"));
+    QVERIFY(!configure.isEnabled() && !remove.isEnabled());
+    // With a second-order construct level 1 holds constructs: an ordinary indicator offers nothing.
+    s.openExample("second-order", "brand.qvt");
+    QVERIFY(s.model().hasSecondOrder);
+    const int member = s.model().constructs[0].construct;
+    QVERIFY(member >= 0);
+    QTreeWidgetItem* firstMember = s.node(QString::fromStdString(s.model().constructs[0].caption));
+    QVERIFY(firstMember);
+    s.popupOn(firstMember);
+    QVERIFY(configure.isEnabled() && !remove.isEnabled());
+    QCOMPARE(s.diagram().hitConstruct(), 0);
+    s.popupOn(firstMember->child(0));
+    QVERIFY(configure.isEnabled() && remove.isEnabled());
+    const std::string ordinary = s.model().indicators[7].caption;  // belongs to construct 4, first order
+    s.popupOn(s.node(QString::fromStdString(ordinary)));
+    QVERIFY(!configure.isEnabled() && !remove.isEnabled());
+}
+
+void DiagramEditingTest::removingAnIndicatorFromTheTree() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    s.tree().setCurrentItem(s.node("CUSL2"));
+    s.script.answer(false);
+    s.action("MNU_RemoveItem").trigger();
+    QCOMPARE(s.model().indicators[8].construct, 6);
+    s.tree().setCurrentItem(s.node("CUSL2"));
+    s.script.answer(true);
+    s.action("MNU_RemoveItem").trigger();
+    QCOMPARE(s.model().indicators[8].construct, -1);
+    QCOMPARE(s.model().constructs[6].nInd, 2);
+    QVERIFY(s.model().modified);
+    QCOMPARE(s.node("Unused Indicators")->child(0)->text(0), QString("CUSL2"));
+    const auto& question = s.script.events();
+    const auto asked = std::find_if(question.begin(), question.end(),
+                                    [](const auto& event) { return event.kind == ScriptedPorts::Kind::AskOkCancel; });
+    QVERIFY(asked != question.end());
+    QCOMPARE(asked->message.text, std::string("Remove the indicator from its construct?(CUSL2)"));
+    s.tree().clearSelection();
+    s.action("MNU_RemoveItem").trigger();
+    QVERIFY(s.script.told("MSG_noIndSelected"));
+}
+
+void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {
+    Session s;
+    // A new model on the ECSI data.
+    s.script.chooseFile(s.work("mobi.txt"));
+    auto configured = onModal("TForm2", [&](QWidget& dialog) {
+        auto rawForm = onModal("TForm3", [](QWidget& form) { click(form, "BTN_OK"); });
+        click(dialog, "SpeedButton1");
+        QVERIFY(*rawForm);
+        type(dialog, "Edit6", QString::fromStdString(s.work("built")));
+        click(dialog, "BTN_OK");
+    });
+    s.press("BTN_NewModel");
+    QVERIFY(*configured);
+    auto parameters = onModal("TForm7", [](QWidget& dialog) {
+        type(dialog, "Edit1", "0");
+        click(dialog, "BTN_OK");
+    });
+    s.press("BTN_Parameter");
+    QVERIFY(*parameters);
+
+    const struct {
+        const char* name;
+        QPoint centre;
+        QStringList indicators;
+    } constructs[] = {
+        {"IMAG", {80, 200}, {"IMAG1", "IMAG2", "IMAG3", "IMAG4", "IMAG5"}},
+        {"EXPE", {220, 80}, {"CUEX1", "CUEX2", "CUEX3"}},
+        {"QUAL", {220, 330}, {"PERQ1", "PERQ2", "PERQ3", "PERQ4", "PERQ5", "PERQ6", "PERQ7"}},
+        {"VAL", {400, 330}, {"PERV1", "PERV2"}},
+        {"SAT", {400, 200}, {"CUSA1", "CUSA2", "CUSA3"}},
+        {"COM", {560, 80}, {"CUSCO"}},
+        {"LOY", {560, 330}, {"CUSL1", "CUSL2", "CUSL3"}},
+    };
+    s.press("BTN_Construct");
+    for (const auto& construct : constructs) QTest::mouseClick(&s.diagram(), Qt::LeftButton, {}, construct.centre);
+    QCOMPARE(s.model().nConstruct, 7);
+    s.press("BTN_Select");
+    for (const auto& construct : constructs) {
+        auto dialog = onModal("TForm5", [&](QWidget& form) {
+            type(form, "Edit1", construct.name);
+            selectItems(*form.findChild<QListWidget*>("ListBox1"), construct.indicators);
+            click(form, "BTN_Assign");
+            click(form, "BTN_OK");
+        });
+        s.doubleClick(construct.centre);
+        QVERIFY2(*dialog, construct.name);
+    }
+    QCOMPARE(s.node("Unused Indicators")->childCount(), 0);
+
+    const std::pair<int, int> paths[] = {{0, 1}, {0, 4}, {0, 6}, {1, 2}, {1, 3}, {1, 4},
+                                         {2, 3}, {2, 4}, {3, 4}, {4, 5}, {4, 6}, {5, 6}};
+    s.press("BTN_Path");
+    for (const auto& [from, to] : paths) {
+        QTest::mousePress(&s.diagram(), Qt::LeftButton, {}, constructs[from].centre);
+        QTest::mouseMove(&s.diagram(), constructs[to].centre);
+        QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, constructs[to].centre);
+    }
+    QCOMPARE(s.window.statusPanels().counts(), QString("Constructs: 7  Paths: 12   Indicators: 24 Cases: 250"));
+    s.press("BTN_Select");
+    s.press("BTN_SaveModel");
+    QVERIFY(s.script.told("MSG_SaveOK"));
+    if (!s.folder.hasEngine()) QSKIP("The build has no engine: the model was built and saved, not estimated.");
+
+    s.press("BTN_Run");
+    QVERIFY(s.model().estimated);
+    const auto onScreen = figures(s.model());
+    s.open(s.work("built.qvt"));
+    s.press("BTN_Run");
+    QVERIFY(s.model().estimated);
+    const auto saved = figures(s.model());
+    s.open(s.work("ecsi.qvt"));
+    s.press("BTN_Run");
+    QVERIFY(s.model().estimated);
+    const auto example = figures(s.model());
+    compareFigures(onScreen, example);
+    compareFigures(saved, example);
+    QVERIFY(std::abs(example.at("R2 LOY")) > 0.1);
+}
+
+QTEST_MAIN(DiagramEditingTest)
+#include "DiagramEditingTest.moc"

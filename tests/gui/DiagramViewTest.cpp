@@ -1,0 +1,284 @@
+// The drawing surface: what the painted picture shows, and the mouse tools on it.
+#include <QMenu>
+#include <QtTest>
+
+#include "core/app/Workbench.h"
+#include "gui/diagram/DiagramView.h"
+#include "tests/gui/GuiTestSupport.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+const QColor kBackground(255, 255, 255);
+const QColor kConstruct(0, 255, 0);
+const QColor kPath(0, 0, 255);
+const QColor kText(0, 0, 0);
+
+struct Surface {
+    StartFolder folder;
+    ScriptedPorts script;
+    Workbench workbench{script.ports(), folder.dir()};
+    gui::DiagramView view{workbench};
+    long long second = 0;
+
+    Surface() {
+        EnvironmentSettings& settings = workbench.settings();
+        settings.bgColor = 0xFFFFFF;
+        settings.constructColor = 0x00FF00;
+        settings.pathColor = 0xFF0000;
+        settings.textColor = 0;
+        workbench.model().rebuildIndicators({"a", "b", "c"});
+        workbench.model().modelOpen = true;
+        // Every release lands in a second of its own unless a test says otherwise.
+        view.setClock([this] { return ++second; });
+        view.resize(640, 480);
+        view.show();
+    }
+    ProjectModel& model() { return workbench.model(); }
+    QImage picture() { return view.picture(); }
+    void add(int x, int y) { QVERIFY(model().addConstruct(x, y)); }
+
+    void drag(QPoint from, QPoint to) {
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&view, (from + to) / 2);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+    }
+    void clickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+};
+
+// Whether any pixel of the box has the colour.
+bool shows(const QImage& image, QRect box, const QColor& colour) {
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (image.pixelColor(x, y) == colour) return true;
+    return false;
+}
+
+}  // namespace
+
+class DiagramViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void constructsAreFilledCirclesWithOutlines();
+    void aSelectedConstructIsYellowWithARedOutline();
+    void pathsEndInAnArrowHeadAtTheCircle();
+    void resultsAndMarksAreWritten();
+    void coincidentCentresAreToldOnceAfterThePaint();
+    void theConstructToolCreatesAtEachPress();
+    void thePathToolJoinsTwoConstructsOnce();
+    void dragMovesAndRectangleSelects();
+    void deletingConstructsTwoAndFiveKeepsTheRest();
+    void aDoubleClickWithinOneSecondOpensTheDialog();
+    void theRightButtonOffersTheMenus();
+};
+
+void DiagramViewTest::constructsAreFilledCirclesWithOutlines() {
+    Surface s;
+    const QImage empty = s.picture();
+    QCOMPARE(empty.size(), QSize(640, 480));
+    QVERIFY(!shows(empty, empty.rect().adjusted(0, 0, -1, -1), kConstruct));
+    s.add(200, 200);
+    const QImage image = s.picture();
+    QCOMPARE(image.pixelColor(200, 200), kConstruct);
+    QCOMPARE(image.pixelColor(200 + 10, 200 - 10), kConstruct);
+    QVERIFY(shows(image, QRect(223, 199, 3, 3), Qt::black));
+    QCOMPARE(image.pixelColor(200 + 30, 200), kBackground);
+    // The caption stands above the circle.
+    QVERIFY(shows(image, QRect(175, 180, 40, 15), kText));
+}
+
+void DiagramViewTest::aSelectedConstructIsYellowWithARedOutline() {
+    Surface s;
+    s.add(200, 200);
+    s.add(400, 200);
+    s.clickAt({200, 200});
+    QCOMPARE(s.view.selection().constructs, std::vector<int>{0});
+    const QImage image = s.picture();
+    QCOMPARE(image.pixelColor(200, 200), QColor(255, 255, 0));
+    QVERIFY(shows(image, QRect(223, 199, 3, 3), QColor(255, 0, 0)));
+    QCOMPARE(image.pixelColor(400, 200), kConstruct);
+}
+
+void DiagramViewTest::pathsEndInAnArrowHeadAtTheCircle() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 100);
+    s.model().addPath(0, 1);
+    const QImage image = s.picture();
+    QCOMPARE(image.pixelColor(200, 100), kPath);
+    // The head fills the triangle just outside the destination circle.
+    QCOMPARE(image.pixelColor(270, 100), kPath);
+    QCOMPARE(image.pixelColor(268, 98), kPath);
+    QCOMPARE(image.pixelColor(268, 92), kBackground);
+    // The line stops at the circle; inside the source circle it is covered by the fill.
+    QCOMPARE(image.pixelColor(290, 100), kConstruct);
+    QCOMPARE(image.pixelColor(110, 100), kConstruct);
+}
+
+void DiagramViewTest::resultsAndMarksAreWritten() {
+    Surface s;
+    s.add(150, 150);
+    s.add(400, 150);
+    const QColor red(255, 0, 0), maroon(128, 0, 0);
+    const QRect underCircle(125, 175, 60, 14);
+    QVERIFY(!shows(s.picture(), underCircle, red));
+    s.model().constructs[0].rSquare = 0.5f;
+    s.model().constructs[1].type = 1;
+    s.model().constructs[1].order = 2;
+    const QImage image = s.picture();
+    QVERIFY(shows(image, underCircle, red));
+    QVERIFY(shows(image, QRect(408, 158, 12, 16), maroon));   // "F" below right of the centre
+    QVERIFY(shows(image, QRect(408, 146, 24, 14), red));      // "2nd" right of the centre
+    QVERIFY(!shows(image, QRect(158, 158, 12, 16), maroon));
+}
+
+void DiagramViewTest::coincidentCentresAreToldOnceAfterThePaint() {
+    Surface s;
+    s.add(100, 100);
+    s.add(100, 100);
+    s.add(300, 300);
+    s.model().addPath(0, 1);
+    s.model().addPath(1, 2);
+    const QImage image = s.picture();
+    QVERIFY(s.script.messages().empty());
+    QTest::qWait(20);
+    QCOMPARE(s.script.messages().size(), size_t(1));
+    QCOMPARE(s.script.messages()[0].text, std::string("slop==0! Bug Found...\nPlease Contact Orlen"));
+    QVERIFY(shows(image, QRect(150, 150, 100, 100), kPath));  // the other path is drawn
+    s.view.redraw();
+    s.picture();
+    QTest::qWait(20);
+    QCOMPARE(s.script.messages().size(), size_t(1));
+}
+
+void DiagramViewTest::theConstructToolCreatesAtEachPress() {
+    Surface s;
+    s.view.chooseTool(gui::DiagramView::Tool::Construct);
+    for (QPoint point : {QPoint(100, 100), QPoint(300, 100), QPoint(200, 300)}) s.clickAt(point);
+    QCOMPARE(s.model().nConstruct, 3);
+    QCOMPARE(s.model().constructs[2].caption, std::string("Con_2"));
+    QCOMPARE(s.model().constructs[1].x, 300);
+    QCOMPARE(s.model().constructs[2].y, 300);
+    QVERIFY(s.model().modified);
+    s.view.chooseTool(gui::DiagramView::Tool::Construct, 2);
+    s.clickAt({500, 400});
+    QCOMPARE(s.model().constructs[3].order, 2);
+    QVERIFY(s.model().hasSecondOrder);
+    // The 25th construct is refused with its message.
+    while (s.model().nConstruct < kMaxConstructs) s.add(10, 10);
+    s.clickAt({50, 50});
+    QCOMPARE(s.model().nConstruct, kMaxConstructs);
+    QVERIFY(s.script.told("MSG_ExceedMAXConstruct"));
+}
+
+void DiagramViewTest::thePathToolJoinsTwoConstructsOnce() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 100);
+    s.add(200, 300);
+    s.view.chooseTool(gui::DiagramView::Tool::Path);
+    s.drag({100, 100}, {300, 110});
+    s.drag({300, 100}, {200, 300});
+    QCOMPARE(s.model().nPath, 2);
+    QCOMPARE(s.model().paths[1].src, 1);
+    QCOMPARE(s.model().paths[1].dest, 2);
+    s.drag({310, 100}, {100, 100});  // the reverse of an existing path
+    s.drag({200, 300}, {205, 305});  // to itself
+    s.drag({200, 300}, {500, 400});  // to empty space
+    s.drag({500, 400}, {100, 100});  // from empty space
+    QCOMPARE(s.model().nPath, 2);
+    QVERIFY(s.script.messages().empty());
+}
+
+void DiagramViewTest::dragMovesAndRectangleSelects() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 100);
+    s.add(300, 300);
+    s.model().addPath(0, 1);
+    s.model().addPath(1, 2);
+    s.model().modified = false;
+    s.drag({100, 100}, {130, 120});
+    QCOMPARE(s.model().constructs[0].x, 130);
+    QCOMPARE(s.model().constructs[0].y, 120);
+    QVERIFY(s.model().modified);
+    QCOMPARE(s.model().constructs[1].x, 300);
+    // A rectangle around the two right constructs takes them and the path between them.
+    s.drag({250, 50}, {360, 360});
+    QCOMPARE(s.view.selection().constructs, (std::vector<int>{1, 2}));
+    QCOMPARE(s.view.selection().paths, std::vector<int>{1});
+    QCOMPARE(s.model().constructs[1].x, 300);  // a rectangle moves nothing
+    // Dragging an unselected construct drops the selection and moves only that one.
+    s.drag({130, 120}, {140, 120});
+    QCOMPARE(s.view.selection().constructs, std::vector<int>{0});
+    QCOMPARE(s.model().constructs[0].x, 140);
+    QCOMPARE(s.model().constructs[2].x, 300);
+}
+
+void DiagramViewTest::deletingConstructsTwoAndFiveKeepsTheRest() {
+    Surface s;
+    for (int i = 0; i < 7; ++i) s.add(60 + 80 * i, i == 2 || i == 5 ? 350 : 100);
+    for (int i = 0; i + 1 < 7; ++i) s.model().addPath(i, i + 1);
+    s.model().assignIndicator(0, 6);
+    s.model().assignIndicator(1, 2);
+    s.drag({10, 300}, {630, 400});
+    QCOMPARE(s.view.selection().constructs, (std::vector<int>{2, 5}));
+    s.view.deleteSelection();
+    QCOMPARE(s.model().nConstruct, 5);
+    std::vector<std::string> captions;
+    for (int c = 0; c < 5; ++c) captions.push_back(s.model().constructs[c].caption);
+    QCOMPARE(captions, (std::vector<std::string>{"Con_0", "Con_1", "Con_3", "Con_4", "Con_6"}));
+    QCOMPARE(s.model().indicators[0].construct, 4);
+    QCOMPARE(s.model().indicators[1].construct, -1);
+    // Of the chain 0-1-...-6 only 0-1, 3-4 and the paths not touching 2 or 5 remain.
+    QCOMPARE(s.model().nPath, 2);
+    QCOMPARE(s.model().paths[0].src, 0);
+    QCOMPARE(s.model().paths[1].src, 2);
+    QCOMPARE(s.model().paths[1].dest, 3);
+    QVERIFY(s.view.selection().constructs.empty());
+}
+
+void DiagramViewTest::aDoubleClickWithinOneSecondOpensTheDialog() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 100);
+    int opened = -1;
+    s.view.onConstructDialog([&](int construct) { opened = construct; });
+    s.view.setClock([] { return 7LL; });
+    s.clickAt({300, 100});
+    s.clickAt({300, 100});
+    QCOMPARE(opened, 1);
+    // Across a second boundary the same two clicks only select.
+    opened = -1;
+    long long second = 10;
+    s.view.setClock([&] { return second++; });
+    s.clickAt({100, 100});
+    s.clickAt({100, 100});
+    QCOMPARE(opened, -1);
+    QCOMPARE(s.view.selection().constructs, std::vector<int>{0});
+}
+
+void DiagramViewTest::theRightButtonOffersTheMenus() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 300);
+    s.model().addPath(0, 1);
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(200, 200));
+    QCOMPARE(s.view.selection().paths, std::vector<int>{0});
+    QTRY_VERIFY(s.view.pathMenu().isVisible());
+    s.view.pathMenu().close();
+    s.view.pathMenu().findChild<QAction*>("DeletePath1")->trigger();
+    QCOMPARE(s.model().nPath, 0);
+    s.clickAt({100, 100});
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(100, 100));
+    QTRY_VERIFY(s.view.constructMenu().isVisible());
+    s.view.constructMenu().close();
+    s.view.constructMenu().findChild<QAction*>("MNU_DeleteConstruct")->trigger();
+    QCOMPARE(s.model().nConstruct, 1);
+}
+
+QTEST_MAIN(DiagramViewTest)
+#include "DiagramViewTest.moc"
