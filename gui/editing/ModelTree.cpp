@@ -43,7 +43,7 @@ ModelTree::ModelTree(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("TreeView1");
     setHeaderLabels({"Indicator", "Loading", "Weight", "Residual"});
     header()->setObjectName("HeaderControl1");
-    header()->setStretchLastSection(false);
+    header()->setStretchLastSection(true);
     setColumnWidth(0, 120);
     for (int column = 1; column < 4; ++column) setColumnWidth(column, 70);
     setFont(QFont("Courier New", 9));

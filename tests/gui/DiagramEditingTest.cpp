@@ -126,6 +126,7 @@ private slots:
     void treeShowsTheModelInAlphabeticalOrder();
     void treeMenuFollowsTheSelectedNode();
     void removingAnIndicatorFromTheTree();
+    void deleteKeyAndZoomActOnTheDiagram();
     void ecsiBuiltOnScreenEstimatesLikeTheExample();
 };
 
@@ -258,6 +259,24 @@ void DiagramEditingTest::removingAnIndicatorFromTheTree() {
     s.tree().clearSelection();
     s.action("MNU_RemoveItem").trigger();
     QVERIFY(s.script.told("MSG_noIndSelected"));
+}
+
+void DiagramEditingTest::deleteKeyAndZoomActOnTheDiagram() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    QTest::mouseClick(&s.diagram(), Qt::LeftButton, {}, s.centre(4));
+    QCOMPARE(s.window.statusPanels().message(), QString("1 construct(s) selected"));
+    QTest::keyClick(&s.window, Qt::Key_Escape);
+    QVERIFY(s.window.isVisible());
+    QTest::keyClick(&s.diagram(), Qt::Key_Delete);
+    QCOMPARE(s.model().nConstruct, 6);
+    QCOMPARE(s.model().nPath, 6);
+    QVERIFY(!s.node("SAT(Reflective)"));
+    QCOMPARE(s.node("Unused Indicators")->childCount(), 3);
+    QCOMPARE(s.window.statusPanels().counts(), QString("Constructs: 6  Paths: 6   Indicators: 24 Cases: 250"));
+    // Zooming out stops at a radius of one pixel.
+    for (int i = 0; i < 30; ++i) s.press("BTN_ZoomOut");
+    QCOMPARE(s.workbench().settings().radius, 1);
 }
 
 void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {

@@ -73,6 +73,7 @@ private slots:
     void deletingConstructsTwoAndFiveKeepsTheRest();
     void aDoubleClickWithinOneSecondOpensTheDialog();
     void theRightButtonOffersTheMenus();
+    void theTextToolPlacesNumberedLabels();
 };
 
 void DiagramViewTest::constructsAreFilledCirclesWithOutlines() {
@@ -278,6 +279,17 @@ void DiagramViewTest::theRightButtonOffersTheMenus() {
     s.view.constructMenu().close();
     s.view.constructMenu().findChild<QAction*>("MNU_DeleteConstruct")->trigger();
     QCOMPARE(s.model().nConstruct, 1);
+}
+
+void DiagramViewTest::theTextToolPlacesNumberedLabels() {
+    Surface s;
+    s.view.chooseTool(gui::DiagramView::Tool::Text);
+    s.clickAt({50, 60});
+    s.clickAt({300, 60});
+    QCOMPARE(s.model().nTextLabel, 2);
+    QCOMPARE(s.model().textLabels[1].text, std::string("Text_2"));
+    QVERIFY(shows(s.picture(), QRect(300, 60, 40, 14), kText));
+    QVERIFY(!shows(s.picture(), QRect(150, 60, 40, 14), kText));
 }
 
 QTEST_MAIN(DiagramViewTest)

@@ -10,6 +10,8 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/diagram/DiagramView.h"
+#include "gui/diagram/StopWindow.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -54,6 +56,11 @@ void pictureDialogs(gui::MainWindow& window, ScriptedPorts& script) {
         static_cast<QDialog&>(form).accept();
     });
     trigger(window, "BTN_RawData");
+    pictureModal("TForm5", "construct_dialog");
+    window.editConstruct(0);
+    trigger(window, "BTN_Construct");
+    save(window.diagram().stopWindow(), "stop_window");
+    trigger(window, "BTN_Select");
     script.answer(true);  // start a new model
     pictureModal("TForm2", "configuration_new");
     trigger(window, "BTN_NewModel");
