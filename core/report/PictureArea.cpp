@@ -22,4 +22,12 @@ std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, Pi
     return area;
 }
 
+bool SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
+                        const std::filesystem::path& file) {
+    const auto surface = picture.surfaceSize();
+    if (!surface) return false;
+    const auto area = DiagramPictureArea(model, *surface);
+    return area && picture.writeBitmap(*area, file);
+}
+
 }  // namespace qv

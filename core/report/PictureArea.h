@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 
 #include "core/model/ProjectModel.h"
@@ -11,5 +12,9 @@ namespace qv {
 // 30 around them, kept inside the surface (left at least 1, top at least 0). Nothing when
 // the model has no construct or the rectangle lies outside the surface.
 std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, PictureSize surface);
+
+// Saves that part of the painted diagram as a bitmap file; false when there is no picture.
+bool SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
+                        const std::filesystem::path& file);
 
 }  // namespace qv

@@ -30,10 +30,7 @@ bool WebReport::failed(const std::string& error) const {
 }
 
 bool WebReport::savePicture() {
-    const auto surface = c_.ports.picture.surfaceSize();
-    if (!surface) return false;
-    const auto area = DiagramPictureArea(c_.model, *surface);
-    return area && c_.ports.picture.writeBitmap(*area, c_.tempDir / "Model.bmp");
+    return SaveDiagramPicture(c_.ports.picture, c_.model, c_.tempDir / "Model.bmp");
 }
 
 // The fragment's bytes; a fragment that cannot be read is told and left out.

@@ -30,13 +30,6 @@ constexpr const char* kStructureNotComputed =
     "<a name=EFA><hr>At least one of the variables has zero variance.\nNo further statistics "
     "will be computed for Factor Structure Matrix of Loadings and Cross-Loadings.<HR>";
 
-void appendHead(std::string& page, const std::string& dateText) {
-    page += "<HTML>\n<HEAD>\n<TITLE>Quorvanta Report</TITLE>\n"
-            "<link rel=stylesheet type=text/css href=style.css></HEAD>\n<BODY>\n"
-            "<a name=HOME><H1>Quorvanta Report</H1></a>";
-    AppendFormat(page, "<div align=right>%s</div><HR width=90%%>", dateText.c_str());
-}
-
 void appendContents(std::string& page, const WebReportContents& contents) {
     page += kContentsBegin;
     page += kLoadingItem;
@@ -61,6 +54,13 @@ void appendFactorStructure(std::string& page, const WebReportContents& contents)
 
 }  // namespace
 
+void AppendReportHead(std::string& page, const std::string& dateText) {
+    page += "<HTML>\n<HEAD>\n<TITLE>Quorvanta Report</TITLE>\n"
+            "<link rel=stylesheet type=text/css href=style.css></HEAD>\n<BODY>\n"
+            "<a name=HOME><H1>Quorvanta Report</H1></a>";
+    AppendFormat(page, "<div align=right>%s</div><HR width=90%%>", dateText.c_str());
+}
+
 std::string ReportDateText(const std::tm& time) {
     static const char* const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -74,7 +74,7 @@ std::string ReportDateText(const std::tm& time) {
 
 std::string FormatWebReport(const WebReportContents& contents) {
     std::string page;
-    appendHead(page, contents.dateText);
+    AppendReportHead(page, contents.dateText);
     appendContents(page, contents);
     AppendLoadingsSection(page, contents.loadings, "Factor Loading, Residual and Weights");
     if (contents.secondOrderLoadings)
@@ -89,7 +89,7 @@ std::string FormatWebReport(const WebReportContents& contents) {
     AppendScoresSection(page, contents.scoreCaptions, contents.scores);
     for (const auto* section : {&contents.bootstrapSection, &contents.jackknifeSection})
         if (*section) page += "<HR>" + **section;
-    page += "<HR width=80%>\n</BODY>\n</HTML>\n";
+    page += kReportFoot;
     return page;
 }
 
