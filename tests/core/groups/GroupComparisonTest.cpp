@@ -6,6 +6,7 @@
 
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
+#include "core/groups/GroupReport.h"
 #include "core/ports/ScriptedPorts.h"
 #include "core/support/TempFolder.h"
 
@@ -82,6 +83,17 @@ TEST_F(GroupComparisonTest, SignificanceTestBootstrapsEachGroupAndComparesEveryP
                                "_gp2.pls", "_gp2.out", "_summary_gp2.out", "_cfa_gp2.csv"})
         EXPECT_TRUE(fs::is_regular_file(folder_ / ("satisfaction.qvt" + std::string(suffix))))
             << suffix;
+
+    // The report shows every path with the df of the test.
+    const auto report = WriteGroupReport(*workbench_, std::tm{});
+    ASSERT_TRUE(report.has_value());
+    const std::string page = testing::readBytes(*report);
+    size_t rows = 0;
+    for (auto at = page.find("<td>248<td>"); at != std::string::npos;
+         at = page.find("<td>248<td>", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, 10u);
+    EXPECT_NE(page.find("<td align=center>SAT -> LOY<td>"), std::string::npos);
 
     // Each group's loadings table: the header, then a block per construct.
     const std::string loadings = testing::readBytes(folder_ / "satisfaction.qvt_cfa_gp2.csv");
