@@ -44,7 +44,7 @@ MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
       prompts_(ports.prompts),
       status_(new StatusPanels),
       workbench_(std::make_unique<Workbench>(
-          Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this}, startupDir)) {
+          Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this, picture_}, startupDir)) {
     setObjectName("TForm1");
     setWindowTitle("Quorvanta");
     statusBar()->addWidget(status_, 1);

@@ -11,6 +11,7 @@
 #include "core/ports/Dialogs.h"
 #include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
+#include "gui/diagram/DiagramBitmap.h"
 
 class QMenu;
 class QToolBar;
@@ -143,6 +144,7 @@ private:
 
     UserPorts ports_;
     RememberingPrompts prompts_;
+    DiagramBitmap picture_;
     StatusPanels* status_;
     std::unique_ptr<Workbench> workbench_;
     QMap<QString, QAction*> actions_;

@@ -229,6 +229,7 @@ void MainWindow::createCentralArea() {
     panelLayout->addWidget(treeBar);
     panelLayout->addWidget(tree_);
     diagram_ = new DiagramView(*workbench_);
+    picture_.attach(*diagram_);
     diagram_->onModelChanged([this] { refresh(); });
     diagram_->onConstructDialog([this](int construct) { editConstruct(construct); });
     auto* splitter = new QSplitter(this);

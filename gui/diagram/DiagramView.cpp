@@ -87,11 +87,15 @@ void DiagramView::resizeEvent(QResizeEvent*) { dirty_ = true; }
 
 void DiagramView::renderBuffer() {
     if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
-    QPainter painter(&buffer_);
+    render(buffer_);
+    dirty_ = false;
+}
+
+void DiagramView::render(QImage& image) {
+    QPainter painter(&image);
     const DiagramColours colours = DiagramColours::of(workbench_.settings());
     DiagramPainter diagram(painter, workbench_.model(), colours, radius());
-    tellCoincidentPaths(diagram.paintAll(selection_, size()));
-    dirty_ = false;
+    tellCoincidentPaths(diagram.paintAll(selection_, image.size()));
 }
 
 // Two constructs on the same centre leave their path without a direction. The message comes
@@ -105,9 +109,10 @@ void DiagramView::tellCoincidentPaths(const std::vector<int>& paths) {
     });
 }
 
-QImage DiagramView::picture() {
-    renderBuffer();
-    return buffer_.copy();
+QImage DiagramView::picture(QSize atLeast) {
+    QImage image(size().expandedTo(atLeast), QImage::Format_RGB32);
+    render(image);
+    return image;
 }
 
 void DiagramView::paintEvent(QPaintEvent*) {

@@ -38,8 +38,8 @@ public:
     Tool tool() const { return tool_; }
     // Repaints the whole diagram from the model (PaintBox1Paint).
     void redraw();
-    // The diagram as a picture, for the web report.
-    QImage picture();
+    // The diagram as a picture, for the web report: the surface, at least as large as asked.
+    QImage picture(QSize atLeast = {});
 
     const Selection& selection() const { return selection_; }
     int hitConstruct() const { return hitConstruct_; }
@@ -65,6 +65,7 @@ private:
 
     int radius() const;
     void renderBuffer();
+    void render(QImage& image);
     void tellCoincidentPaths(const std::vector<int>& paths);
     void drawOverlay(QPainter& painter);
     void status(const std::string& text);

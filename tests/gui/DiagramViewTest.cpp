@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "core/app/Workbench.h"
+#include "gui/diagram/DiagramBitmap.h"
 #include "gui/diagram/DiagramView.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -74,6 +75,7 @@ private slots:
     void aDoubleClickWithinOneSecondOpensTheDialog();
     void theRightButtonOffersTheMenus();
     void theTextToolPlacesNumberedLabels();
+    void thePictureIsWrittenAsABitmap();
 };
 
 void DiagramViewTest::constructsAreFilledCirclesWithOutlines() {
@@ -290,6 +292,28 @@ void DiagramViewTest::theTextToolPlacesNumberedLabels() {
     QCOMPARE(s.model().textLabels[1].text, std::string("Text_2"));
     QVERIFY(shows(s.picture(), QRect(300, 60, 40, 14), kText));
     QVERIFY(!shows(s.picture(), QRect(150, 60, 40, 14), kText));
+}
+
+void DiagramViewTest::thePictureIsWrittenAsABitmap() {
+    Surface s;
+    s.add(100, 100);
+    gui::DiagramBitmap bitmap;
+    QVERIFY(!bitmap.surfaceSize());
+    bitmap.attach(s.view);
+    QCOMPARE(bitmap.surfaceSize()->width, 640);
+    const fs::path file = s.folder.work() / "Model.bmp";
+    QVERIFY(!bitmap.writeBitmap({50, 50, 50, 90}, file));
+    // The rectangle may reach beyond the surface; that part shows the background.
+    QVERIFY(bitmap.writeBitmap({50, 40, 700, 200}, file));
+    QImage written(QString::fromStdString(file.string()));
+    QCOMPARE(written.size(), QSize(650, 160));
+    QFile header(QString::fromStdString(file.string()));
+    QVERIFY(header.open(QIODevice::ReadOnly));
+    const QByteArray bytes = header.read(30);
+    QCOMPARE(bytes.left(2), QByteArray("BM"));
+    QCOMPARE(int(bytes[28]), 24);  // bits per pixel
+    QCOMPARE(written.pixelColor(50, 60), kConstruct);
+    QCOMPARE(written.pixelColor(640, 100), kBackground);
 }
 
 QTEST_MAIN(DiagramViewTest)
