@@ -16,18 +16,19 @@
 namespace qv {
 
 // Saves the case selection while a comparison runs and puts it back at the end. The grid
-// keeps the last group's cases, unless a group could not be read: then the selection's own
-// cases are read again, so that no incomplete grid is left behind.
+// keeps the last group's cases, unless a group could not be read or the user declined: then
+// the selection's own cases are read again, so that no incomplete grid, and no grid of one
+// group without the results of that group, is left behind.
 class GroupComparison::FilterGuard {
 public:
     explicit FilterGuard(GroupComparison& comparison)
         : comparison_(comparison), saved_(comparison.w_.caseFilter()) {
         comparison.w_.caseFilter().allCases = 0;
-        comparison.dataBroken_ = false;
+        comparison.reloadSelection_ = false;
     }
     ~FilterGuard() {
         comparison_.w_.caseFilter() = saved_;
-        if (comparison_.dataBroken_) comparison_.w_.loadRawData();
+        if (comparison_.reloadSelection_) comparison_.w_.loadRawData();
     }
     FilterGuard(const FilterGuard&) = delete;
     FilterGuard& operator=(const FilterGuard&) = delete;
@@ -48,7 +49,7 @@ bool GroupComparison::applyGroup(const GroupConditions& group, int number, int& 
         size = w_.rawData().caseCount();
         return true;
     }
-    dataBroken_ = true;
+    reloadSelection_ = true;
     std::string text;
     AppendFormat(text, "The cases of Group%d could not be read; the groups were not compared.",
                  number);
@@ -66,6 +67,7 @@ bool GroupComparison::measureGroups(const GroupConditions& group1, const GroupCo
                  sizes_.n2);
     if (w_.ports().prompts.askOkCancel({"", question, title})) return true;
     failure_ = GroupOutcome::Cancelled;
+    reloadSelection_ = true;
     return false;
 }
 

@@ -18,8 +18,8 @@ enum class GroupOutcome {
 
 // The two-group comparison: estimates the Workbench's model once on the cases of each
 // group, keeping group 2's results in the model's second-group tables and group 1's in the
-// main tables. The case selection in force before is restored afterwards; the raw data keep
-// the cases of the group applied last (group 1 after a completed comparison).
+// main tables. The case selection in force before is restored afterwards; after a completed
+// comparison the raw data keep the cases of group 1, otherwise those of the selection.
 class GroupComparison {
 public:
     explicit GroupComparison(Workbench& workbench);
@@ -49,7 +49,7 @@ private:
     Workbench& w_;
     GroupSizes sizes_;
     GroupOutcome failure_ = GroupOutcome::Failed;
-    bool dataBroken_ = false;  // a group's data could not be read: the grid is incomplete
+    bool reloadSelection_ = false;  // the grid is to hold the saved selection's cases again
 };
 
 }  // namespace qv

@@ -151,6 +151,8 @@ TEST_F(GroupComparisonTest, CancelAtTheSampleSizesRunsNothingAndRestoresTheSelec
     EXPECT_EQ(workbench_->caseFilter().conditions()[0].value, "5");
     EXPECT_FALSE(fs::exists(folder_ / "satisfaction.qvt_gp2.pls"));
     EXPECT_FALSE(fs::exists(folder_ / "start" / "tmppls.pls"));
+    // The grid holds the selection's cases again, not those of the group read last.
+    EXPECT_EQ(workbench_->rawData().caseCount(), 225);
 }
 
 TEST_F(GroupComparisonTest, AGroupWithoutCasesEndsTheComparisonAndTheDataAreReadAgain) {
