@@ -5,16 +5,32 @@
 namespace qv {
 namespace {
 
-std::string printed(const char* layout, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, layout, value);
+enum class Shown { First, Second, Both };
+
+Shown shownGroups(const ProjectModel& model) {
+    if (!model.groupRun) return Shown::First;
+    return model.groupDisplayMode == 1 ? Shown::Second : model.groupDisplayMode == 2 ? Shown::Both : Shown::First;
+}
+
+std::string printed(const char* layout, double first, double second = 0) {
+    char text[96];
+    std::snprintf(text, sizeof text, layout, first, second);
     return text;
+}
+
+// One value, or both groups' values side by side.
+std::string groupValues(const char* one, const char* both, Shown shown, double first, double second) {
+    if (shown == Shown::Both) return printed(both, first, second);
+    return printed(one, shown == Shown::Second ? second : first);
 }
 
 }  // namespace
 
-std::string RSquareLabel(const Construct& construct) {
-    return construct.rSquare == 0 ? std::string() : printed("RSq=%5.3f", construct.rSquare);
+std::string RSquareLabel(const ProjectModel& model, int construct) {
+    const float first = model.constructs[construct].rSquare;
+    if (first == 0) return {};
+    return groupValues("RSq=%5.3f", "RSq=%5.3f %5.3f", shownGroups(model), first,
+                       model.groupConstructs[construct].rSquare);
 }
 
 // Only kind 1 is redundancy; every other kind is shown as communality.
@@ -25,12 +41,20 @@ std::string Q2Label(const Construct& construct) {
     return text;
 }
 
-std::string CoefficientLabel(const Path& path) {
-    return path.coefficient == 0 ? std::string() : printed("%5.3f", path.coefficient);
+std::string CoefficientLabel(const ProjectModel& model, int path) {
+    const float first = model.paths[path].coefficient;
+    if (first == 0) return {};
+    return groupValues("%5.3f", "%5.3f %5.3f", shownGroups(model), first, model.groupPaths[path].coefficient);
 }
 
-std::string StatisticLabel(const Path& path) {
-    return path.coefficient == 0 || path.coefficientT == 0 ? std::string() : printed("(%5.3f)", path.coefficientT);
+// Both groups together show the test statistic of their difference.
+std::string StatisticLabel(const ProjectModel& model, int path) {
+    if (model.paths[path].coefficient == 0) return {};
+    const Shown shown = shownGroups(model);
+    const float statistic = shown == Shown::First    ? model.paths[path].coefficientT
+                            : shown == Shown::Second ? model.groupPaths[path].coefficientT
+                                                     : model.groupPaths[path].groupStatistic;
+    return statistic == 0 ? std::string() : printed("(%5.3f)", statistic);
 }
 
 }  // namespace qv

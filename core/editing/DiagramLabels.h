@@ -2,14 +2,16 @@
 
 #include <string>
 
-#include "core/model/Records.h"
+#include "core/model/ProjectModel.h"
 
 namespace qv {
 
-// The result labels of the diagram, formatted as drawn. An empty text draws nothing.
-std::string RSquareLabel(const Construct& construct);
+// The result labels of the diagram, formatted as drawn. An empty text draws nothing. After a
+// two-group comparison the R-square and path labels follow the model's group display mode
+// (0 group 1, 1 group 2, 2 both); whether a label is drawn always follows group 1's value.
+std::string RSquareLabel(const ProjectModel& model, int construct);
 std::string Q2Label(const Construct& construct);
-std::string CoefficientLabel(const Path& path);
-std::string StatisticLabel(const Path& path);
+std::string CoefficientLabel(const ProjectModel& model, int path);
+std::string StatisticLabel(const ProjectModel& model, int path);
 
 }  // namespace qv

@@ -70,15 +70,16 @@ void DiagramPainter::drawConstruct(int index, bool selected) {
     writeText(construct.x - r, construct.y - r - 20, toQString(construct.caption));
     painter_.setPen(colours_.text);
     painter_.setBrush(colours_.background);
-    writeResults(construct);
+    writeResults(index);
     writeMarks(construct);
 }
 
-void DiagramPainter::writeResults(const Construct& construct) {
+void DiagramPainter::writeResults(int index) {
+    const Construct& construct = model_.constructs[index];
     if (construct.rSquare == 0) return;
     const int r = radius_;
     painter_.setPen(kRed);
-    writeText(construct.x - r, construct.y + r, toQString(RSquareLabel(construct)));
+    writeText(construct.x - r, construct.y + r, toQString(RSquareLabel(model_, index)));
     writeText(construct.x - r - 5, construct.y + 3 * r / 2, toQString(Q2Label(construct)));
     painter_.setPen(colours_.text);
 }
@@ -106,10 +107,9 @@ bool DiagramPainter::drawPath(int index, bool selected) {
     painter_.drawLine(toPoint(shape->start), toPoint(shape->end));
     painter_.setBrush(colours_.path);
     painter_.drawPolygon(QPolygon({toPoint(shape->end), toPoint(shape->headLeft), toPoint(shape->headRight)}));
-    const Path& path = model_.paths[index];
     painter_.setPen(colours_.text);
-    writeText(shape->labelPoint.x, shape->labelPoint.y, toQString(CoefficientLabel(path)));
-    writeText(shape->labelPoint.x, shape->labelPoint.y + 15, toQString(StatisticLabel(path)));
+    writeText(shape->labelPoint.x, shape->labelPoint.y, toQString(CoefficientLabel(model_, index)));
+    writeText(shape->labelPoint.x, shape->labelPoint.y + 15, toQString(StatisticLabel(model_, index)));
     return true;
 }
 

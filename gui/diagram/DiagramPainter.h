@@ -39,7 +39,7 @@ public:
 
 private:
     void writeText(int x, int y, const QString& text);
-    void writeResults(const Construct& construct);
+    void writeResults(int index);
     void writeMarks(const Construct& construct);
 
     QPainter& painter_;

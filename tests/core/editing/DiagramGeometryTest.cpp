@@ -67,21 +67,49 @@ TEST(DiagramGeometry, RectangleSelectsConstructsThenPaths) {
 }
 
 TEST(DiagramLabels, ResultsFormatAsDrawn) {
-    Construct construct;
-    EXPECT_EQ(RSquareLabel(construct), "");
+    ProjectModel model = Triangle();
+    Construct& construct = model.constructs[0];
+    EXPECT_EQ(RSquareLabel(model, 0), "");
     construct.rSquare = 0.4321f;
     construct.q2 = 0.25f;
-    EXPECT_EQ(RSquareLabel(construct), "RSq=0.432");
+    EXPECT_EQ(RSquareLabel(model, 0), "RSq=0.432");
     EXPECT_EQ(Q2Label(construct), "Q2(C)=0.250");
     construct.q2Kind = 1;
     EXPECT_EQ(Q2Label(construct), "Q2(R)=0.250");
-    Path path;
+    Path& path = model.paths[0];
     path.coefficientT = 3;
-    EXPECT_EQ(CoefficientLabel(path), "");
-    EXPECT_EQ(StatisticLabel(path), "");
+    EXPECT_EQ(CoefficientLabel(model, 0), "");
+    EXPECT_EQ(StatisticLabel(model, 0), "");
     path.coefficient = -0.5f;
-    EXPECT_EQ(CoefficientLabel(path), "-0.500");
-    EXPECT_EQ(StatisticLabel(path), "(3.000)");
+    EXPECT_EQ(CoefficientLabel(model, 0), "-0.500");
+    EXPECT_EQ(StatisticLabel(model, 0), "(3.000)");
+    path.coefficientT = 0;
+    EXPECT_EQ(StatisticLabel(model, 0), "");
+}
+
+TEST(DiagramLabels, GroupComparisonShowsTheChosenGroup) {
+    ProjectModel model = Triangle();
+    model.constructs[1].rSquare = 0.5f;
+    model.groupConstructs[1].rSquare = 0.25f;
+    model.paths[0].coefficient = 0.5f;
+    model.paths[0].coefficientT = 2;
+    model.groupPaths[0].coefficient = 0.125f;
+    model.groupPaths[0].coefficientT = 4;
+    model.groupPaths[0].groupStatistic = 1.5f;
+    model.groupDisplayMode = 1;
+    EXPECT_EQ(RSquareLabel(model, 1), "RSq=0.500") << "only a group run shows group 2";
+    model.groupRun = true;
+    EXPECT_EQ(RSquareLabel(model, 1), "RSq=0.250");
+    EXPECT_EQ(CoefficientLabel(model, 0), "0.125");
+    EXPECT_EQ(StatisticLabel(model, 0), "(4.000)");
+    model.groupDisplayMode = 2;
+    EXPECT_EQ(RSquareLabel(model, 1), "RSq=0.500 0.250");
+    EXPECT_EQ(CoefficientLabel(model, 0), "0.500 0.125");
+    EXPECT_EQ(StatisticLabel(model, 0), "(1.500)");
+    // Group 1's value decides whether anything is drawn.
+    model.paths[0].coefficient = 0;
+    EXPECT_EQ(CoefficientLabel(model, 0), "");
+    EXPECT_EQ(StatisticLabel(model, 0), "");
 }
 
 }  // namespace
