@@ -20,7 +20,6 @@ DiagramView::DiagramView(Workbench& workbench, QWidget* parent)
       stopWindow_(new StopWindow(this)) {
     setObjectName("PaintBox1");
     setMinimumSize(400, 300);
-    setMouseTracking(false);
     connect(&stopWindow_->button(), &QPushButton::clicked, this, [this] { chooseTool(Tool::Select); });
     createMenus();
 }

@@ -76,6 +76,7 @@ private slots:
     void theRightButtonOffersTheMenus();
     void theTextToolPlacesNumberedLabels();
     void thePictureIsWrittenAsABitmap();
+    void feedbackFollowsTheMouseUntilTheRelease();
 };
 
 void DiagramViewTest::constructsAreFilledCirclesWithOutlines() {
@@ -314,6 +315,29 @@ void DiagramViewTest::thePictureIsWrittenAsABitmap() {
     QCOMPARE(int(bytes[28]), 24);  // bits per pixel
     QCOMPARE(written.pixelColor(50, 60), kConstruct);
     QCOMPARE(written.pixelColor(640, 100), kBackground);
+}
+
+void DiagramViewTest::feedbackFollowsTheMouseUntilTheRelease() {
+    Surface s;
+    for (int i = 0; i < 7; ++i) s.add(60 + 80 * i, 100);
+    s.view.chooseTool(gui::DiagramView::Tool::Path);
+    QTest::mousePress(&s.view, Qt::LeftButton, {}, {60, 100});
+    QTest::mouseMove(&s.view, {60, 400});
+    QVERIFY(shows(s.view.grab().toImage(), QRect(55, 200, 10, 100), Qt::black));  // the rubber line
+    QCOMPARE(s.script.lastStatus(), std::string("X=60 Y=400 "));
+    QTest::mouseRelease(&s.view, Qt::LeftButton, {}, {60, 400});
+    QVERIFY(!shows(s.view.grab().toImage(), QRect(55, 200, 10, 100), Qt::black));
+    // Dragging seven constructs names the first six new centres, then stops.
+    s.view.chooseTool(gui::DiagramView::Tool::Select);
+    s.drag({10, 10}, {630, 200});
+    QCOMPARE(s.view.selection().constructs.size(), size_t(7));
+    QTest::mousePress(&s.view, Qt::LeftButton, {}, {60, 100});
+    QTest::mouseMove(&s.view, {60, 110});
+    QCOMPARE(s.script.lastStatus(), std::string("X=60 Y=110 X=140 Y=110 X=220 Y=110 X=300 Y=110 X=380 Y=110 "
+                                                "X=460 Y=110 ..."));
+    QVERIFY(shows(s.view.grab().toImage(), QRect(55, 132, 10, 5), QColor(128, 128, 128)));  // the ghost's edge
+    QTest::mouseRelease(&s.view, Qt::LeftButton, {}, {60, 110});
+    QCOMPARE(s.model().constructs[6].y, 110);
 }
 
 QTEST_MAIN(DiagramViewTest)
