@@ -4,20 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "core/results/LoadingsTable.h"
 #include "core/results/Reliability.h"
 
 namespace qv {
 
 // Everything the web report shows, computed before a line of it is written.
 
-struct ReportLoadingRow {
-    std::string indicator;
-    double mean = 0;
-    double stdev = 0;
-    float loading = 0;
-    float residual = 0;
-    float weight = 0;
-};
+// An indicator's row: the same figures as the loadings table's.
+using ReportLoadingRow = LoadingRow;
 
 // A construct's rows; colourIndex picks the row colour (the construct's index).
 struct ReportLoadingBlock {
