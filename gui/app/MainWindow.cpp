@@ -18,6 +18,7 @@
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/report/WebReport.h"
 #include "core/results/ResamplingRun.h"
 #include "core/results/ResamplingViews.h"
 #include "core/results/TableCommands.h"
@@ -122,6 +123,7 @@ bool MainWindow::isAvailable(Availability availability) const {
         case Availability::Estimated: return model.modelOpen && model.estimated;
         case Availability::BootstrapDone: return model.modelOpen && model.bootstrapDone;
         case Availability::JackknifeDone: return model.modelOpen && model.jackknifeDone;
+        case Availability::Reportable: return model.modelOpen && model.estimated && reportable_;
         case Availability::Later: return false;
     }
     return false;
@@ -244,7 +246,8 @@ void MainWindow::showAboutWithoutEngine() {
 
 void MainWindow::run() {
     prompts_.forget();
-    if (!EstimateCommand(*workbench_).run()) showAboutWithoutEngine();
+    reportable_ = EstimateCommand(*workbench_).run();
+    if (!reportable_) showAboutWithoutEngine();
 }
 
 void MainWindow::runBootStrap() { runResampling(SampleKind::Bootstrap); }
@@ -252,7 +255,8 @@ void MainWindow::runJackKnife() { runResampling(SampleKind::Jackknife); }
 
 void MainWindow::runResampling(SampleKind kind) {
     prompts_.forget();
-    if (!ResamplingRun(*workbench_).run(kind)) showAboutWithoutEngine();
+    reportable_ = ResamplingRun(*workbench_).run(kind);
+    if (!reportable_) showAboutWithoutEngine();
 }
 
 void MainWindow::bootStrapSummary() { ResamplingViews(*workbench_).viewSummary(SampleKind::Bootstrap); }
@@ -269,6 +273,7 @@ void MainWindow::correlationTable() { TableCommands(*workbench_).correlationTabl
 void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTable(); }
 void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
+void MainWindow::webReport() { WebReport(*workbench_).run(); }
 
 void MainWindow::viewCode() { EstimateCommand(*workbench_).viewCode(); }
 void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }

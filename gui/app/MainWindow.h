@@ -63,8 +63,9 @@ protected:
 
 private:
     // When a command can be chosen: always, with a model, after an estimate, after a resampling
-    // run of a kind, or not yet (its window comes later).
-    enum class Availability { Always, ModelOpen, Estimated, BootstrapDone, JackknifeDone, Later };
+    // run of a kind, after an engine run of the main window that did not fail (the web
+    // report), or not yet (its window comes later).
+    enum class Availability { Always, ModelOpen, Estimated, BootstrapDone, JackknifeDone, Reportable, Later };
     using Handler = void (MainWindow::*)();
 
     bool showConfiguration(bool newModelMode) override;
@@ -118,6 +119,7 @@ private:
     void reliabilityTable();
     void factorStructure();
     void factorScores();
+    void webReport();
     void showAboutWithoutEngine();
     bool isAvailable(Availability availability) const;
     void viewCode();
@@ -163,6 +165,9 @@ private:
     ResamplingOptionsDialog* resampling_ = nullptr;
     AboutDialog* about_ = nullptr;
     bool busy_ = false;
+    // Whether the last engine run of the main window succeeded: a failed estimate or resampling
+    // run, and a group run, leave no report to write.
+    bool reportable_ = false;
     bool shown_ = false;
 };
 
