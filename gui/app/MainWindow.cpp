@@ -17,6 +17,7 @@
 #include "core/editing/NodeName.h"
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
+#include "core/groups/GroupComparison.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/report/WebReport.h"
 #include "core/results/ResamplingRun.h"
@@ -34,6 +35,8 @@
 #include "gui/diagram/StopWindow.h"
 #include "gui/editing/ConstructDialog.h"
 #include "gui/editing/ModelTree.h"
+#include "gui/groups/GroupComparisonDialog.h"
+#include "gui/groups/GroupResultsWindow.h"
 #include "gui/rawdata/RawDataForm.h"
 
 namespace qv::gui {
@@ -61,6 +64,10 @@ MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
     about_ = new AboutDialog(this);
     constructDialog_ = new ConstructDialog(*workbench_, this);
+    groupDialog_ = new GroupComparisonDialog(
+        *workbench_, [this](GroupOutcome outcome, bool significance) { groupsCompared(outcome, significance); }, this);
+    groupResults_ = new GroupResultsWindow(
+        *workbench_, [this](const std::function<void()>& body) { command(body); }, this);
     resize(1100, 720);
 }
 
@@ -150,7 +157,8 @@ void MainWindow::applyLanguage() {
     for (QWidget* form : {static_cast<QWidget*>(configuration_), static_cast<QWidget*>(rawDataForm_),
                           static_cast<QWidget*>(constructDialog_), static_cast<QWidget*>(&diagram_->stopWindow()),
                           static_cast<QWidget*>(resampling_), static_cast<QWidget*>(about_),
-                          static_cast<QWidget*>(parameters_), static_cast<QWidget*>(environment_)})
+                          static_cast<QWidget*>(parameters_), static_cast<QWidget*>(environment_),
+                          static_cast<QWidget*>(groupDialog_), static_cast<QWidget*>(groupResults_)})
         translateForm(*form, texts);
     if (auto* progress = dynamic_cast<QWidget*>(&ports_.progress)) translateForm(*progress, texts);
     refresh();
@@ -246,6 +254,7 @@ void MainWindow::showAboutWithoutEngine() {
 
 void MainWindow::run() {
     prompts_.forget();
+    groupResults_->hide();
     reportable_ = EstimateCommand(*workbench_).run();
     if (!reportable_) showAboutWithoutEngine();
 }
@@ -255,6 +264,7 @@ void MainWindow::runJackKnife() { runResampling(SampleKind::Jackknife); }
 
 void MainWindow::runResampling(SampleKind kind) {
     prompts_.forget();
+    groupResults_->hide();
     reportable_ = ResamplingRun(*workbench_).run(kind);
     if (!reportable_) showAboutWithoutEngine();
 }
@@ -274,6 +284,17 @@ void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTabl
 void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
 void MainWindow::webReport() { WebReport(*workbench_).run(); }
+
+void MainWindow::multiGroup() { groupDialog_->showFor(); }
+
+// The results window follows every comparison, even a declined one. The group estimates
+// leave no web report behind: the main tables hold one group only.
+void MainWindow::groupsCompared(GroupOutcome outcome, bool significance) {
+    if (outcome != GroupOutcome::Cancelled) reportable_ = false;
+    if (outcome == GroupOutcome::Compared) groupResults_->setHtmlReportEnabled(significance);
+    groupResults_->show();
+    refresh();
+}
 
 void MainWindow::viewCode() { EstimateCommand(*workbench_).viewCode(); }
 void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }

@@ -19,6 +19,7 @@ class QToolBar;
 namespace qv {
 class Workbench;
 enum class SampleKind;
+enum class GroupOutcome;
 }
 
 namespace qv::gui {
@@ -29,6 +30,8 @@ class ConstructDialog;
 class DiagramView;
 class ModelTree;
 class EnvironmentDialog;
+class GroupComparisonDialog;
+class GroupResultsWindow;
 class ModelParameterDialog;
 class RawDataForm;
 class ResamplingOptionsDialog;
@@ -120,6 +123,8 @@ private:
     void factorStructure();
     void factorScores();
     void webReport();
+    void multiGroup();
+    void groupsCompared(GroupOutcome outcome, bool significance);
     void showAboutWithoutEngine();
     bool isAvailable(Availability availability) const;
     void viewCode();
@@ -164,6 +169,8 @@ private:
     EnvironmentDialog* environment_ = nullptr;
     ResamplingOptionsDialog* resampling_ = nullptr;
     AboutDialog* about_ = nullptr;
+    GroupComparisonDialog* groupDialog_ = nullptr;
+    GroupResultsWindow* groupResults_ = nullptr;
     bool busy_ = false;
     // Whether the last engine run of the main window succeeded: a failed estimate or resampling
     // run, and a group run, leave no report to write.

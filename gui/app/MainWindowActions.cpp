@@ -88,7 +88,7 @@ void MainWindow::createActions() {
         {"BTN_JackKnife", "Run Jacknife", &MainWindow::runJackKnife, A::ModelOpen},
         {"BTN_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
         {"BTN_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
-        {"BTN_MultiGroup", "MultiGroup Comparison", nullptr, A::Later},
+        {"BTN_MultiGroup", "MultiGroup Comparison", &MainWindow::multiGroup, A::ModelOpen},
         {"BTN_Select", "Select", &MainWindow::selectTool, A::ModelOpen},
         {"BTN_Construct", "Construct", &MainWindow::constructTool, A::ModelOpen},
         {"BTN_2nd_Order", "2nd Order Construct", &MainWindow::secondOrderTool, A::ModelOpen},

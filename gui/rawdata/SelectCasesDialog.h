@@ -9,13 +9,14 @@ class TForm17;
 
 namespace qv {
 class CaseFilter;
-struct CaseCondition;
 class LanguageTexts;
 class Prompts;
 class RawDataTable;
 }  // namespace qv
 
 namespace qv::gui {
+
+class ConditionEditor;
 
 // The Select Cases dialog (TForm17). It edits the program's case filter at once: the radio
 // buttons switch AllCases, the buttons add and remove conditions. OK and Cancel both keep the
@@ -31,16 +32,10 @@ public:
 private:
     void prepare();
     void setAllCases(bool all);
-    void addCondition();
-    void removeCondition();
-    void showCondition(int row);
-    QString conditionLine(const CaseCondition& condition) const;
 
     std::unique_ptr<Ui::TForm17> ui_;
     CaseFilter& filter_;
-    const RawDataTable& table_;
-    const LanguageTexts& texts_;
-    Prompts& prompts_;
+    ConditionEditor* editor_;
 };
 
 }  // namespace qv::gui
