@@ -66,8 +66,8 @@ protected:
 
 private:
     // When a command can be chosen: always, with a model, after an estimate, after a resampling
-    // run of a kind, after an engine run of the main window that did not fail (the web
-    // report), or not yet (its window comes later).
+    // run of a kind, after an engine run of the main window that did not fail (the
+    // report buttons), or not yet (its window comes later).
     enum class Availability { Always, ModelOpen, Estimated, BootstrapDone, JackknifeDone, Reportable, Later };
     using Handler = void (MainWindow::*)();
 

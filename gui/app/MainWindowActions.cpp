@@ -100,7 +100,7 @@ void MainWindow::createActions() {
         {"MNU_SetConstruct", "Construct re-configuration", &MainWindow::setConstruct, A::ModelOpen},
         {"MNU_Newindicatorsforinteractioneffect", "New product terms (for interaction effect)", nullptr, A::Later},
         {"MNU_ChangeDeleteproductterms", "Product terms change/deletion", nullptr, A::Later},
-        {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Estimated},
+        {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Reportable},
         {"BTN_WebReport", "PLS Report in Web Format", &MainWindow::webReport, A::Reportable},
     };
     for (const auto& item : items) addCommand(item.name, item.caption, item.handler, item.availability);

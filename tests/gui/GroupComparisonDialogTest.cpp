@@ -185,8 +185,9 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
         QVERIFY2(fs::exists(s.folder.work() / kept), kept);
     QVERIFY(s.model().groupPaths[0].coefficientSE > 0);
     QVERIFY(s.model().paths[0].coefficient != s.model().groupPaths[0].coefficient);
-    // The group estimates leave no web report to write.
-    QVERIFY(!s.window.findChild<QAction*>("BTN_WebReport")->isEnabled());
+    // The group estimates leave no report of one estimate to write.
+    for (const char* report : {"BTN_WebReport", "BTN_ExcelReport"})
+        QVERIFY2(!s.window.findChild<QAction*>(report)->isEnabled(), report);
 
     QVERIFY(s.results().isVisible());
     QCOMPARE(s.results().pos(), QPoint(s.window.x() + s.window.width(), s.window.y()));
@@ -221,7 +222,8 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
     QVERIFY(s.results().isVisible());
     click(s.window, "BTN_Run");
     QVERIFY(!s.results().isVisible());
-    QVERIFY(s.window.findChild<QAction*>("BTN_WebReport")->isEnabled());
+    for (const char* report : {"BTN_WebReport", "BTN_ExcelReport"})
+        QVERIFY2(s.window.findChild<QAction*>(report)->isEnabled(), report);
 }
 
 QTEST_MAIN(GroupComparisonDialogTest)
