@@ -4,4 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 cd "$root/build"
-ctest --output-on-failure -j "$(nproc)"
+# A test that hangs fails after five minutes instead of holding up the run.
+ctest --output-on-failure -j "$(nproc)" --timeout 300
