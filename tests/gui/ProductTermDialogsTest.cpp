@@ -114,8 +114,14 @@ void ProductTermDialogsTest::constructLevelRefusalsLeaveNothingCreated() {
     QVERIFY(g.script.told("MSG_PredictorNotSelected"));
     g.generate("IMAG", "IMAG", "IM", "PV");
     QVERIFY(g.script.told("MSG_SameVariable"));
+    // A refused alias gets the focus, whichever field was typed last.
+    g.constructLevel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.constructLevel));
     g.generate("IMAG", "VAL", "I", "PV");
     QVERIFY(g.script.told("MSG_AliasSize2"));
+    QVERIFY(g.constructLevel.findChild<QLineEdit*>("Edit1")->hasFocus());
+    g.generate("IMAG", "VAL", "IM", "P");
+    QVERIFY(g.constructLevel.findChild<QLineEdit*>("Edit2")->hasFocus());
     QCOMPARE(g.list(g.constructLevel, "ListBox1").count(), 0);
     // A three-letter alias cannot even be typed: the field holds two characters.
     type(g.constructLevel, "Edit2", "PVX");

@@ -40,6 +40,7 @@ private slots:
     void assignRemoveAndOkSetTheMembership();
     void cancelAfterAssignKeepsTheMembership();
     void onlySecondOrderConstructsOpenTheDialog();
+    void withNothingToOfferTheDialogStillOpens();
 };
 
 void SecondOrderDialogTest::assignRemoveAndOkSetTheMembership() {
@@ -125,6 +126,25 @@ void SecondOrderDialogTest::onlySecondOrderConstructsOpenTheDialog() {
     QVERIFY(!m.dialog.editSecondOrder(-1));
     QVERIFY(!m.dialog.editSecondOrder(m.model().nConstruct));
     QVERIFY(!m.dialog.isVisible());
+}
+
+void SecondOrderDialogTest::withNothingToOfferTheDialogStillOpens() {
+    EcsiWorkbench e;
+    e.model().currentOrder = 2;
+    const int secondOrder = e.model().nConstruct;
+    QVERIFY(e.model().addConstruct(300, 100));
+    gui::SecondOrderDialog dialog(e.workbench);
+    auto shown = onModalClosing("TForm16", [&](QWidget& window) {
+        QCOMPARE(list(window, "ListBox1").count(), 0);
+        QCOMPARE(list(window, "ListBox2").count(), 0);
+        type(window, "Edit1", "BRAND");
+        click(window, "BTN_OK");
+    });
+    QVERIFY(dialog.editSecondOrder(secondOrder));
+    QVERIFY(*shown);
+    QVERIFY(e.script.told("MSG_No1stOrderConstruct"));
+    QCOMPARE(e.model().constructs[secondOrder].caption, std::string("BRAND"));
+    QCOMPARE(e.model().constructs[secondOrder].nCon, 0);
 }
 
 QTEST_MAIN(SecondOrderDialogTest)
