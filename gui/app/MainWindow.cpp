@@ -34,7 +34,12 @@
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
 #include "gui/editing/ConstructDialog.h"
+#include "gui/editing/ConstructTermsDialog.h"
+#include "gui/editing/IndicatorTermsDialog.h"
 #include "gui/editing/ModelTree.h"
+#include "gui/editing/ProductTermChooser.h"
+#include "gui/editing/ProductTermReviewDialog.h"
+#include "gui/editing/SecondOrderDialog.h"
 #include "gui/groups/GroupComparisonDialog.h"
 #include "gui/groups/GroupResultsWindow.h"
 #include "gui/rawdata/RawDataForm.h"
@@ -64,6 +69,10 @@ MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
     about_ = new AboutDialog(this);
     constructDialog_ = new ConstructDialog(*workbench_, this);
+    secondOrderDialog_ = new SecondOrderDialog(*workbench_, this);
+    productChooser_ = new ProductTermChooser(*new ConstructTermsDialog(*workbench_, [this] { refresh(); }, this),
+                                             *new IndicatorTermsDialog(*workbench_, [this] { refresh(); }, this), this);
+    productReview_ = new ProductTermReviewDialog(*workbench_, this);
     groupDialog_ = new GroupComparisonDialog(
         *workbench_, [this](GroupOutcome outcome, bool significance) { groupsCompared(outcome, significance); }, this);
     groupResults_ = new GroupResultsWindow(
@@ -329,13 +338,28 @@ void MainWindow::pathTool() {
 void MainWindow::editConstruct(int construct) {
     command([this, construct] {
         diagram_->setHitConstruct(construct);
-        constructDialog_->editConstruct(construct);
+        openConstructDialog(construct);
     });
 }
 
+// A second-order construct is measured by constructs, not indicators: it has its own dialog.
+void MainWindow::openConstructDialog(int construct) {
+    const ProjectModel& model = workbench_->model();
+    if (construct >= 0 && construct < model.nConstruct && model.constructs[construct].order == 2)
+        secondOrderDialog_->editSecondOrder(construct);
+    else
+        constructDialog_->editConstruct(construct);
+}
+
+// The generation dialogs are modeless: the chooser only shows them.
+void MainWindow::newProductTerms() { productChooser_->show(); }
+
+// Changes are made inside the dialog: whatever its result, command() then rebuilds the tree.
+void MainWindow::reviewProductTerms() { productReview_->review(); }
+
 void MainWindow::setConstruct() {
     const int construct = diagram_->hitConstruct();
-    if (construct >= 0) constructDialog_->editConstruct(construct);
+    if (construct >= 0) openConstructDialog(construct);
 }
 
 void MainWindow::removeItem() {
@@ -369,6 +393,8 @@ void MainWindow::treeMenuPopup() {
     const TreeMenuState state = TreeMenuFor(workbench_->model(), node ? &*node : nullptr, tree_->selectedLevel());
     actions_["MNU_RemoveItem"]->setEnabled(state.removeItem);
     actions_["MNU_SetConstruct"]->setEnabled(state.setConstruct);
+    actions_["MNU_ChangeDeleteproductterms"]->setEnabled(state.changeProducts);
+    actions_["MNU_Newindicatorsforinteractioneffect"]->setEnabled(state.newProducts && workbench_->model().modelOpen);
     if (state.hitConstruct >= 0) diagram_->setHitConstruct(state.hitConstruct);
 }
 

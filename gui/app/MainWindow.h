@@ -27,6 +27,11 @@ namespace qv::gui {
 class AboutDialog;
 class ConfigurationDialog;
 class ConstructDialog;
+class ConstructTermsDialog;
+class IndicatorTermsDialog;
+class ProductTermChooser;
+class ProductTermReviewDialog;
+class SecondOrderDialog;
 class DiagramView;
 class ModelTree;
 class EnvironmentDialog;
@@ -138,6 +143,9 @@ private:
     void secondOrderTool();
     void pathTool();
     void setConstruct();
+    void openConstructDialog(int construct);
+    void newProductTerms();
+    void reviewProductTerms();
     void removeItem();
     void treeClick();
     void treeMenuPopup();
@@ -163,6 +171,9 @@ private:
     QMenu* treeMenu_ = nullptr;
     DiagramView* diagram_ = nullptr;
     ConstructDialog* constructDialog_ = nullptr;
+    SecondOrderDialog* secondOrderDialog_ = nullptr;
+    ProductTermChooser* productChooser_ = nullptr;
+    ProductTermReviewDialog* productReview_ = nullptr;
     RawDataForm* rawDataForm_ = nullptr;
     ConfigurationDialog* configuration_ = nullptr;
     ModelParameterDialog* parameters_ = nullptr;

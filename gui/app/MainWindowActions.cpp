@@ -98,8 +98,8 @@ void MainWindow::createActions() {
         {"BTN_ConstructIndicator", "Constructs && Indicators", nullptr, A::Always},
         {"MNU_RemoveItem", "Remove Item from Construct", &MainWindow::removeItem, A::ModelOpen},
         {"MNU_SetConstruct", "Construct re-configuration", &MainWindow::setConstruct, A::ModelOpen},
-        {"MNU_Newindicatorsforinteractioneffect", "New product terms (for interaction effect)", nullptr, A::Later},
-        {"MNU_ChangeDeleteproductterms", "Product terms change/deletion", nullptr, A::Later},
+        {"MNU_Newindicatorsforinteractioneffect", "New product terms (for interaction effect)", &MainWindow::newProductTerms, A::ModelOpen},
+        {"MNU_ChangeDeleteproductterms", "Product terms change/deletion", &MainWindow::reviewProductTerms, A::ModelOpen},
         {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Reportable},
         {"BTN_WebReport", "PLS Report in Web Format", &MainWindow::webReport, A::Reportable},
     };
