@@ -2,6 +2,10 @@
 // removed, the name checks on OK, and what OK and Cancel leave in the model.
 #include <QRadioButton>
 
+#include <cmath>
+#include <filesystem>
+
+#include "core/engine/EstimateCommand.h"
 #include "gui/editing/SecondOrderDialog.h"
 #include "tests/gui/EcsiWorkbench.h"
 
@@ -41,6 +45,7 @@ private slots:
     void cancelAfterAssignKeepsTheMembership();
     void onlySecondOrderConstructsOpenTheDialog();
     void withNothingToOfferTheDialogStillOpens();
+    void aSecondOrderModelBuiltInTheDialogEstimatesInTwoStages();
 };
 
 void SecondOrderDialogTest::assignRemoveAndOkSetTheMembership() {
@@ -145,6 +150,41 @@ void SecondOrderDialogTest::withNothingToOfferTheDialogStillOpens() {
     QVERIFY(e.script.told("MSG_No1stOrderConstruct"));
     QCOMPARE(e.model().constructs[secondOrder].caption, std::string("BRAND"));
     QCOMPARE(e.model().constructs[secondOrder].nCon, 0);
+}
+
+// ECSI without its paths: Image and Expectation become members of BRAND through the dialog,
+// BRAND and SAT predict LOY, and the real engine estimates the model in two stages.
+void SecondOrderDialogTest::aSecondOrderModelBuiltInTheDialogEstimatesInTwoStages() {
+    EcsiWorkbench e;
+    if (!e.folder.hasEngine()) QSKIP("the engine is not built");
+    std::vector<int> allPaths(static_cast<size_t>(e.model().nPath));
+    for (int p = 0; p < e.model().nPath; ++p) allPaths[static_cast<size_t>(p)] = p;
+    e.model().deletePaths(allPaths);
+    e.model().currentOrder = 2;
+    const int brand = e.model().nConstruct;
+    QVERIFY(e.model().addConstruct(300, 100));
+    e.model().currentOrder = 1;
+    gui::SecondOrderDialog dialog(e.workbench);
+    auto shown = onModalClosing("TForm16", [&](QWidget& window) {
+        pick(list(window, "ListBox1"), {"IMAG", "EXPE"});
+        click(window, "BTN_Assign");
+        type(window, "Edit1", "BRAND");
+        click(window, "BTN_OK");
+    });
+    QVERIFY(dialog.editSecondOrder(brand));
+    QVERIFY(*shown);
+    const int sat = e.constructNamed("SAT"), loy = e.constructNamed("LOY");
+    QVERIFY(e.model().addPath(brand, sat));
+    QVERIFY(e.model().addPath(sat, loy));
+    QVERIFY(EstimateCommand(e.workbench).run());
+    QCOMPARE(e.model().estimationStage, 2);
+    for (const char* name : {"ecsi.pls", "ecsi.out", "ecsi_2.pls", "ecsi_2.out"})
+        QVERIFY2(std::filesystem::exists(e.folder.work() / name), name);
+    // SAT has BRAND as its only predictor: its R-square is that path's coefficient squared.
+    const float beta = e.model().paths[0].coefficient;
+    QVERIFY(beta > 0.5f);
+    QVERIFY(std::abs(e.model().constructs[sat].rSquare - beta * beta) < 2e-6);
+    QCOMPARE(e.model().nIndicator, 24);
 }
 
 QTEST_MAIN(SecondOrderDialogTest)
