@@ -2,6 +2,7 @@
 
 #include "core/app/DerivedFileNames.h"
 #include "core/app/LanguageFile.h"
+#include "core/app/Refusal.h"
 #include "core/model/ModelFile.h"
 #include "core/rawdata/RawDataReader.h"
 
@@ -26,14 +27,11 @@ std::optional<std::string> Workbench::startUp() {
 }
 
 void Workbench::tell(const std::string& key, const std::string& detail) {
-    Message message = texts_.message(key);
-    if (!detail.empty()) message.text += (message.text.empty() ? "" : " ") + detail;
-    ports_.prompts.tell(message);
+    ports_.prompts.tell(MessageWithDetail(texts_, key, detail));
 }
 
 bool Workbench::report(const EditResult& result) {
-    if (!result.done && !result.messageKey.empty()) tell(result.messageKey, result.detail);
-    return result.done;
+    return TellIfRefused(result, texts_, ports_.prompts);
 }
 
 void Workbench::showStatus(const std::string& text, bool running) {

@@ -1,5 +1,6 @@
 #include "core/editing/DialogContext.h"
 
+#include "core/app/Refusal.h"
 #include "core/app/Workbench.h"
 
 namespace qv {
@@ -9,16 +10,13 @@ DialogContext DialogContext::of(Workbench& workbench) {
 }
 
 void DialogContext::tell(const std::string& key, const std::string& detail) const {
-    Message message = texts.message(key);
-    if (!detail.empty()) message.text += (message.text.empty() ? "" : " ") + detail;
-    prompts.tell(message);
+    prompts.tell(MessageWithDetail(texts, key, detail));
 }
 
 void DialogContext::tellText(const std::string& text) const { prompts.tell(Message{{}, text, {}}); }
 
 bool DialogContext::report(const EditResult& result) const {
-    if (!result.done && !result.messageKey.empty()) tell(result.messageKey, result.detail);
-    return result.done;
+    return TellIfRefused(result, texts, prompts);
 }
 
 std::string DialogContext::counted(int count, const std::string& key) const {
