@@ -7,6 +7,7 @@ namespace qv {
 
 const char* const kBatchUsage =
     "usage: quorvanta-batch COMMAND MODEL.qvt [options]\n"
+    "       quorvanta-batch --help | --version\n"
     "commands:\n"
     "  estimate    estimate the model with the engine and print its results; the control\n"
     "              file and listing are kept under the project's names\n"
@@ -16,8 +17,8 @@ const char* const kBatchUsage =
     "  jackknife   estimate, then jackknife it and print the summary table\n"
     "  tables      estimate, then write every result table (CSV) beside the model and\n"
     "              print the names of the files written\n"
-    "  report      estimate, then write the web report WebOutput.html into the work folder\n"
-    "              and print its path\n"
+    "  report      estimate, then write the web report WebOutput.html into the folder\n"
+    "              MODEL_report beside the model and print its path\n"
     "              [--bootstrap] bootstrap first (with --samples and --seed as above)\n"
     "              [--jackknife] jackknife first\n"
     "  groups      bootstrap the cases of each group and test every path for a difference\n"
@@ -29,7 +30,9 @@ const char* const kBatchUsage =
     "              other as an integer; a group's conditions must all hold\n"
     "              [--samples N] [--seed S] as for bootstrap\n"
     "options:\n"
-    "  --cancel    answer Cancel to every question (the default answer is OK)\n";
+    "  --cancel    answer Cancel to every question (the default answer is OK)\n"
+    "  --help      print this usage and exit\n"
+    "  --version   print the version and exit\n";
 
 namespace {
 
@@ -54,6 +57,12 @@ bool takeConditions(const std::vector<std::string>& args, size_t& at, std::vecto
 std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv, std::string& error) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     BatchOptions options;
+    // Asked for on its own, usage or version wins over everything else on the line.
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            options.command = arg == "--version" ? "version" : "help";
+            return options;
+        }
     std::vector<std::string> words;
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];

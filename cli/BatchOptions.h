@@ -8,7 +8,7 @@ namespace qv {
 
 // The command line of quorvanta-batch: a command, the model file and the command's options.
 struct BatchOptions {
-    std::string command;  // estimate, bootstrap, jackknife, tables, report
+    std::string command;  // estimate, bootstrap, jackknife, tables, report, groups; help, version
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock

@@ -8,6 +8,7 @@
 #include "cli/EstimateTables.h"
 #include "cli/GroupsCommand.h"
 #include "cli/ResamplingTable.h"
+#include "core/app/Version.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/report/WebReport.h"
@@ -17,14 +18,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-
-// The programs and their companion files share one start folder: the program's own.
-fs::path startFolder(const char* argv0) {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error) return self.parent_path();
-    return fs::absolute(argv0, error).parent_path();
-}
 
 bool resample(qv::Workbench& workbench, const qv::BatchOptions& options, qv::SampleKind kind) {
     if (options.samples) workbench.resampling().nSample = *options.samples;
@@ -68,9 +61,9 @@ bool writeTables(qv::Workbench& workbench) {
     return all;
 }
 
-int run(const fs::path& startDir, const qv::BatchOptions& options) {
+int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     qv::BatchPorts user(std::cerr, options.cancel);
-    qv::Workbench workbench(user.ports(), startDir);
+    qv::Workbench workbench(user.ports(), folders);
     if (const auto failure = workbench.startUp()) {
         std::cerr << *failure << '\n';
         return 2;
@@ -98,7 +91,15 @@ int main(int argc, char** argv) {
         std::cerr << "quorvanta-batch: " << error << '\n' << qv::kBatchUsage;
         return 2;
     }
+    if (options->command == "help" || options->command == "version") {
+        std::cout << (options->command == "help" ? std::string(qv::kBatchUsage)
+                                                 : std::string("quorvanta-batch ") + qv::kProgramVersion + "\n");
+        return 0;
+    }
     std::error_code ignored;
-    options->modelFile = fs::absolute(options->modelFile, ignored).string();  // start-up moves
-    return run(startFolder(argv[0]), *options);
+    // Opening the model moves the current folder.
+    options->modelFile = fs::absolute(options->modelFile, ignored).string();
+    return run(qv::StartupFolders::forProgram(qv::RunningProgramDir(argv[0]),
+                                              qv::UserEnvironment::current()),
+               *options);
 }

@@ -3,6 +3,11 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "core/app/Version.h"
 #include "gui/app/DesktopLauncher.h"
 #include "gui/app/DialogFileChooser.h"
 #include "gui/app/MainWindow.h"
@@ -25,11 +30,22 @@ void showSplash(qv::gui::SplashWindow& splash) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed, so they work on a server too.
+    for (const std::string_view argument : std::vector<std::string_view>(argv + 1, argv + argc)) {
+        if (argument == "--version") {
+            std::printf("quorvanta %s\n", qv::kProgramVersion);
+            return 0;
+        }
+        if (argument == "--help" || argument == "-h") {
+            std::printf("usage: quorvanta [MODEL.qvt]\n       quorvanta --help | --version\n"
+                        "Opens the workbench, with the model file when one is named.\n");
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quorvanta");
     QApplication::setApplicationDisplayName("Quorvanta");
-    // A model named on the command line opens at once (the example the quick start shows);
-    // its name is made absolute before start-up changes the current folder.
+    // A model named on the command line opens at once (the example the quick start shows).
     const QStringList arguments = QApplication::arguments();
     const std::string modelFile =
         arguments.size() > 1
@@ -42,9 +58,9 @@ int main(int argc, char** argv) {
     qv::gui::DialogFileChooser files;
     qv::gui::ProgressWindow progress;
     qv::gui::DesktopLauncher desktop;
-    // The start folder is the program's own: conf.ini, the language files and pls live there.
-    const std::filesystem::path startDir = qv::gui::toStdString(QApplication::applicationDirPath());
-    qv::gui::MainWindow window({prompts, files, progress, desktop}, startDir);
+    const auto folders = qv::StartupFolders::forProgram(
+        qv::gui::toStdString(QApplication::applicationDirPath()), qv::UserEnvironment::current());
+    qv::gui::MainWindow window({prompts, files, progress, desktop}, folders);
     if (const auto failure = window.startUp()) {
         splash.reset();
         QMessageBox::critical(nullptr, "Quorvanta", qv::gui::toQString(*failure));

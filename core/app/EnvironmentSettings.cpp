@@ -14,18 +14,27 @@ std::int32_t readColor(const IniFile& ini, const char* key, std::int32_t fallbac
     return value == -1 ? fallback : value;
 }
 
+// The settings file of the folder, which is made when it is missing; a folder that cannot
+// be made shows in the save's error.
+IniFile settingsFile(const std::filesystem::path& configDir) {
+    std::error_code ignored;
+    std::filesystem::create_directories(configDir, ignored);
+    return IniFile(EnvironmentSettings::file(configDir));
+}
+
 }  // namespace
 
-void EnvironmentSettings::read(const std::filesystem::path& startupDir) {
-    const IniFile ini(file(startupDir));
+void EnvironmentSettings::read(const std::filesystem::path& configDir,
+                               const std::filesystem::path& startDir) {
+    const IniFile ini(file(configDir));
     bgColor = readColor(ini, "bgcolor", kSystemButtonFace);
     constructColor = readColor(ini, "construct_color", kDefaultConstructColor);
     pathColor = readColor(ini, "path_color", kDefaultPathColor);
     textColor = readColor(ini, "text_color", kDefaultTextColor);
-    editor = ini.readString("Environment", "Editor", "notepad.exe");
+    editor = ini.readString("Environment", "Editor", "");
     radius = ini.readInt("Environment", "Radius", 25);
     beep = ini.readBool("Environment", "Beep", false);
-    workingDir = ini.readString("Environment", "Path", startupDir.string());
+    workingDir = ini.readString("Environment", "Path", startDir.string());
     lang = ini.readString("Language", "LANG", "English");
     const int nLang = std::clamp(ini.readInt("Language", "nLANG", 1), 0, kMaxLanguages);
     charset = ini.readInt("Language", "Charset", 1);
@@ -36,8 +45,8 @@ void EnvironmentSettings::read(const std::filesystem::path& startupDir) {
         recentModels.setEntry(i, ini.readString("History", "Model" + std::to_string(i + 1)));
 }
 
-std::optional<std::string> EnvironmentSettings::write(const std::filesystem::path& startupDir) const {
-    IniFile ini(file(startupDir));
+std::optional<std::string> EnvironmentSettings::write(const std::filesystem::path& configDir) const {
+    IniFile ini = settingsFile(configDir);
     ini.writeInt("Color", "bgcolor", bgColor);
     ini.writeInt("Color", "construct_color", constructColor);
     ini.writeInt("Color", "path_color", pathColor);
@@ -53,8 +62,8 @@ std::optional<std::string> EnvironmentSettings::write(const std::filesystem::pat
 }
 
 std::optional<std::string> EnvironmentSettings::storeWorkingDir(
-    const std::filesystem::path& startupDir) const {
-    IniFile ini(file(startupDir));
+    const std::filesystem::path& configDir) const {
+    IniFile ini = settingsFile(configDir);
     ini.writeString("Environment", "Path", workingDir);
     return ini.save();
 }

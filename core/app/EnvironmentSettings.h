@@ -17,13 +17,13 @@ inline constexpr std::int32_t kDefaultPathColor = 0;
 inline constexpr std::int32_t kDefaultTextColor = 0xC0C0C0;
 inline constexpr int kMaxLanguages = 80;
 
-// The per-user settings kept in conf.ini in the start folder.
+// The per-user settings kept in conf.ini in the user's configuration folder.
 struct EnvironmentSettings {
     std::int32_t bgColor = kSystemButtonFace;
     std::int32_t constructColor = kDefaultConstructColor;
     std::int32_t pathColor = kDefaultPathColor;
     std::int32_t textColor = kDefaultTextColor;
-    std::string editor = "notepad.exe";
+    std::string editor;  // empty: the desktop's editor for text files
     int radius = 25;
     bool beep = false;
     std::string workingDir;  // where the file dialogs start
@@ -32,17 +32,18 @@ struct EnvironmentSettings {
     std::vector<std::string> languages{"English"};  // the installed languages, only read
     RecentModels recentModels;
 
-    static std::filesystem::path file(const std::filesystem::path& startupDir) {
-        return startupDir / "conf.ini";
+    static std::filesystem::path file(const std::filesystem::path& configDir) {
+        return configDir / "conf.ini";
     }
 
-    // ReadSettings: missing keys give the defaults, with StartupDir as the working folder.
-    void read(const std::filesystem::path& startupDir);
+    // ReadSettings: missing keys give the defaults, with startDir as the working folder.
+    void read(const std::filesystem::path& configDir, const std::filesystem::path& startDir);
     // WriteSettings: every setting except the working folder and the language list; other
-    // keys of the file stay. Returns an error text when the file cannot be written.
-    std::optional<std::string> write(const std::filesystem::path& startupDir) const;
+    // keys of the file stay. A missing configuration folder is created. Returns an error
+    // text when the file cannot be written.
+    std::optional<std::string> write(const std::filesystem::path& configDir) const;
     // StoreWorkingDir: only Environment/Path.
-    std::optional<std::string> storeWorkingDir(const std::filesystem::path& startupDir) const;
+    std::optional<std::string> storeWorkingDir(const std::filesystem::path& configDir) const;
 };
 
 // The font character set of a position in the Environment dialog's list (1 "Default" when the

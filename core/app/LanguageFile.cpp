@@ -4,15 +4,15 @@
 
 namespace qv {
 
-std::filesystem::path languageFile(const std::filesystem::path& startupDir,
+std::filesystem::path languageFile(const std::filesystem::path& dataDir,
                                    const std::string& language) {
-    return startupDir / (language + ".ini");
+    return dataDir / (language + ".ini");
 }
 
-bool loadLanguageTexts(const std::filesystem::path& startupDir, const std::string& language,
+bool loadLanguageTexts(const std::filesystem::path& dataDir, const std::string& language,
                        LanguageTexts& texts) {
     texts.clear();
-    const IniFile ini(languageFile(startupDir, language));
+    const IniFile ini(languageFile(dataDir, language));
     for (auto& [key, text] : ini.entries(language)) texts.set(key, text);
     return ini.existed();
 }

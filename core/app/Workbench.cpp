@@ -10,20 +10,31 @@ namespace qv {
 
 namespace fs = std::filesystem;
 
-Workbench::Workbench(Ports ports, fs::path startupDir)
-    : ports_(ports),
-      folders_(StartupFolders::fromStartupDir(std::move(startupDir))),
-      model_(std::make_unique<ProjectModel>()) {}
+Workbench::Workbench(Ports ports, StartupFolders folders)
+    : ports_(ports), folders_(std::move(folders)), model_(std::make_unique<ProjectModel>()) {}
+
+Workbench::~Workbench() {
+    if (workFolderMade_) removeTempDir(folders_);
+}
 
 std::optional<std::string> Workbench::startUp() {
-    settings_.read(folders_.startupDir);
+    settings_.read(folders_.configDir, folders_.startDir);
     model_->resetToEmpty();
     model_->modelOpen = false;
     model_->radius = settings_.radius;
     // The texts come first so that a start-up error can be worded.
-    loadLanguageTexts(folders_.startupDir, settings_.lang, texts_);
+    loadLanguageTexts(folders_.dataDir, settings_.lang, texts_);
     if (auto error = prepareTempDir(folders_)) return texts_.lookup("MSG_CreateDirFail") + ": " + *error;
+    workFolderMade_ = true;
     return std::nullopt;
+}
+
+void Workbench::writeSettings() { tellSettingsFailure(settings_.write(folders_.configDir)); }
+
+void Workbench::tellSettingsFailure(const std::optional<std::string>& error) {
+    if (!error || settingsFailureTold_) return;
+    settingsFailureTold_ = true;
+    tell("MSG_SettingsNotSaved", *error);
 }
 
 void Workbench::tell(const std::string& key, const std::string& detail) {
@@ -65,7 +76,13 @@ void Workbench::clearRunFlags() {
 
 void Workbench::useWorkingDirOf(const std::string& file) {
     settings_.workingDir = fs::path(file).parent_path().string();
-    settings_.storeWorkingDir(folders_.startupDir);
+    tellSettingsFailure(settings_.storeWorkingDir(folders_.configDir));
+}
+
+// A name typed without a folder lies in the working folder, where the file dialogs start.
+std::string Workbench::inWorkingDir(const std::string& name) const {
+    if (name.empty() || fs::path(name).is_absolute()) return name;
+    return (fs::path(settings_.workingDir) / name).lexically_normal().string();
 }
 
 bool Workbench::newModel() {
@@ -101,8 +118,8 @@ bool Workbench::newModel() {
 }
 
 bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newModelMode) {
-    configuration_ = entries;
-    if (newModelMode) configuration_.projectFile = withModelExtension(entries.projectFile);
+    configuration_ = {inWorkingDir(entries.rawFile), inWorkingDir(entries.projectFile)};
+    if (newModelMode) configuration_.projectFile = withModelExtension(configuration_.projectFile);
     bool mayClose = false;
     if (configuration_.rawFile.empty()) {
         tell("MSG_NoRawData");

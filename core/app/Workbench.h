@@ -28,9 +28,11 @@ struct ConfigurationEntries {
 // question and message goes through the ports; the caller refreshes its views afterwards.
 class Workbench {
 public:
-    // The start folder holds conf.ini, the language files and the companion files; it is the
-    // current folder when the program starts.
-    explicit Workbench(Ports ports, std::filesystem::path startupDir = std::filesystem::current_path());
+    explicit Workbench(Ports ports, StartupFolders folders = std::filesystem::current_path());
+    // The work folder goes with the program.
+    ~Workbench();
+    Workbench(const Workbench&) = delete;
+    Workbench& operator=(const Workbench&) = delete;
 
     ProjectModel& model() { return *model_; }
     RawDataTable& rawData() { return rawData_; }
@@ -47,6 +49,10 @@ public:
     // Reads conf.ini and the language file and prepares TempDir. Returns the start-up error
     // ("<MSG_CreateDirFail>: <folder>") that ends the program.
     std::optional<std::string> startUp();
+
+    // WriteSettings into conf.ini. The first failure is told, later ones are not: a settings
+    // folder that cannot be written would otherwise interrupt every zoom step.
+    void writeSettings();
 
     // The File menu. Each returns whether it was carried out.
     bool newModel();
@@ -83,6 +89,8 @@ private:
     bool writeModel(const std::string& file);
     void addToRecentList(const std::string& file);
     void useWorkingDirOf(const std::string& file);
+    void tellSettingsFailure(const std::optional<std::string>& error);
+    std::string inWorkingDir(const std::string& name) const;
     void clearRunFlags();
     void emptyModelAfterFailedOpen();
     void matchStoredVariables(int storedVariables);
@@ -98,6 +106,8 @@ private:
     ResamplingOptions resampling_;
     ProjectFiles files_;
     ConfigurationEntries configuration_;
+    bool workFolderMade_ = false;
+    bool settingsFailureTold_ = false;
 };
 
 }  // namespace qv

@@ -102,7 +102,7 @@ bool Workbench::writeModel(const std::string& file) {
 }
 
 void Workbench::addToRecentList(const std::string& file) {
-    if (settings_.recentModels.add(file)) settings_.write(folders_.startupDir);
+    if (settings_.recentModels.add(file)) writeSettings();
 }
 
 bool Workbench::save() {

@@ -31,16 +31,10 @@ std::string shellQuoted(const fs::path& path) {
 
 }  // namespace
 
-#ifdef _WIN32
-fs::path EngineFiles::engine() const { return startDir / "pls.exe"; }
-fs::path EngineFiles::script() const { return startDir / "a.cmd"; }
-#else
-fs::path EngineFiles::engine() const { return startDir / "pls"; }
-fs::path EngineFiles::script() const { return startDir / "a.sh"; }
-#endif
-fs::path EngineFiles::marker() const { return startDir / "qvt.tmp"; }
-fs::path EngineFiles::controlFile() const { return startDir / "tmppls.pls"; }
-fs::path EngineFiles::listing() const { return startDir / "tmppls.out"; }
+fs::path EngineFiles::script() const { return workDir / "a.sh"; }
+fs::path EngineFiles::marker() const { return workDir / "qvt.tmp"; }
+fs::path EngineFiles::controlFile() const { return workDir / "tmppls.pls"; }
+fs::path EngineFiles::listing() const { return workDir / "tmppls.out"; }
 
 bool EngineExists(const EngineFiles& files) {
     std::error_code error;
@@ -57,11 +51,10 @@ void KeepWorkFile(const fs::path& from, const std::string& to) {
 }
 
 std::string EngineRunner::scriptText() const {
-    const std::string folder = shellQuoted(files_.startDir);
-    return "PATH=" + folder + ":/usr/bin:/bin\n"
+    return "PATH=" + shellQuoted(files_.enginePath.parent_path()) + ":/usr/bin:/bin\n"
            "export PATH\n"
-           "cd " + folder + " || exit 1\n"
-           "./pls tmppls.pls>tmppls.out\n"
+           "cd " + shellQuoted(files_.workDir) + " || exit 1\n" +
+           shellQuoted(files_.enginePath) + " tmppls.pls>tmppls.out\n"
            "echo END>qvt.tmp";
 }
 

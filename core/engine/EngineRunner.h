@@ -9,11 +9,12 @@
 
 namespace qv {
 
-// The work files of one engine run, all in the start folder.
+// The engine and the work files of one run, which lie in the program's own work folder.
 struct EngineFiles {
-    std::filesystem::path startDir;
+    std::filesystem::path enginePath;
+    std::filesystem::path workDir;
 
-    std::filesystem::path engine() const;        // pls (pls.exe on Windows)
+    std::filesystem::path engine() const { return enginePath; }
     std::filesystem::path script() const;        // the command script
     std::filesystem::path marker() const;        // written by the script once the engine ended
     std::filesystem::path controlFile() const;   // tmppls.pls

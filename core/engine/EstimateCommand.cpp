@@ -27,12 +27,12 @@ constexpr const char* kProgressCaption = "Executing PLS Algorithm";
 }  // namespace
 
 EstimateCommand::EstimateCommand(EstimateContext context)
-    : c_(context), engineFiles_{context.startDir} {}
+    : c_(context), engineFiles_{context.folders.engine, context.folders.tempDir} {}
 
 EstimateCommand::EstimateCommand(Workbench& workbench)
     : EstimateCommand(EstimateContext{workbench.model(), workbench.rawData(),
                                       workbench.parameters(), workbench.files(), workbench.texts(),
-                                      workbench.ports(), workbench.folders().startupDir,
+                                      workbench.ports(), workbench.folders(),
                                       workbench.settings().editor, workbench.settings().beep}) {}
 
 void EstimateCommand::tellText(const std::string& text) { c_.ports.prompts.tell({"", text, ""}); }
@@ -241,7 +241,7 @@ bool EstimateCommand::run(bool groupRun) {
     if (ok) keepFiles(model.estimationStage == 2);
     if (!groupRun) {
         model.estimated = true;
-        if (c_.beep) c_.ports.desktop.playSound((c_.startDir / "finish.wav").string());
+        if (c_.beep) c_.ports.desktop.playSound(c_.folders.soundFile().string());
     }
     restoreIndicatorCount();
     return ok;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/app/LanguageTexts.h"
+#include "core/app/StartupFolders.h"
 #include "core/engine/EngineRunner.h"
 #include "core/model/ModelParameters.h"
 #include "core/model/ProjectModel.h"
@@ -22,7 +23,7 @@ struct EstimateContext {
     ProjectFiles& files;
     const LanguageTexts& texts;
     Ports& ports;
-    std::filesystem::path startDir;
+    StartupFolders folders;  // the engine, its work folder and the finish sound
     std::string editor;
     bool beep = false;
 };

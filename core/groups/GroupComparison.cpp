@@ -140,7 +140,7 @@ void GroupComparison::finished(const char* statusKey) {
     w_.showStatus(w_.texts().lookup(statusKey), false);
     w_.model().groupRun = true;  // the diagram now shows the group display modes
     if (w_.settings().beep)
-        w_.ports().desktop.playSound((w_.folders().startupDir / "finish.wav").string());
+        w_.ports().desktop.playSound(w_.folders().soundFile().string());
 }
 
 GroupOutcome GroupComparison::significanceTest(const GroupConditions& group1,

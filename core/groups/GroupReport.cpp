@@ -6,6 +6,7 @@
 #include "core/groups/GroupReportFormat.h"
 #include "core/groups/GroupStatistic.h"
 #include "core/report/PictureArea.h"
+#include "core/report/ReportFolder.h"
 #include "core/report/WebReportFormat.h"
 
 namespace qv {
@@ -13,7 +14,8 @@ namespace qv {
 std::optional<std::filesystem::path> WriteGroupReport(Workbench& workbench, const std::tm& now) {
     ProjectModel& model = workbench.model();
     model.groupDisplayMode = 2;  // the picture shows both groups' figures
-    const std::filesystem::path folder = workbench.folders().tempDir;
+    const std::filesystem::path folder =
+        PrepareReportFolder(workbench.files().project, "_groups", workbench.folders().dataDir);
     const bool picture = SaveDiagramPicture(workbench.ports().picture, model, folder / "Model.bmp");
     const std::filesystem::path report = folder / "WebOutput.html";
     std::ofstream out(report, std::ios::binary | std::ios::trunc);

@@ -3,6 +3,7 @@
 #include "core/app/DerivedFileNames.h"
 #include "core/model/WholeFile.h"
 #include "core/report/PictureArea.h"
+#include "core/report/ReportFolder.h"
 #include "core/report/WebReportFigures.h"
 #include "core/report/WebReportFormat.h"
 #include "core/results/EstimateScores.h"
@@ -29,8 +30,8 @@ bool WebReport::failed(const std::string& error) const {
     return !error.empty();
 }
 
-bool WebReport::savePicture() {
-    return SaveDiagramPicture(c_.ports.picture, c_.model, c_.tempDir / "Model.bmp");
+bool WebReport::savePicture(const std::filesystem::path& folder) {
+    return SaveDiagramPicture(c_.ports.picture, c_.model, folder / "Model.bmp");
 }
 
 // The fragment's bytes; a fragment that cannot be read is told and left out.
@@ -111,12 +112,13 @@ std::optional<std::filesystem::path> WebReport::run() {
     if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
     WebReportContents contents;
     contents.dateText = ReportDateText(clock_());
-    contents.picture = savePicture();
+    const std::filesystem::path folder = PrepareReportFolder(c_.files.project, "_report", c_.dataDir);
+    contents.picture = savePicture(folder);
     copyFactorStructure(contents);
     if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
     if (c_.model.bootstrapDone) contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
     if (c_.model.jackknifeDone) contents.jackknifeSection = readFragment(SampleKind::Jackknife);
-    const std::filesystem::path report = c_.tempDir / "WebOutput.html";
+    const std::filesystem::path report = folder / "WebOutput.html";
     if (!frame_.writeAndOpen(report.string(), FormatWebReport(contents))) return std::nullopt;
     return report;
 }

@@ -13,9 +13,9 @@
 
 namespace qv {
 
-// "PLS Report in Web Format": gathers the last estimate into "WebOutput.html" in the work
-// folder, with "Model.bmp" when the diagram can be pictured, and hands the page to the
-// desktop. The data table ends with the raw values as read.
+// "PLS Report in Web Format": gathers the last estimate into "WebOutput.html" in the folder
+// "<stem>_report" beside the model, with "Model.bmp" when the diagram can be pictured, and
+// hands the page to the desktop. The data table ends with the raw values as read.
 class WebReport {
 public:
     using Clock = std::function<std::tm()>;  // the time the head shows
@@ -29,7 +29,7 @@ public:
     static std::tm localNow();
 
 private:
-    bool savePicture();
+    bool savePicture(const std::filesystem::path& folder);
     void copyFactorStructure(WebReportContents& contents);
     bool addEstimateTables(WebReportContents& contents);
     bool addCorrelations(WebReportContents& contents);

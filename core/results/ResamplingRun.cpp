@@ -42,13 +42,13 @@ void clearSampleFields(ProjectModel& model) {
 }  // namespace
 
 ResamplingRun::ResamplingRun(ResamplingContext context)
-    : c_(context), engineFiles_{context.startDir} {}
+    : c_(context), engineFiles_{context.folders.engine, context.folders.tempDir} {}
 
 ResamplingRun::ResamplingRun(Workbench& workbench)
     : ResamplingRun(ResamplingContext{
           workbench.model(), workbench.rawData(), workbench.parameters(), workbench.resampling(),
-          workbench.files(), workbench.texts(), workbench.ports(), workbench.folders().startupDir,
-          workbench.folders().tempDir, workbench.settings().editor, workbench.settings().beep}) {}
+          workbench.files(), workbench.texts(), workbench.ports(), workbench.folders(),
+          workbench.settings().editor, workbench.settings().beep}) {}
 
 void ResamplingRun::tell(const std::string& key, const std::string& suffix) {
     Message message = c_.texts.message(key);
@@ -114,7 +114,7 @@ bool ResamplingRun::checkSummaryFile() {
         tell("MSG_NoPLSProject");
         return false;
     }
-    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir).csv;
+    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir).csv;
     if (std::ofstream(csv, std::ios::binary | std::ios::trunc)) return true;
     tell("MSG_OpenError", "\n(" + csv + ")");
     return false;
@@ -221,7 +221,7 @@ bool ResamplingRun::allocateStore() {
 // disk is refused before it is written.
 bool ResamplingRun::roomFor(size_t problemSize) {
     std::error_code error;
-    const fs::space_info space = fs::space(c_.startDir, error);
+    const fs::space_info space = fs::space(c_.folders.tempDir, error);
     const double needed = static_cast<double>(problemSize) * (subsamples_ + 1);
     if (error || needed < static_cast<double>(space.available)) return true;
     std::string text;
@@ -272,7 +272,7 @@ bool ResamplingRun::readResults() {
     if (!ok) return false;
     ComputeResamplingStatistics(c_.model, store_, kind_);
     const SummaryRequest request{kind_, c_.table.caseCount(), c_.options.process,
-                                 ResamplingSummaryNames(kind_, c_.files.project, c_.tempDir)};
+                                 ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir)};
     if (const auto failed = WriteResamplingSummaries(c_.model, store_, request))
         tell("MSG_OpenError", "\n(" + *failed + ")");
     return true;
@@ -310,7 +310,7 @@ void ResamplingRun::finish(bool ok, bool engineRan) {
     if (!engineRan) return;
     if (ok) (jackknife ? c_.model.jackknifeDone : c_.model.bootstrapDone) = true;
     c_.model.resampled = c_.model.estimated = true;
-    if (c_.beep) c_.ports.desktop.playSound((c_.startDir / "finish.wav").string());
+    if (c_.beep) c_.ports.desktop.playSound(c_.folders.soundFile().string());
 }
 
 }  // namespace qv

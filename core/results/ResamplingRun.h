@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/app/LanguageTexts.h"
+#include "core/app/StartupFolders.h"
 #include "core/engine/ControlFileWriter.h"
 #include "core/engine/EngineRunner.h"
 #include "core/model/ModelParameters.h"
@@ -29,8 +30,7 @@ struct ResamplingContext {
     ProjectFiles& files;
     const LanguageTexts& texts;
     Ports& ports;
-    std::filesystem::path startDir;
-    std::filesystem::path tempDir;
+    StartupFolders folders;  // the engine, the work folder (summary pages too), the sound
     std::string editor;
     bool beep = false;
 };

@@ -7,7 +7,8 @@ namespace qv {
 ResultContext ResultContext::of(Workbench& workbench) {
     return ResultContext{workbench.model(),      workbench.rawData(),   workbench.caseFilter(),
                          workbench.parameters(), workbench.files(),     workbench.texts(),
-                         workbench.ports(),      workbench.folders().tempDir};
+                         workbench.ports(),      workbench.folders().tempDir,
+                         workbench.folders().dataDir};
 }
 
 }  // namespace qv

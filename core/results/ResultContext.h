@@ -23,7 +23,8 @@ struct ResultContext {
     const ProjectFiles& files;
     const LanguageTexts& texts;
     Ports& ports;
-    std::filesystem::path tempDir;  // where the web report's pages go
+    std::filesystem::path tempDir;  // the work folder: pieces the web report gathers
+    std::filesystem::path dataDir = {};  // the style sheet and icon the report links
 
     static ResultContext of(Workbench& workbench);
 };

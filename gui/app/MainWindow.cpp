@@ -48,12 +48,12 @@ namespace qv::gui {
 
 namespace fs = std::filesystem;
 
-MainWindow::MainWindow(UserPorts ports, const fs::path& startupDir)
+MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
     : ports_(ports),
       prompts_(ports.prompts),
       status_(new StatusPanels),
       workbench_(std::make_unique<Workbench>(
-          Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this, picture_}, startupDir)) {
+          Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this, picture_}, folders)) {
     setObjectName("TForm1");
     setWindowTitle("Quorvanta");
     statusBar()->addWidget(status_, 1);
@@ -182,14 +182,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::checkEngine() {
-    const EngineFiles engine{workbench_->folders().startupDir};
+    const EngineFiles engine{workbench_->folders().engine, workbench_->folders().tempDir};
     if (EngineExists(engine)) return;
     const LanguageTexts& texts = workbench_->texts();
     const std::string question = engine.engine().string() + " " + texts.lookup("MSG_PLSNotFound") + "\n" +
                                  texts.lookup("MSG_AskDownload");
     if (prompts_.askOkCancel(Message{"MSG_PLSNotFound", question, texts.lookup("MSG_Download")}))
         prompts_.tell(Message{"MSG_MoveToDir", texts.lookup("MSG_MoveToDir") + " " +
-                                                         workbench_->folders().startupDir.string(), ""});
+                                                         workbench_->folders().engine.parent_path().string(), ""});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -245,9 +245,8 @@ void MainWindow::environment() {
     environment_->load(settings);
     if (environment_->exec() != QDialog::Accepted) return;
     environment_->store(settings);
-    if (auto error = settings.write(workbench_->folders().startupDir))
-        prompts_.tell(Message{"", *error, ""});
-    loadLanguageTexts(workbench_->folders().startupDir, settings.lang, workbench_->texts());
+    workbench_->writeSettings();
+    loadLanguageTexts(workbench_->folders().dataDir, settings.lang, workbench_->texts());
     applyLanguage();
 }
 
@@ -319,7 +318,7 @@ void MainWindow::zoom(int step, const char* key) {
     if (settings.radius + step < kSmallestRadius) return;
     settings.radius += step;
     workbench_->model().radius = settings.radius;
-    settings.write(workbench_->folders().startupDir);
+    workbench_->writeSettings();
 }
 
 void MainWindow::redraw() { diagram_->redraw(); }
@@ -407,11 +406,8 @@ void MainWindow::toggleIndicatorWindow() {
 
 void MainWindow::toggleToolBox() { modelToolBar_->setVisible(actions_["ShowTools1"]->isChecked()); }
 
-// The help file is looked up in the current folder, as a name without a folder is.
-void MainWindow::help() {
-    std::error_code error;
-    ports_.desktop.openWithDesktop((fs::current_path(error) / "qvta.chm").string());
-}
+// The user guide comes with the program, beside its language files.
+void MainWindow::help() { ports_.desktop.openWithDesktop(workbench_->folders().userGuide().string()); }
 
 void MainWindow::about() { about_->exec(); }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app/StartupFolders.h"
 #include "core/ports/Dialogs.h"
 #include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
@@ -47,7 +48,7 @@ class StatusPanels;
 // the model tree.
 class MainWindow final : public QMainWindow, private OptionDialogs {
 public:
-    MainWindow(UserPorts ports, const std::filesystem::path& startupDir);
+    MainWindow(UserPorts ports, const StartupFolders& folders);
     ~MainWindow() override;
 
     // Reads the settings and the language and prepares the work folder; returns the error that

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,27 +8,15 @@
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
+#include "core/app/Version.h"
+#include "tests/cli/BatchRun.h"
 #include "tests/core/report/ReportAnchors.h"
 
 namespace qv {
 namespace {
 namespace fs = std::filesystem;
 
-struct CommandResult {
-    int status = -1;
-    std::string output;
-};
-
-CommandResult runCommand(const std::string& command) {
-    CommandResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.output.append(buffer, read);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using testing::CommandResult;
 
 // A copy of the ECSI example in a folder of its own, so the kept files land there.
 class BatchEstimate : public ::testing::Test {
@@ -43,8 +29,8 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     CommandResult batch(const std::string& arguments) const {
-        return runCommand("'" + std::string(QV_START_DIR) + "/quorvanta-batch' " + arguments +
-                          " 2>&1");
+        return testing::runCommand(testing::batchCommand(fs::path(QV_START_DIR) / "quorvanta-batch",
+                                                         folder_ / "user", arguments));
     }
     fs::path folder_;
 };
@@ -111,7 +97,7 @@ TEST_F(BatchEstimate, ReportAfterBothResamplingRunsPrintsItsPathAndEveryEntryRes
     const CommandResult result = batch("report '" + (folder_ / "ecsi.qvt").string() +
                                        "' --bootstrap --samples 30 --seed 4 --jackknife");
     ASSERT_EQ(result.status, 0) << result.output;
-    const fs::path report = fs::path(QV_START_DIR) / "temp" / "WebOutput.html";
+    const fs::path report = folder_ / "ecsi_report" / "WebOutput.html";
     EXPECT_EQ(result.output, report.string() + "\n");
     std::ifstream in(report, std::ios::binary);
     const std::string page{std::istreambuf_iterator<char>(in), {}};
@@ -190,6 +176,23 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_FALSE(ParseBatchOptions(6, emptyGroup, error));
     const char* groupOnEstimate[] = {"batch", "estimate", "m.qvt", "--group1", "a=1"};
     EXPECT_FALSE(ParseBatchOptions(5, groupOnEstimate, error));
+}
+
+TEST(BatchOptions, HelpAndVersionWinOverTheRestOfTheLine) {
+    std::string error;
+    const char* help[] = {"batch", "estimate", "--help"};
+    EXPECT_EQ(ParseBatchOptions(3, help, error)->command, "help");
+    const char* version[] = {"batch", "--version"};
+    EXPECT_EQ(ParseBatchOptions(2, version, error)->command, "version");
+}
+
+TEST_F(BatchEstimate, HelpAndVersionPrintToStandardOutputAndSucceed) {
+    const CommandResult help = batch("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output, kBatchUsage);
+    const CommandResult version = batch("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, std::string("quorvanta-batch ") + kProgramVersion + "\n");
 }
 
 TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {

@@ -204,7 +204,7 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
     s.script.clear();
     click(s.results(), "ToolButton4");
     QCOMPARE(s.model().groupDisplayMode, 2);
-    const fs::path page = s.window.workbench().folders().tempDir / "WebOutput.html";
+    const fs::path page = s.folder.work() / "ecsi_groups" / "WebOutput.html";
     QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithDesktop);
     QCOMPARE(s.script.events().back().message.text, page.string());
     const std::string html = readBytes(page);

@@ -53,6 +53,11 @@ void GuiPortsTest::editorFallsBackToTheDesktop() {
     QVERIFY(gui::editorProgram("/no/such/folder/editor").isEmpty());
     QVERIFY(!gui::editorProgram("sh").isEmpty());
     QCOMPARE(gui::editorProgram("/bin/sh"), QString("/bin/sh"));
+    // Without a desktop service, $VISUAL before $EDITOR, each with its arguments.
+    QCOMPARE(gui::variableEditor("", "/bin/sh -e"), (QStringList{"/bin/sh", "-e"}));
+    QCOMPARE(gui::variableEditor("/bin/true", "/bin/sh"), QStringList{"/bin/true"});
+    QCOMPARE(gui::variableEditor("no-such-editor-anywhere", "/bin/sh"), QStringList{"/bin/sh"});
+    QVERIFY(gui::variableEditor("", "").isEmpty());
 }
 
 void GuiPortsTest::progressWindowStaysModalAndNoticesCancel() {

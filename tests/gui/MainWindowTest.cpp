@@ -104,6 +104,7 @@ private slots:
     void environmentChangesTheLanguage();
     void zoomKeepsTheRadiusForTheNextStart();
     void missingEngineIsReportedOnFirstShow();
+    void helpOpensTheGuideThatComesWithTheProgram();
     void noSecondCommandStartsWhileTheEngineRuns();
     void aboutBoxFollowsOnlyAMissingEngine();
 };
@@ -395,6 +396,23 @@ void MainWindowTest::missingEngineIsReportedOnFirstShow() {
     QVERIFY(script.events()[1].message.text.find(folder.dir().string()) != std::string::npos);
     // The model commands wait for a model, engine or not.
     QVERIFY(!window.findChild<QAction*>("BTN_Run")->isEnabled());
+}
+
+void MainWindowTest::helpOpensTheGuideThatComesWithTheProgram() {
+    QTemporaryDir home;
+    const UserEnvironment user{home.path().toStdString(), "", "", "", 1};
+    ScriptedPorts script;
+    gui::MainWindow window(scriptedUser(script), StartupFolders::forProgram(QV_START_DIR, user));
+    QVERIFY(!window.startUp());
+    window.findChild<QAction*>("MNU_Help1")->trigger();
+    QCOMPARE(script.events().back().kind, ScriptedPorts::Kind::OpenWithDesktop);
+    const fs::path guide = script.events().back().message.text;
+    QCOMPARE(guide, fs::path(QV_START_DIR) / "guide" / "index.html");
+    std::ifstream page(guide);
+    const std::string text{std::istreambuf_iterator<char>(page), {}};
+    for (const char* chapter : {"The main window", "Drawing a model", "Estimating", "Resampling",
+                                "Reading the results"})
+        QVERIFY2(text.find(chapter) != std::string::npos, chapter);
 }
 
 void MainWindowTest::noSecondCommandStartsWhileTheEngineRuns() {

@@ -73,7 +73,7 @@ void WebReportButtonTest::reportOfTheEstimatedExampleHoldsThePaintedDiagram() {
     QVERIFY(report->isEnabled());
 
     script.clear();
-    const fs::path work = window.workbench().folders().tempDir;
+    const fs::path work = folder.work() / "ecsi_report";  // beside the model
     click(window, "BTN_WebReport");
     QVERIFY2(script.messages().empty(), script.messages().empty() ? "" : script.messages().front().text.c_str());
     QCOMPARE(script.events().back().kind, ScriptedPorts::Kind::OpenWithDesktop);

@@ -14,10 +14,10 @@ TEST(EnvironmentSettings, WithoutConfIniEverySettingHasItsDefault) {
     TempFolder start;
     EnvironmentSettings settings;
     settings.lang = "German";
-    settings.read(start.path());
+    settings.read(start.path(), start.path());
     EXPECT_EQ(settings.lang, "English");
     EXPECT_EQ(settings.radius, 25);
-    EXPECT_EQ(settings.editor, "notepad.exe");
+    EXPECT_EQ(settings.editor, "");  // the desktop's editor
     EXPECT_EQ(settings.workingDir, start.path().string());
     EXPECT_EQ(settings.bgColor, static_cast<std::int32_t>(0x8000000Fu));
     EXPECT_EQ(settings.constructColor, 0xC0C0C0);
@@ -37,7 +37,7 @@ TEST(EnvironmentSettings, ReadsEveryKeyReplacesColourMinusOneAndLimitsTheLanguag
                 "Beep=1\r\nPath=/home/u/models\r\n[Language]\r\nLANG=Deutsch\r\nnLANG=500\r\n"
                 "Charset=4\r\nLANGUAGE2=Deutsch\r\n[History]\r\nModel1=/a.qvt\r\nModel3=/c.qvt\r\n");
     EnvironmentSettings settings;
-    settings.read(start.path());
+    settings.read(start.path(), start.path());
     EXPECT_EQ(settings.bgColor, kSystemButtonFace);
     EXPECT_EQ(settings.constructColor, 0x80FFFF);
     EXPECT_EQ(settings.pathColor, 0);
@@ -60,19 +60,19 @@ TEST(EnvironmentSettings, WritesInItsOrderAndLeavesPathLanguageListAndOtherKeys)
     TempFolder start;
     start.write("conf.ini", "[Environment]\r\nPath=/keep\r\nOwn=1\r\n[Language]\r\nnLANG=2\r\n");
     EnvironmentSettings settings;
-    settings.read(start.path());
+    settings.read(start.path(), start.path());
     settings.radius = 28;
     settings.workingDir = "/elsewhere";
     settings.recentModels.add("/m.qvt");
     ASSERT_FALSE(settings.write(start.path()).has_value());
     EXPECT_EQ(readBytes(start / "conf.ini"),
-              "[Environment]\r\nPath=/keep\r\nOwn=1\r\nEditor=notepad.exe\r\nRadius=28\r\n"
+              "[Environment]\r\nPath=/keep\r\nOwn=1\r\nEditor=\r\nRadius=28\r\n"
               "Beep=0\r\n[Language]\r\nnLANG=2\r\nLANG=English\r\nCharset=1\r\n"
               "[Color]\r\nbgcolor=-2147483633\r\nconstruct_color=12632256\r\npath_color=0\r\n"
               "text_color=12632256\r\n[History]\r\nModel1=/m.qvt\r\nModel2=\r\nModel3=\r\n");
     ASSERT_FALSE(settings.storeWorkingDir(start.path()).has_value());
     EnvironmentSettings again;
-    again.read(start.path());
+    again.read(start.path(), start.path());
     EXPECT_EQ(again.workingDir, "/elsewhere");
     EXPECT_EQ(again.radius, 28);
     EXPECT_EQ(again.bgColor, kSystemButtonFace);

@@ -90,8 +90,50 @@ TEST_F(WorkbenchTest, NewModelBuildsIndicatorsFromTheDataAndDerivesTheNames) {
     EXPECT_EQ(workbench_.resampling().nSample, "250");
     EXPECT_FALSE(fs::exists(project_));  // not written until saved
     EnvironmentSettings stored;
-    stored.read(folder_ / "start");
+    stored.read(folder_ / "start", folder_ / "start");
     EXPECT_EQ(stored.workingDir, folder_.path().string());
+}
+
+TEST_F(WorkbenchTest, ProjectTypedWithoutAFolderLiesInTheWorkingFolderNotTheWorkFolder) {
+    fs::create_directories(folder_ / "models");
+    workbench_.settings().workingDir = (folder_ / "models").string();
+    fs::current_path(workbench_.folders().tempDir);
+    answerConfiguration("../study.dat", "typed");
+    ASSERT_TRUE(workbench_.newModel());
+    EXPECT_EQ(workbench_.files().project, (folder_ / "models" / "typed.qvt").string());
+    EXPECT_EQ(workbench_.rawData().raw, data_);
+    ASSERT_TRUE(workbench_.save());
+    EXPECT_TRUE(fs::exists(folder_ / "models" / "typed.qvt"));
+    EXPECT_TRUE(fs::is_empty(workbench_.folders().tempDir));
+}
+
+TEST_F(WorkbenchTest, SettingsThatCannotBeWrittenAreToldOnce) {
+    TempFolder other;
+    other.write("blocked", "a file where the settings folder should be");
+    StartupFolders folders(other.path());
+    folders.configDir = other / "blocked" / "quorvanta";
+    ScriptedPorts user;
+    Workbench workbench(user.ports(), folders);
+    ASSERT_FALSE(workbench.startUp().has_value());
+    workbench.settings().radius = 30;
+    workbench.writeSettings();
+    workbench.writeSettings();
+    ASSERT_EQ(user.messageKeys(), std::vector<std::string>{"MSG_SettingsNotSaved"});
+    EXPECT_NE(user.messages()[0].text.find("conf.ini"), std::string::npos) << user.messages()[0].text;
+    EXPECT_EQ(workbench.settings().radius, 30);  // kept while the program runs
+}
+
+TEST_F(WorkbenchTest, WorkFolderGoesWithTheWorkbench) {
+    TempFolder other;
+    fs::path work;
+    {
+        ScriptedPorts user;
+        Workbench workbench(user.ports(), other.path());
+        ASSERT_FALSE(workbench.startUp().has_value());
+        work = workbench.folders().tempDir;
+        EXPECT_TRUE(fs::is_directory(work));
+    }
+    EXPECT_FALSE(fs::exists(work));
 }
 
 TEST_F(WorkbenchTest, RefusedEditIsToldWithItsLimit) {
@@ -172,7 +214,7 @@ TEST_F(WorkbenchTest, SaveWritesTheModelTellsAndReopensTheSame) {
     EXPECT_EQ(user_.lastState(), text("MSG_Ready"));
     EXPECT_EQ(workbench_.settings().recentModels.entry(0), project_);
     EnvironmentSettings stored;
-    stored.read(folder_ / "start");
+    stored.read(folder_ / "start", folder_ / "start");
     EXPECT_EQ(stored.recentModels.entry(0), project_);
 
     ASSERT_TRUE(workbench_.closeModel());

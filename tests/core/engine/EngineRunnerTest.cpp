@@ -32,7 +32,7 @@ protected:
         fs::permissions(engine, fs::perms::owner_all);
     }
 
-    EngineFiles files() const { return EngineFiles{startDir_}; }
+    EngineFiles files() const { return EngineFiles{startDir_ / "pls", startDir_}; }
     fs::path startDir_;
     ScriptedPorts user_;
 };
@@ -77,7 +77,7 @@ TEST_F(EngineRunnerTest, AScriptThatDiesBeforeItsMarkerIsAFailedRun) {
 
 TEST_F(EngineRunnerTest, MissingEngineAndUnwritableScriptAreReported) {
     EXPECT_FALSE(EngineExists(files()));
-    EngineRunner runner(EngineFiles{startDir_ / "no such folder"});
+    EngineRunner runner(EngineFiles{startDir_ / "pls", startDir_ / "no such folder"});
     EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::ScriptFailed);
     std::string reason;
     EXPECT_FALSE(runner.loadListing(reason).has_value());

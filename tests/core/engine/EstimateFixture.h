@@ -24,7 +24,7 @@ protected:
         startDir_ = fs::temp_directory_path() /
                     ("qv-estimate-" + std::to_string(::getpid()) + "-" +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(startDir_);
+        fs::create_directories(startDir_ / "temp");  // the work folder
         const fs::path engine = fs::path(QV_START_DIR) / "pls";
         if (!fs::exists(engine)) GTEST_SKIP() << "the engine is not built";
         fs::create_symlink(engine, startDir_ / "pls");

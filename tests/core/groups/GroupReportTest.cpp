@@ -63,6 +63,7 @@ protected:
         fs::create_directories(folder_ / "start");
         EXPECT_FALSE(workbench_.startUp().has_value());
         workbench_.texts().set("MSG_OpenError", "Cannot open the file");
+        workbench_.files().project = (folder_ / "study.qvt").string();
         compare(workbench_.model());
     }
     TempFolder folder_;
@@ -70,11 +71,11 @@ protected:
     Workbench workbench_;
 };
 
-TEST_F(GroupReportCommand, WritesTheReportAndPictureIntoTheWorkFolderShowsBothGroupsAndOpensIt) {
+TEST_F(GroupReportCommand, WritesTheReportAndPictureBesideTheModelShowsBothGroupsAndOpensIt) {
     user_.paintDiagram({800, 600});
     const auto report = WriteGroupReport(workbench_, reportTime());
     ASSERT_TRUE(report.has_value());
-    EXPECT_EQ(*report, folder_ / "start" / "temp" / "WebOutput.html");
+    EXPECT_EQ(*report, folder_ / "study_groups" / "WebOutput.html");
     EXPECT_EQ(readBytes(*report), readBytes(fs::path(QV_TEST_DATA_DIR) / "groups" / "WebOutput.html"));
     // The constructs lie near the top-left corner: the picture starts at left 1, top 0.
     EXPECT_EQ(user_.pictureRectangle(), (PictureRectangle{1, 0, 155, 65}));
@@ -85,7 +86,7 @@ TEST_F(GroupReportCommand, WritesTheReportAndPictureIntoTheWorkFolderShowsBothGr
 }
 
 TEST_F(GroupReportCommand, AReportThatCannotBeCreatedIsToldAndNothingIsOpened) {
-    const fs::path blocked = folder_ / "start" / "temp" / "WebOutput.html";
+    const fs::path blocked = folder_ / "study_groups" / "WebOutput.html";
     fs::create_directories(blocked);  // a folder in the report's place
     EXPECT_FALSE(WriteGroupReport(workbench_, reportTime()).has_value());
     ASSERT_EQ(user_.messages().size(), 1u);

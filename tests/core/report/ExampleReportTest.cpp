@@ -42,9 +42,10 @@ TEST_F(ExampleReportTest, ProductTermModelScoresItsConstructsBesideItsPicture) {
     ASSERT_TRUE(EstimateCommand(workbench_).run());
     const auto report = WebReport(workbench_).run();
     ASSERT_TRUE(report);
-    const fs::path temp = folder_ / "start" / "temp";
-    EXPECT_EQ(*report, temp / "WebOutput.html");
-    EXPECT_TRUE(fs::exists(temp / "style.css") && fs::exists(temp / "icon_182.jpg"));
+    // The page, its picture and the companions it links lie beside the model.
+    const fs::path beside = folder_ / "project" / "moderation_report";
+    EXPECT_EQ(*report, beside / "WebOutput.html");
+    EXPECT_TRUE(fs::exists(beside / "style.css") && fs::exists(beside / "icon_182.jpg"));
     const std::string page = testing::readBytes(*report);
     // The product indicators have their rows in the loadings, the scores only constructs.
     EXPECT_NE(page.find("<td rowspan=10 align=center>IMxVAL<td>IM1VA1<td>"), std::string::npos);

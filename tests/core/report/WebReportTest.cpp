@@ -54,7 +54,7 @@ protected:
                          reportTime)
             .run();
     }
-    std::string page() const { return written("WebOutput.html"); }
+    std::string page() const { return written("study_report/WebOutput.html"); }
     std::string toldTexts() const {
         std::string texts;
         for (const Message& message : user_.messages()) texts += message.text + "\n";
@@ -77,7 +77,7 @@ TEST_F(WebReportTest, AnEstimateGivesTheSixSectionsInOrderBesideThePicture) {
     user_.paintDiagram({640, 480});
     const auto written = report();
     ASSERT_TRUE(written);
-    EXPECT_EQ(*written, folder_ / "WebOutput.html");
+    EXPECT_EQ(*written, folder_ / "study_report" / "WebOutput.html");
     EXPECT_EQ(page(), goldenReport("small_WebOutput.html"));
     EXPECT_EQ(contentsTargets(page()),
               (std::vector<std::string>{"LOADING", "CORR", "AVE", "RSquare", "EFA", "FScore"}));
@@ -134,14 +134,14 @@ TEST_F(WebReportTest, NoEstimateOrNoWritableFolderWritesNothing) {
     EXPECT_FALSE(report());
     ASSERT_EQ(user_.messageKeys(), (std::vector<std::string>{"MSG_InvalidModelStop"}));
     EXPECT_EQ(user_.messages()[0].caption, "Invalid Model");
-    EXPECT_FALSE(fs::exists(folder_ / "WebOutput.html"));
+    EXPECT_FALSE(fs::exists(folder_ / "study_report" / "WebOutput.html"));
     model_.estimated = true;
     user_.clear();
-    fs::create_directory(folder_ / "WebOutput.html");  // a folder in the report's place
+    fs::create_directories(folder_ / "study_report" / "WebOutput.html");  // a folder in its place
     EXPECT_FALSE(report());
     ASSERT_FALSE(user_.messages().empty());
     EXPECT_EQ(user_.messages().back().text,
-              "Cannot create the file\n(" + (folder_ / "WebOutput.html").string() + ")");
+              "Cannot create the file\n(" + (folder_ / "study_report" / "WebOutput.html").string() + ")");
     EXPECT_EQ(opened(), "");
 }
 

@@ -60,8 +60,7 @@ protected:
     }
     ResamplingRun resampling() {
         return ResamplingRun(ResamplingContext{model_, table_, parameters_, options_, files_,
-                                               texts_, ports_, startDir_, startDir_ / "temp",
-                                               "editor", false});
+                                               texts_, ports_, startDir_, "editor", false});
     }
     std::vector<std::string> progressCaptions() const {
         std::vector<std::string> captions;

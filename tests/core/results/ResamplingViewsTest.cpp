@@ -22,7 +22,7 @@ protected:
     }
 
     ScriptedPorts user_;
-    Workbench workbench_{user_.ports(), "/start"};
+    Workbench workbench_{user_.ports(), std::filesystem::path("/start")};
     ResamplingViews views_{workbench_};
 };
 

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace qv::testing {
+
+struct CommandResult {
+    int status = -1;
+    std::string output;
+};
+
+// A started shell command; its output is read when it is awaited, so several can run at once.
+class StartedCommand {
+public:
+    explicit StartedCommand(const std::string& command) : pipe_(::popen(command.c_str(), "r")) {}
+    StartedCommand(const StartedCommand&) = delete;
+    StartedCommand& operator=(const StartedCommand&) = delete;
+    ~StartedCommand() {
+        if (pipe_) ::pclose(pipe_);
+    }
+
+    CommandResult await() {
+        CommandResult result;
+        char buffer[4096];
+        for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe_)) > 0;)
+            result.output.append(buffer, read);
+        const int status = ::pclose(pipe_);
+        pipe_ = nullptr;
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+
+private:
+    FILE* pipe_;
+};
+
+inline CommandResult runCommand(const std::string& command) { return StartedCommand(command).await(); }
+
+inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+// The command line of a batch program run as a user whose settings and runtime folders lie in
+// userDir, so that tests never touch the settings of whoever runs them. Errors join the output.
+inline std::string batchCommand(const std::filesystem::path& program, const std::filesystem::path& userDir,
+                                const std::string& arguments) {
+    std::filesystem::create_directories(userDir / "runtime");
+    return "HOME=" + quoted(userDir) + " XDG_CONFIG_HOME=" + quoted(userDir / "config") +
+           " XDG_RUNTIME_DIR=" + quoted(userDir / "runtime") + " XDG_CACHE_HOME= " + quoted(program) +
+           " " + arguments + " 2>&1";
+}
+
+}  // namespace qv::testing
