@@ -11,6 +11,7 @@ const char* const kBatchUsage =
     "commands:\n"
     "  estimate    estimate the model with the engine and print its results; the control\n"
     "              file and listing are kept under the project's names\n"
+    "              [--json FILE] also write the results as JSON (docs/batch-json.md)\n"
     "  bootstrap   estimate, then bootstrap it and print the summary table\n"
     "              [--samples N] subsamples (default: the model's setting)\n"
     "              [--seed S] generator seed (0: the clock)\n"
@@ -77,6 +78,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.samples);
         else if (arg == "--seed")
             understood = takeValue(args, at, options.seed);
+        else if (arg == "--json")
+            understood = takeValue(args, at, options.json);
         else if (arg == "--group1" || arg == "--group2")
             understood = takeConditions(args, at, arg == "--group1" ? options.group1 : options.group2);
         else if (arg.starts_with("--"))
@@ -100,6 +103,10 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
     }
     if ((options.bootstrap || options.jackknife) && words[0] != "report") {
         error = "--bootstrap and --jackknife belong to report";
+        return std::nullopt;
+    }
+    if (options.json && words[0] != "estimate") {
+        error = "--json belongs to estimate";
         return std::nullopt;
     }
     const bool groups = words[0] == "groups";

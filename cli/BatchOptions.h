@@ -12,6 +12,7 @@ struct BatchOptions {
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
+    std::optional<std::string> json;     // estimate: also write the results as JSON here
     bool cancel = false;                 // answer Cancel to every question
     std::vector<std::string> group1;     // groups: the conditions of each group
     std::vector<std::string> group2;

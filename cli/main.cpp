@@ -5,6 +5,7 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
+#include "cli/EstimateJson.h"
 #include "cli/EstimateTables.h"
 #include "cli/GroupsCommand.h"
 #include "cli/ResamplingTable.h"
@@ -61,6 +62,19 @@ bool writeTables(qv::Workbench& workbench) {
     return all;
 }
 
+// The tables on standard output, and the JSON file when one is asked for.
+int printEstimate(qv::Workbench& workbench, const qv::BatchOptions& options) {
+    qv::PrintEstimateTables(workbench.model(), std::cout);
+    if (!options.json) return 0;
+    const qv::EstimateRunSettings settings{workbench.files(), workbench.rawData().raw,
+                                           workbench.rawData().caseCount(), workbench.parameters()};
+    if (const auto error = qv::WriteJsonFile(*options.json, qv::EstimateJson(workbench.model(), settings))) {
+        std::cerr << "quorvanta-batch: " << *error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     qv::BatchPorts user(std::cerr, options.cancel);
     qv::Workbench workbench(user.ports(), folders);
@@ -73,10 +87,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     if (options.command == "groups")
         return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (!qv::EstimateCommand(workbench).run()) return 1;
-    if (options.command == "estimate") {
-        qv::PrintEstimateTables(workbench.model(), std::cout);
-        return 0;
-    }
+    if (options.command == "estimate") return printEstimate(workbench, options);
     if (options.command == "tables") return writeTables(workbench) ? 0 : 1;
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
     return resampleAndPrint(workbench, options) ? 0 : 1;
@@ -99,6 +110,7 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     // Opening the model moves the current folder.
     options->modelFile = fs::absolute(options->modelFile, ignored).string();
+    if (options->json) options->json = fs::absolute(*options->json, ignored).string();
     return run(qv::StartupFolders::forProgram(qv::RunningProgramDir(argv[0]),
                                               qv::UserEnvironment::current()),
                *options);

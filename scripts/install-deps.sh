@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev)
+# The last four build the Debian package and validate its desktop and metainfo files.
+packages=(g++ cmake ninja-build libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <fstream>
 #include <sstream>
 
@@ -46,6 +47,35 @@ TEST_F(BatchEstimate, EstimatesTheExamplePrintsTheTablesAndKeepsTheFiles) {
               std::string::npos);
     EXPECT_TRUE(fs::exists(folder_ / "ecsi.pls"));
     EXPECT_TRUE(fs::exists(folder_ / "ecsi.out"));
+}
+
+TEST_F(BatchEstimate, JsonHoldsTheDocumentedKeysWithTheTablesFigures) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const fs::path out = folder_ / "results.json";
+    const CommandResult result =
+        batch("estimate " + testing::quoted(folder_ / "ecsi.qvt") + " --json " + testing::quoted(out));
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto json = nlohmann::json::parse(std::ifstream(out));
+    EXPECT_FALSE(json["consistent"].get<bool>());
+    EXPECT_TRUE(json["admissible"].get<bool>());
+    EXPECT_EQ(json["constructs"], nlohmann::json({"IMAG", "EXPE", "QUAL", "VAL", "SAT", "COM", "LOY"}));
+    ASSERT_EQ(json["paths"].size(), 12u);
+    EXPECT_EQ(json["paths"][0], nlohmann::json({{"from", "IMAG"}, {"to", "EXPE"}, {"coefficient", 0.504914}}));
+    EXPECT_DOUBLE_EQ(json["r2"]["SAT"].get<double>(), 0.681078);
+    EXPECT_DOUBLE_EQ(json["loadings"]["CUSL3"].get<double>(), 0.915436);
+    EXPECT_DOUBLE_EQ(json["weights"]["CUSL3"].get<double>(), 0.654310);
+    EXPECT_EQ(json["loadings"].size(), 24u);
+    const auto& settings = json["settings"];
+    EXPECT_EQ(settings["model_file"], (folder_ / "ecsi.qvt").string());
+    EXPECT_EQ(settings["cases"], 250);
+    EXPECT_EQ(settings["inner_weighting"], "path");
+    EXPECT_EQ(settings["blindfolding"], "none");
+    EXPECT_TRUE(settings["omission_distance"].is_null());
+
+    const CommandResult blocked =
+        batch("estimate " + testing::quoted(folder_ / "ecsi.qvt") + " --json " + testing::quoted(folder_));
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_NE(blocked.output.find("quorvanta-batch: cannot write " + folder_.string()), std::string::npos);
 }
 
 TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
@@ -178,12 +208,19 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_FALSE(ParseBatchOptions(5, groupOnEstimate, error));
 }
 
-TEST(BatchOptions, HelpAndVersionWinOverTheRestOfTheLine) {
+TEST(BatchOptions, HelpAndVersionWinAndJsonBelongsToEstimate) {
     std::string error;
     const char* help[] = {"batch", "estimate", "--help"};
     EXPECT_EQ(ParseBatchOptions(3, help, error)->command, "help");
     const char* version[] = {"batch", "--version"};
     EXPECT_EQ(ParseBatchOptions(2, version, error)->command, "version");
+    const char* json[] = {"batch", "estimate", "m.qvt", "--json", "out.json"};
+    const auto withJson = ParseBatchOptions(5, json, error);
+    ASSERT_TRUE(withJson.has_value()) << error;
+    EXPECT_EQ(withJson->json, "out.json");
+    const char* jsonOnTables[] = {"batch", "tables", "m.qvt", "--json", "out.json"};
+    EXPECT_FALSE(ParseBatchOptions(5, jsonOnTables, error));
+    EXPECT_EQ(error, "--json belongs to estimate");
 }
 
 TEST_F(BatchEstimate, HelpAndVersionPrintToStandardOutputAndSucceed) {
