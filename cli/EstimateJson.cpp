@@ -55,7 +55,8 @@ Json settingsJson(const ProjectModel& model, const EstimateRunSettings& run) {
 
 }  // namespace
 
-Json EstimateJson(const ProjectModel& model, const EstimateRunSettings& run) {
+Json EstimateJson(const ProjectModel& model, const std::vector<std::optional<double>>& rhoA,
+                  const EstimateRunSettings& run) {
     Json json;
     json["consistent"] = false;
     json["admissible"] = admissible(model);
@@ -84,6 +85,11 @@ Json EstimateJson(const ProjectModel& model, const EstimateRunSettings& run) {
         }
     json["loadings"] = loadings;
     json["weights"] = weights;
+    Json reliability = Json::object();
+    for (int c = 0; c < model.nConstruct && c < static_cast<int>(rhoA.size()); ++c)
+        reliability[model.constructs[c].caption] =
+            rhoA[c] ? Json(std::round(*rhoA[c] * 1e6) / 1e6) : Json(nullptr);
+    json["rho_a"] = reliability;
     json["settings"] = settingsJson(model, run);
     return json;
 }

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model/ModelParameters.h"
 #include "core/model/ProjectModel.h"
@@ -19,8 +20,10 @@ struct EstimateRunSettings {
 };
 
 // The last estimate under the keys that docs/batch-json.md documents: consistent,
-// admissible, constructs, paths, r2, loadings, weights and settings.
-nlohmann::ordered_json EstimateJson(const ProjectModel& model, const EstimateRunSettings& settings);
+// admissible, constructs, paths, r2, loadings, weights, rho_a (per construct, null for one
+// without indicators of its own) and settings.
+nlohmann::ordered_json EstimateJson(const ProjectModel& model, const std::vector<std::optional<double>>& rhoA,
+                                    const EstimateRunSettings& settings);
 
 // Writes the JSON into the file; the error names the file when it cannot be written.
 std::optional<std::string> WriteJsonFile(const std::filesystem::path& file, const nlohmann::ordered_json& json);

@@ -14,7 +14,9 @@
 #include "core/engine/EstimateCommand.h"
 #include "core/report/WebReport.h"
 #include "core/app/DerivedFileNames.h"
+#include "core/results/RawValues.h"
 #include "core/results/ResamplingRun.h"
+#include "core/results/RhoA.h"
 #include "core/results/TableCommands.h"
 
 namespace {
@@ -68,7 +70,14 @@ int printEstimate(qv::Workbench& workbench, const qv::BatchOptions& options) {
     if (!options.json) return 0;
     const qv::EstimateRunSettings settings{workbench.files(), workbench.rawData().raw,
                                            workbench.rawData().caseCount(), workbench.parameters()};
-    if (const auto error = qv::WriteJsonFile(*options.json, qv::EstimateJson(workbench.model(), settings))) {
+    const qv::RhoAValues rhoA = qv::ComputeRhoA(workbench.model(), workbench.rawData(),
+                                                qv::MissingValueCode(workbench.parameters()));
+    if (!rhoA.error.empty()) {
+        std::cerr << "quorvanta-batch: " << rhoA.error << '\n';
+        return 1;
+    }
+    const auto json = qv::EstimateJson(workbench.model(), rhoA.values, settings);
+    if (const auto error = qv::WriteJsonFile(*options.json, json)) {
         std::cerr << "quorvanta-batch: " << *error << '\n';
         return 1;
     }

@@ -12,8 +12,25 @@ double varianceOf(const std::vector<double>& values) {
     return deviation * deviation;
 }
 
-// The items without the cases in which any of them holds the code.
-std::vector<std::vector<double>> completeCases(std::vector<std::vector<double>> items,
+}  // namespace
+
+BlockItems ReadBlockItems(const ProjectModel& model, const RawDataTable& table, int construct,
+                          int indicatorCount) {
+    BlockItems block;
+    for (int i = 0; i < indicatorCount; ++i) {
+        if (model.indicators[i].construct != construct) continue;
+        ColumnNumbers values = columnNumbers(table, i + 1);
+        if (!values.error.empty()) {
+            block.error = values.error;
+            return block;
+        }
+        block.items.push_back(std::move(values.values));
+        block.indicators.push_back(i);
+    }
+    return block;
+}
+
+std::vector<std::vector<double>> CompleteCases(std::vector<std::vector<double>> items,
                                                std::optional<double> code) {
     if (!code || items.empty()) return items;
     std::vector<std::vector<double>> kept(items.size());
@@ -25,8 +42,6 @@ std::vector<std::vector<double>> completeCases(std::vector<std::vector<double>> 
     }
     return kept;
 }
-
-}  // namespace
 
 double CronbachAlphaOf(const std::vector<std::vector<double>>& items) {
     const double k = static_cast<double>(items.size());
@@ -46,17 +61,12 @@ CronbachAlphas ComputeCronbachAlphas(const ProjectModel& model, const RawDataTab
                                      int indicatorCount, std::optional<double> missingCode) {
     CronbachAlphas result;
     for (int c = 0; c < model.nConstruct; ++c) {
-        std::vector<std::vector<double>> items;
-        for (int i = 0; i < indicatorCount; ++i) {
-            if (model.indicators[i].construct != c) continue;
-            ColumnNumbers values = columnNumbers(table, i + 1);
-            if (!values.error.empty()) {
-                result.error = values.error;
-                return result;
-            }
-            items.push_back(std::move(values.values));
+        BlockItems block = ReadBlockItems(model, table, c, indicatorCount);
+        if (!block.error.empty()) {
+            result.error = block.error;
+            return result;
         }
-        result.alphas.push_back(CronbachAlphaOf(completeCases(std::move(items), missingCode)));
+        result.alphas.push_back(CronbachAlphaOf(CompleteCases(std::move(block.items), missingCode)));
     }
     return result;
 }

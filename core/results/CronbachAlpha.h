@@ -14,6 +14,20 @@ namespace qv {
 // two items or constant totals give 0.
 double CronbachAlphaOf(const std::vector<std::vector<double>>& items);
 
+// The grid values of a construct's indicators among the first indicatorCount, one item per
+// indicator in index order. error quotes a cell that is not a number.
+struct BlockItems {
+    std::vector<std::vector<double>> items;
+    std::vector<int> indicators;
+    std::string error;
+};
+BlockItems ReadBlockItems(const ProjectModel& model, const RawDataTable& table, int construct,
+                          int indicatorCount);
+
+// The items without the cases in which any of them holds the code.
+std::vector<std::vector<double>> CompleteCases(std::vector<std::vector<double>> items,
+                                               std::optional<double> code);
+
 struct CronbachAlphas {
     std::vector<double> alphas;  // per construct, in index order
     std::string error;           // the conversion error of a data cell that is not a number

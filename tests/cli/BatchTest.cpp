@@ -65,6 +65,13 @@ TEST_F(BatchEstimate, JsonHoldsTheDocumentedKeysWithTheTablesFigures) {
     EXPECT_DOUBLE_EQ(json["loadings"]["CUSL3"].get<double>(), 0.915436);
     EXPECT_DOUBLE_EQ(json["weights"]["CUSL3"].get<double>(), 0.654310);
     EXPECT_EQ(json["loadings"].size(), 24u);
+    // rho_A of an independent computation from the definition; the listing's weights carry
+    // six decimals.
+    const std::pair<const char*, double> rhoA[] = {
+        {"IMAG", 0.740328516389994}, {"EXPE", 0.46205488770568}, {"QUAL", 0.884246470665428},
+        {"VAL", 0.854996336807271},  {"SAT", 0.789101576188618}, {"COM", 1.0},
+        {"LOY", 0.745733723639538}};
+    for (const auto& [name, expected] : rhoA) EXPECT_NEAR(json["rho_a"][name].get<double>(), expected, 2e-6) << name;
     const auto& settings = json["settings"];
     EXPECT_EQ(settings["model_file"], (folder_ / "ecsi.qvt").string());
     EXPECT_EQ(settings["cases"], 250);
