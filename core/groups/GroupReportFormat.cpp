@@ -36,7 +36,7 @@ std::string FormatGroupReport(const std::vector<GroupComparisonRow>& rows, int d
     page += kTableHead;
     for (const GroupComparisonRow& row : rows) appendRow(page, row, df);
     page += "</table>";
-    page += kReportFoot;
+    page += ReportFoot();
     return page;
 }
 

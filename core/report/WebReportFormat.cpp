@@ -1,5 +1,6 @@
 #include "core/report/WebReportFormat.h"
 
+#include "core/app/Version.h"
 #include "core/engine/AppendFormat.h"
 #include "core/report/WebReportSections.h"
 
@@ -72,6 +73,11 @@ std::string ReportDateText(const std::tm& time) {
     return text;
 }
 
+std::string ReportFoot() {
+    return std::string("<HR width=80%>\n<div align=right><font size=2>Quorvanta ") + kProgramVersion +
+           "</font></div>\n</BODY>\n</HTML>\n";
+}
+
 std::string FormatWebReport(const WebReportContents& contents) {
     std::string page;
     AppendReportHead(page, contents.dateText);
@@ -89,7 +95,7 @@ std::string FormatWebReport(const WebReportContents& contents) {
     AppendScoresSection(page, contents.scoreCaptions, contents.scores);
     for (const auto* section : {&contents.bootstrapSection, &contents.jackknifeSection})
         if (*section) page += "<HR>" + **section;
-    page += kReportFoot;
+    page += ReportFoot();
     return page;
 }
 

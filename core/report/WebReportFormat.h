@@ -14,7 +14,8 @@ std::string ReportDateText(const std::tm& time);
 // The head every report page begins with (title, style sheet, the HOME anchor, the date) and
 // the foot it ends with.
 void AppendReportHead(std::string& page, const std::string& dateText);
-inline constexpr const char* kReportFoot = "<HR width=80%>\n</BODY>\n</HTML>\n";
+// The end of every report page, naming the program's version.
+std::string ReportFoot();
 
 // The whole "WebOutput.html" page: head, contents and picture, then the sections in order.
 // Every caption is escaped; the fragments are copied as they are.

@@ -145,7 +145,9 @@ TEST_F(BatchEstimate, ReportAfterBothResamplingRunsPrintsItsPathAndEveryEntryRes
     EXPECT_NE(page.find("<td rowspan=5 align=center>IMAG<td>IMAG1<td>7.640000<td>1.699988"),
               std::string::npos);
     EXPECT_NE(page.find("No picture of the diagram was made."), std::string::npos);
-    EXPECT_EQ(page.substr(page.size() - 31), "<HR width=80%>\n</BODY>\n</HTML>\n");
+    const std::string foot = std::string("<HR width=80%>\n<div align=right><font size=2>Quorvanta ") +
+                             kProgramVersion + "</font></div>\n</BODY>\n</HTML>\n";
+    EXPECT_EQ(page.substr(page.size() - foot.size()), foot);
 }
 
 TEST_F(BatchEstimate, GroupsComparesTheGroupsOfAConditionAndPrintsTheTable) {

@@ -6,6 +6,7 @@
 #include "core/groups/GroupReportFormat.h"
 #include "core/ports/ScriptedPorts.h"
 #include "core/support/TempFolder.h"
+#include "tests/core/report/GoldenReport.h"
 
 namespace qv {
 namespace {
@@ -51,7 +52,7 @@ TEST(GroupReport, PageHoldsHeadPictureTableOfEveryPathAndFootWithCaptionsEscaped
     ProjectModel model;
     compare(model);
     const std::string page = FormatGroupReport(GroupComparisonRows(model), model.groupDf, kDate, true);
-    EXPECT_EQ(page, readBytes(fs::path(QV_TEST_DATA_DIR) / "groups" / "WebOutput.html"));
+    EXPECT_EQ(page, testing::goldenPage(fs::path(QV_TEST_DATA_DIR) / "groups" / "WebOutput.html"));
     EXPECT_NE(page.find("<td align=center>A&lt;B -> C &amp; D<td>0.400<td>0.050<td>8.000"
                         "<td>0.200<td>0.040<td>5.000<td>0.200<td>218<td>3.205"),
               std::string::npos);
@@ -76,7 +77,7 @@ TEST_F(GroupReportCommand, WritesTheReportAndPictureBesideTheModelShowsBothGroup
     const auto report = WriteGroupReport(workbench_, reportTime());
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(*report, folder_ / "study_groups" / "WebOutput.html");
-    EXPECT_EQ(readBytes(*report), readBytes(fs::path(QV_TEST_DATA_DIR) / "groups" / "WebOutput.html"));
+    EXPECT_EQ(readBytes(*report), testing::goldenPage(fs::path(QV_TEST_DATA_DIR) / "groups" / "WebOutput.html"));
     // The constructs lie near the top-left corner: the picture starts at left 1, top 0.
     EXPECT_EQ(user_.pictureRectangle(), (PictureRectangle{1, 0, 155, 65}));
     EXPECT_EQ(workbench_.model().groupDisplayMode, 2);

@@ -6,6 +6,7 @@
 #include "core/report/PictureArea.h"
 #include "core/report/WebReportFormat.h"
 #include "core/results/ResamplingSummaryHtml.h"
+#include "tests/core/report/GoldenReport.h"
 #include "tests/core/report/ReportAnchors.h"
 #include "tests/core/results/ResultFixture.h"
 
@@ -61,7 +62,7 @@ protected:
         return texts;
     }
     std::string goldenReport(const std::string& name) const {
-        return testing::readBytes(std::string(QV_TEST_DATA_DIR) + "/report/" + name);
+        return testing::goldenPage(std::string(QV_TEST_DATA_DIR) + "/report/" + name);
     }
     // The summaries a bootstrap and a jackknife run leave in the work folder.
     void resampled() {
