@@ -4,7 +4,9 @@
 
 namespace qv {
 
+// Each message names the program, as errors of command-line programs do.
 void BatchPorts::write(const Message& message, const char* answer) {
+    errors_ << "quorvanta-batch: ";
     if (!message.caption.empty()) errors_ << message.caption << ": ";
     errors_ << message.text;
     if (answer) errors_ << " [" << answer << "]";

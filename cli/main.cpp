@@ -88,7 +88,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     qv::BatchPorts user(std::cerr, options.cancel);
     qv::Workbench workbench(user.ports(), folders);
     if (const auto failure = workbench.startUp()) {
-        std::cerr << *failure << '\n';
+        std::cerr << "quorvanta-batch: " << *failure << '\n';
         return 2;
     }
     if (!workbench.openModelByName(options.modelFile)) return 1;

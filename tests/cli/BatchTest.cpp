@@ -248,8 +248,8 @@ TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {
     EXPECT_FALSE(user.askYesNo({"", "Locate?", ""}));
     user.tell({"MSG_SaveOK", "The model was saved.", ""});
     EXPECT_EQ(errors.str(),
-              "Replacement: Replace these fields with Missing value? [OK]\nLocate? [No]\n"
-              "The model was saved.\n");
+              "quorvanta-batch: Replacement: Replace these fields with Missing value? [OK]\n"
+              "quorvanta-batch: Locate? [No]\nquorvanta-batch: The model was saved.\n");
     BatchPorts cancelling(errors, true);
     EXPECT_FALSE(cancelling.askOkCancel({"", "Go on?", ""}));
 }
