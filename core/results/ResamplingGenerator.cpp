@@ -14,19 +14,26 @@ int ResamplingGenerator::draw() {
     return static_cast<int>((state_ >> 16) & 0x7FFFu);
 }
 
+std::int64_t ResamplingGenerator::drawUpTo(std::int64_t range) {
+    if (range == kDrawLimit) return draw();
+    const std::int64_t high = draw();
+    return high * kDrawLimit + draw();
+}
+
+// Draws at or above the largest multiple of cases below the range are drawn again: taken
+// modulo cases they would favour the low indices.
 int ResamplingGenerator::drawIndex(int cases) {
-    if (cases < kDrawLimit) return draw() % cases;
-    const int high = draw();
-    const int wide = high * kDrawLimit + draw();
-    return wide % cases;
+    const std::int64_t range = cases <= kDrawLimit ? kDrawLimit : kWideDrawLimit;
+    const std::int64_t limit = range - range % cases;
+    std::int64_t value = drawUpTo(range);
+    while (value >= limit) value = drawUpTo(range);
+    return static_cast<int>(value % cases);
 }
 
 std::vector<int> DrawBootstrapCases(ResamplingGenerator& generator, int cases) {
-    std::vector<int> drawn(static_cast<size_t>(cases) + 1);
-    for (int& index : drawn) index = generator.drawIndex(cases);
+    std::vector<int> drawn(static_cast<size_t>(cases));
+    for (int& number : drawn) number = generator.drawIndex(cases) + 1;
     std::sort(drawn.begin(), drawn.end());
-    drawn.pop_back();
-    for (int& index : drawn) ++index;
     return drawn;
 }
 

@@ -50,11 +50,11 @@ TEST(ResamplingGeneratorTest, UpTo32767CasesOneDrawGivesTheIndexBeyondTwoDrawsRe
     EXPECT_GT(highest, 90000);
 }
 
-TEST(ResamplingGeneratorTest, ABootstrapSubsampleListsNSortedCasesDrawnFromNPlusOne) {
+TEST(ResamplingGeneratorTest, ABootstrapSubsampleListsNSortedCasesDrawnFromN) {
     ResamplingGenerator generator;
     generator.seed(7);
-    // Draws modulo 5 are 0 1 1 2 2 4 once sorted; the largest is dropped, numbers are 1-based.
-    EXPECT_EQ(DrawBootstrapCases(generator, 5), (std::vector<int>{1, 2, 2, 3, 3}));
+    // The first five draws modulo 5 are 4 2 1 0 1; sorted and 1-based they are the cases.
+    EXPECT_EQ(DrawBootstrapCases(generator, 5), (std::vector<int>{1, 2, 2, 3, 5}));
 
     generator.seed(2024);
     for (int round = 0; round < 50; ++round) {
@@ -65,6 +65,30 @@ TEST(ResamplingGeneratorTest, ABootstrapSubsampleListsNSortedCasesDrawnFromNPlus
         EXPECT_LE(cases.back(), 250);
         EXPECT_LT(std::set<int>(cases.begin(), cases.end()).size(), 250u);  // duplicates kept
     }
+}
+
+// The ECSI example's 250 cases over 5,000 subsamples seeded as a run seeds them: every case,
+// the last ones included, is drawn about once per subsample.
+TEST(ResamplingGeneratorTest, EveryCaseIsDrawnOncePerSubsampleOnAverage) {
+    constexpr int kCases = 250;
+    constexpr int kSubsamples = 5000;
+    ResamplingGenerator generator;
+    generator.seed(20261207);
+    std::vector<int> counts(kCases + 1, 0);
+    for (int s = 0; s < kSubsamples; ++s)
+        for (int number : DrawBootstrapCases(generator, kCases)) ++counts[number];
+    for (int number = 1; number <= kCases; ++number)
+        EXPECT_NEAR(counts[number] / double(kSubsamples), 1.0, 0.05) << "case " << number;
+}
+
+// 32768 = 20000 + 12768: taken modulo 20000 without drawing again, the indices below 12768
+// would come twice as often as the others.
+TEST(ResamplingGeneratorTest, DrawsThatWouldFavourLowIndicesAreDrawnAgain) {
+    ResamplingGenerator generator;
+    generator.seed(5);
+    int low = 0, high = 0;
+    for (int i = 0; i < 200000; ++i) (generator.drawIndex(20000) < 10000 ? low : high)++;
+    EXPECT_NEAR(static_cast<double>(low) / high, 1.0, 0.03);
 }
 
 }  // namespace
