@@ -1,6 +1,8 @@
 #include "core/engine/ControlFileWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "core/engine/AppendFormat.h"
@@ -11,6 +13,11 @@ namespace {
 
 constexpr int kValuesPerLine = 18;
 constexpr int kNamesPerLine = 9;
+// Values keep at most six decimals, the precision the engine prints its own figures with.
+constexpr int kMostDecimals = 6;
+constexpr int kNarrowestField = 8;
+// Room for any double in fixed notation: 309 digits, the sign, the point and the decimals.
+using NumberBuffer = std::array<char, 352>;
 
 const Construct& constructAt(const ProjectModel& model, int index) {
     return model.constructs[static_cast<size_t>(index)];
@@ -27,6 +34,26 @@ void writeBlockRow(std::string& out, const std::vector<int>& blocks, ValueOf val
         if (++written % kValuesPerLine == 0) out += '\n';
     }
     out += '\n';
+}
+
+std::string fixedPoint(double value, int decimals) {
+    NumberBuffer text;
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed,
+                      decimals);
+    return std::string(text.data(), written.ptr);
+}
+
+// The fewest decimals, fewest or more, that write value so that it reads back unchanged;
+// kMostDecimals when none up to it does.
+int decimalsNeeded(double value, int fewest) {
+    for (int decimals = fewest; decimals < kMostDecimals; ++decimals) {
+        const std::string text = fixedPoint(value, decimals);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        if (back == value) return decimals;
+    }
+    return kMostDecimals;
 }
 
 }  // namespace
@@ -153,7 +180,7 @@ void ControlFileWriter::writeDesignMatrix(std::string& out, const std::vector<in
 }
 
 void ControlFileWriter::writeFormatCards(std::string& out, int indicatorCount) const {
-    AppendFormat(out, " 0 0 0 0(2A4,%dF8.%d)", indicatorCount, codes_->decimal);
+    AppendFormat(out, " 0 0 0 0(2A4,%dF%d.%d)", indicatorCount, fieldWidth_, decimals_);
     if (!codes_->missingValue) return;
     out += "\nMISSING ";
     for (int i = 0; i < indicatorCount; ++i) AppendFormat(out, "%8d", *codes_->missingValue);
@@ -183,11 +210,37 @@ std::vector<int> ControlFileWriter::writtenCases(const ControlRun& run) const {
 bool ControlFileWriter::prepareRecords(int stage) {
     if (recordStage_ == stage) return true;
     const std::vector<int> indicators = AllBlockIndicators(model_, stage);
-    std::vector<std::string> records;
-    records.reserve(static_cast<size_t>(table_.caseCount()));
-    for (int row = 1; row <= table_.caseCount(); ++row) {
-        std::string record;
-        AppendFormat(record, "\nCase%4d", row);
+    std::vector<double> values;
+    if (!readValues(indicators, values)) return false;
+    chooseDecimals(indicators, values);
+    std::vector<std::string> texts(values.size());
+    size_t widest = 0;
+    for (size_t v = 0; v < values.size(); ++v) {
+        texts[v] = fixedPoint(values[v], decimals_);
+        widest = std::max(widest, texts[v].size());
+    }
+    // Every value keeps a blank in front of it, so that no two values run together.
+    fieldWidth_ = std::max({kNarrowestField, decimals_ + 6, static_cast<int>(widest) + 1});
+    std::vector<std::string> records(static_cast<size_t>(table_.caseCount()));
+    for (size_t row = 0; row < records.size(); ++row) {
+        std::string& record = records[row];
+        AppendFormat(record, "\nCase%4d", static_cast<int>(row) + 1);
+        for (size_t i = 0; i < indicators.size(); ++i) {
+            const std::string& text = texts[row * indicators.size() + i];
+            record.append(static_cast<size_t>(fieldWidth_) - text.size(), ' ');
+            record += text;
+        }
+    }
+    records_ = std::move(records);
+    recordStage_ = stage;
+    return true;
+}
+
+// The values of every case, case by case, each case's values in the order of the indicators.
+bool ControlFileWriter::readValues(const std::vector<int>& indicators,
+                                   std::vector<double>& values) const {
+    values.reserve(static_cast<size_t>(table_.caseCount()) * indicators.size());
+    for (int row = 1; row <= table_.caseCount(); ++row)
         for (int indicator : indicators) {
             const std::string& text = table_.cell(indicator + 1, row);
             const std::optional<double> value = parseNumber(text);
@@ -195,13 +248,21 @@ bool ControlFileWriter::prepareRecords(int stage) {
                 prompts_.tell(fixedText(numberConversionError(text)));
                 return false;
             }
-            AppendFormat(record, "%8.2f", *value);
+            values.push_back(*value);
         }
-        records.push_back(std::move(record));
-    }
-    records_ = std::move(records);
-    recordStage_ = stage;
     return true;
+}
+
+// The Decimal setting is the least number of decimals; data that hold more get as many as
+// they need, up to six, and construct scores always get six, so that what the engine
+// estimates is the data and not a rounding of them.
+void ControlFileWriter::chooseDecimals(const std::vector<int>& indicators,
+                                       const std::vector<double>& values) {
+    decimals_ = std::clamp(codes_->decimal, 0, kMostDecimals);
+    for (int indicator : indicators)
+        for (int k = 0; k < model_.nConstruct; ++k)
+            if (constructAt(model_, k).scoreIndicator == indicator) decimals_ = kMostDecimals;
+    for (double value : values) decimals_ = decimalsNeeded(value, decimals_);
 }
 
 // The block sizes the parameter card declares must match the values each record carries;

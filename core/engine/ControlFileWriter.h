@@ -38,7 +38,10 @@ public:
     // out may then end in a partial run the caller must not hand to the engine.
     bool WriteControlRun(std::string& out, const ControlRun& run);
 
-    // Appends the data records of a run, each beginning with a line end.
+    // Appends the data records of a run, each beginning with a line end. Every value of the
+    // run has the same decimals: the Decimal setting, widened to what the data hold (up to
+    // six; construct scores six), and the field leaves at least one blank before each value.
+    // The data format card of the run names both.
     bool WriteDataRecords(std::string& out, const ControlRun& run);
 
 private:
@@ -57,6 +60,8 @@ private:
     void writeDesignMatrix(std::string& out, const std::vector<int>& blocks, int stage) const;
     void writeFormatCards(std::string& out, int indicatorCount) const;
     bool prepareRecords(int stage);
+    bool readValues(const std::vector<int>& indicators, std::vector<double>& values) const;
+    void chooseDecimals(const std::vector<int>& indicators, const std::vector<double>& values);
     void tellBlockCountMismatches(int stage);
     std::vector<int> writtenCases(const ControlRun& run) const;
 
@@ -65,8 +70,11 @@ private:
     const RawDataTable& table_;
     Prompts& prompts_;
     std::optional<Codes> codes_;
-    // The formatted record of every case at one stage: subsamples reuse them.
+    // The formatted record of every case at one stage: subsamples reuse them. The decimals
+    // and the field width of its values are those of the data format card.
     int recordStage_ = -1;
+    int decimals_ = 0;
+    int fieldWidth_ = 0;
     std::vector<std::string> records_;
 };
 

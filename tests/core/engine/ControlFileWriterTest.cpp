@@ -115,6 +115,7 @@ TEST(ControlFileWriter, SecondOrderStagesTakeTheirOwnBlocks) {
     b.indicator("S", -1);
     b.indicator("Y", -1);
     b.model.constructs[2].nInd = 2;  // the member count, not the appended indicators
+    for (int k = 0; k < 4; ++k) b.model.constructs[k].scoreIndicator = 6 + k;
     const std::vector<std::vector<std::string>> scores = {
         {"0.5", "-0.25", "9", "9"}, {"-1.5", "0.75", "9", "9"}, {"1", "-0.5", "9", "9"}};
     for (int row = 1; row <= 3; ++row)
@@ -145,8 +146,43 @@ TEST(ControlFileWriter, WideFieldsWidenTheLine) {
     b.cases(rows);
     const std::string file = controlFile(b, ports, {ControlRun{}});
     EXPECT_NE(file.find("\n   2-1001   12255   1 100"), std::string::npos);
-    EXPECT_NE(file.find("\nCase1000100000.00-10000.00100000.00    0.00    0.00\nSTOP"),
+    // 99999.996 needs three decimals; the widest value and a blank before it set the field.
+    EXPECT_NE(file.find(" 0 0 0 0(2A4,5F11.3)\nMISSING "), std::string::npos);
+    EXPECT_NE(file.find("\nCase   1      1.000      2.000      3.000      4.000      5.000\n"),
               std::string::npos);
+    EXPECT_NE(file.find("\nCase1000 100000.000 -10000.000  99999.996      0.000      0.000\nSTOP"),
+              std::string::npos);
+}
+
+// The Decimal setting is the least; the data widen it up to six decimals, and the format card
+// names the decimals and the field width the records use.
+TEST(ControlFileWriter, ValuesKeepTheDecimalsTheDataHold) {
+    struct Case {
+        const char* decimal;
+        std::string cell;  // replaces a1 of the first case; the other cells are integers
+        std::string card;
+        std::string firstRecord;
+    };
+    const std::vector<Case> cases = {
+        {"0", "7", "(2A4,5F8.0)", "Case   1       7       2       3       4       5"},
+        {"2", "5.795", "(2A4,5F9.3)", "Case   1    5.795    2.000    3.000    4.000    5.000"},
+        {"4", "7", "(2A4,5F10.4)", "Case   1    7.0000    2.0000    3.0000    4.0000    5.0000"},
+        {"2", "0.123456789", "(2A4,5F12.6)",
+         "Case   1    0.123457    2.000000    3.000000    4.000000    5.000000"},
+        {"9", "1e-3", "(2A4,5F12.6)",
+         "Case   1    0.001000    2.000000    3.000000    4.000000    5.000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cell);
+        ScriptedPorts ports;
+        ModelBuilder b = WorkedExample();
+        b.cases({{c.cell, "2", "3", "4", "5"}, {"2", "3", "1", "4", "6"}, {"5", "4", "3", "2", "1"}});
+        b.parameters.decimal = c.decimal;
+        const std::string file = controlFile(b, ports, {ControlRun{}});
+        EXPECT_NE(file.find(" 0 0 0 0" + c.card + "\n" + c.firstRecord + "\n"),
+                  std::string::npos)
+            << file;
+    }
 }
 
 TEST(ControlFileWriter, BlockSizeMismatchIsToldPerCaseForTheFullSampleOnly) {

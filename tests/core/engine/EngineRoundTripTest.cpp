@@ -24,7 +24,9 @@ struct Study {
     ModelBuilder b;
     std::vector<double> x, y;
 
-    explicit Study(int cases) {
+    // y1 holds the given number of decimals.
+    explicit Study(int cases, int decimals = 2) {
+        const double scale = std::pow(10.0, decimals);
         const int cx = b.construct("X");
         const int cy = b.construct("Y");
         const int cz = b.construct("Z");
@@ -42,7 +44,7 @@ struct Study {
         for (int i = 0; i < cases; ++i) {
             const double u = draw(), v = draw();
             x.push_back(100000.0 + 1000.0 * u);  // wider than the 8-column data field
-            y.push_back(std::round(100.0 * (0.6 * u + v)) / 100.0);
+            y.push_back(std::round(scale * (0.6 * u + v + draw() / 1000.0)) / scale);
             rows.push_back({std::to_string(x.back()), std::to_string(y.back()),
                             std::to_string(y.back() + draw()), std::to_string(y.back() + draw()),
                             std::to_string(draw() - y.back())});
@@ -116,6 +118,25 @@ TEST(EngineRoundTrip, WrittenCardsComeBackAsResults) {
     ASSERT_TRUE(correlations);
     EXPECT_NEAR(correlations->at(1, 2) * model.constructs[1].sign * model.constructs[2].sign,
                 model.paths[1].coefficient, 1e-5);
+}
+
+// Data with more decimals than the Decimal setting reach the engine whole: the path between
+// two single-indicator blocks is the correlation of the full-precision values.
+TEST(EngineRoundTrip, DataReachTheEngineWithTheDecimalsTheyHold) {
+    if (!fs::exists(Engine())) GTEST_SKIP() << "pls is not built";
+    Study study(300, 5);
+    ScriptedPorts ports;
+    ControlFileWriter writer(study.b.model, study.b.parameters, study.b.table, ports);
+    std::string card;
+    ASSERT_TRUE(writer.WriteControlRun(card, ControlRun{}));
+    EXPECT_NE(card.find("(2A4,5F13.5)"), std::string::npos);  // the widest x is 109990.00000
+    const std::string listing = RunEngine(card + "STOP", "decimals");
+
+    LanguageTexts texts;
+    ProjectModel& model = study.b.model;
+    ListingReader reader(listing, model, ListingErrorReport{ports, ports, texts, "", ""});
+    ASSERT_TRUE(reader.ReadListing("ALLSample", kRegularStage)) << listing.substr(0, 2000);
+    EXPECT_NEAR(model.paths[0].coefficient, study.correlationXY(), 1e-6);
 }
 
 }  // namespace

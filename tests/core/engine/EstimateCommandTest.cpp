@@ -78,7 +78,8 @@ TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndRea
     parameters_.blindFoldingDistance = 2;  // omission distance 5
     ASSERT_TRUE(command().run());
     EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "COMMENT"), 6);
-    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "   5\n"), 6);
+    // Each parameter card ends with the distance; the block sizes 5 3 7 2 3 1 3 follow it.
+    EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "   5\n   5   3   7   2   3   1   3\n"), 6);
     // Each construct takes the pooled Q-square printed in its own block's section.
     std::stringstream listing;
     listing << std::ifstream(startDir_ / "ecsi.out").rdbuf();
