@@ -41,13 +41,15 @@ bool EngineExists(const EngineFiles& files) {
     return fs::is_regular_file(files.engine(), error);
 }
 
-void KeepWorkFile(const fs::path& from, const std::string& to) {
-    if (to.empty()) return;
+bool KeepWorkFile(const fs::path& from, const std::string& to) {
+    if (to.empty()) return true;
     std::error_code error;
     fs::remove(to, error);
     fs::rename(from, to, error);
-    if (error && fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
-        fs::remove(from, error);
+    if (!error) return true;
+    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error)) return false;
+    fs::remove(from, error);
+    return true;
 }
 
 std::string EngineRunner::scriptText() const {

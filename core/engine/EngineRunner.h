@@ -25,7 +25,8 @@ bool EngineExists(const EngineFiles& files);
 
 // Keeps a work file under a project name: the old file goes and the work file moves there
 // (copied when the two folders lie on different file systems). An empty name keeps nothing.
-void KeepWorkFile(const std::filesystem::path& from, const std::string& to);
+// False when the file could not be kept there.
+bool KeepWorkFile(const std::filesystem::path& from, const std::string& to);
 
 // How a start or a wait ended. Only Finished means the engine ran to its end and wrote its
 // listing; Started comes from StartEngine alone.

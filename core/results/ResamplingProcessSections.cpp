@@ -10,7 +10,7 @@ namespace {
 struct Layout {
     const char* rule;
     const char* headerIndent;     // the text header stands clear of the 20-character names
-    const char* subsampleHeader;  // one per subsample, numbered from 1
+    const char* subsampleHeader;  // one per kept subsample
     const char* indicatorName;
     const char* pathName;
     const char* value;
@@ -52,7 +52,9 @@ void appendIndicatorSection(std::string& out, const Layout& layout, int section,
                             const ProjectModel& model, const ResamplingStore& store) {
     appendSectionHeading(out, layout, section);
     out += layout.headerIndent;
-    for (int s = 1; s <= store.subsamples(); ++s) AppendFormat(out, layout.subsampleHeader, s);
+    // Subsamples are numbered from 1 as the run drew them; one left out leaves a gap.
+    for (int s = 0; s < store.subsamples(); ++s)
+        AppendFormat(out, layout.subsampleHeader, store.number(s) + 1);
     out += '\n';
     for (int i = 0; i < model.nIndicator; ++i) {
         const Indicator& indicator = model.indicators[static_cast<size_t>(i)];

@@ -1,10 +1,8 @@
-#include "core/model/WholeFile.h"
 #include "core/results/ResamplingRun.h"
 
 #include <cerrno>
 #include <ctime>
 #include <fstream>
-#include <memory>
 #include <system_error>
 
 #include "core/app/DerivedFileNames.h"
@@ -14,6 +12,9 @@
 #include "core/engine/Blocks.h"
 #include "core/engine/ListingReader.h"
 #include "core/model/NumberText.h"
+#include "core/model/WholeFile.h"
+#include "core/results/ResamplingAlignment.h"
+#include "core/results/ResamplingListing.h"
 #include "core/results/ResamplingStatistics.h"
 #include "core/results/ResamplingSummary.h"
 
@@ -29,15 +30,6 @@ constexpr const char* kSecondOrderRefused =
 constexpr int kMinimumCases = 3;
 // A standard error needs two subsamples.
 constexpr int kMinimumSamples = 2;
-
-// The fields every problem of the listing supplies; cleared before each read, so a field a
-// problem leaves out cannot carry over the previous problem's value.
-void clearSampleFields(ProjectModel& model) {
-    for (Indicator& indicator : model.indicators)
-        indicator.loading = indicator.weight = indicator.residual = 0;
-    for (Path& path : model.paths) path.coefficient = 0;
-    for (Construct& construct : model.constructs) construct.rSquare = 0;
-}
 
 }  // namespace
 
@@ -74,6 +66,7 @@ bool ResamplingRun::run(SampleKind kind, bool inGroup) {
     const bool engineRan = ok;
     ok = ok && runEngine() && readResults();
     store_.release();
+    listing_.reset();
     finish(ok, engineRan);
     return ok;
 }
@@ -107,15 +100,19 @@ bool ResamplingRun::checkRun() {
     return seedGenerator();
 }
 
-// The CSV summary is created at once, so that a folder that takes no files is noticed before
-// the engine runs.
+// A file beside the CSV summary is created at once, so that a folder that takes no files is
+// noticed before the engine runs; the summary of the previous run stays as it is.
 bool ResamplingRun::checkSummaryFile() {
     if (c_.files.project.empty()) {
         tell("MSG_NoPLSProject");
         return false;
     }
     const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir).csv;
-    if (std::ofstream(csv, std::ios::binary | std::ios::trunc)) return true;
+    const std::string probe = csv + kUnfinishedSuffix;
+    const bool created = static_cast<bool>(std::ofstream(probe, std::ios::binary | std::ios::trunc));
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    if (created) return true;
     tell("MSG_OpenError", "\n(" + csv + ")");
     return false;
 }
@@ -231,6 +228,8 @@ bool ResamplingRun::roomFor(size_t problemSize) {
     return false;
 }
 
+// The listing is read where the engine wrote it; the card and the listing take their kept
+// names only when the run succeeds, so a failed run leaves the previous run's files whole.
 bool ResamplingRun::runEngine() {
     EngineRunner runner(engineFiles_);
     const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm");
@@ -239,8 +238,44 @@ bool ResamplingRun::runEngine() {
         tell(outcome == EngineOutcome::Cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing");
         return false;
     }
+    std::string reason;
+    listing_ = runner.loadListing(reason);
+    if (!listing_) tellText(UnreadableListingText(reason, engineFiles_.listing()));
+    return listing_.has_value();
+}
+
+bool ResamplingRun::readResults() {
+    c_.ports.progress.start("Estimate T value...", subsamples_);
+    const ResamplingListing listing{*listing_, subsamples_, kind_ == SampleKind::Bootstrap};
+    const ListingErrorReport report{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor,
+                                    engineFiles_.listing().string()};
+    rejected_.clear();
+    const bool ok = ReadResamplingListing(listing, c_.model, store_, report, c_.ports.progress,
+                                          rejected_) &&
+                    enoughSubsamplesKept();
+    c_.ports.progress.finish();
+    if (!ok) return false;
+    aligned_ = AlignedSubsamples(c_.model, store_);
+    ComputeResamplingStatistics(c_.model, aligned_, kind_);
+    const int cases = kind_ == SampleKind::Jackknife ? aligned_.subsamples() : c_.table.caseCount();
+    const SummaryRequest request{kind_, cases, c_.options.process,
+                                 ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir),
+                                 static_cast<int>(rejected_.size())};
+    if (const auto failed = WriteResamplingSummaries(c_.model, aligned_, request))
+        tell("MSG_OpenError", "\n(" + *failed + ")");
     keepFiles();
+    if (!rejected_.empty()) tellText(LeftOutText(rejected_, subsamples_));
     return true;
+}
+
+// The statistics rest on the subsamples the engine estimated; when it rejected more than
+// half of them, or too many to leave two, they would describe another population.
+bool ResamplingRun::enoughSubsamplesKept() {
+    const int kept = store_.subsamples();
+    if (2 * static_cast<int>(rejected_.size()) <= subsamples_ && kept >= kMinimumSamples)
+        return true;
+    tellText("The run is refused: " + LeftOutText(rejected_, subsamples_));
+    return false;
 }
 
 std::string ResamplingRun::keptListing() const {
@@ -249,56 +284,10 @@ std::string ResamplingRun::keptListing() const {
 }
 
 void ResamplingRun::keepFiles() {
-    KeepWorkFile(engineFiles_.listing(), keptListing());
-    KeepWorkFile(engineFiles_.controlFile(),
-             kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap);
-}
-
-// The whole listing, or nothing after telling the system's reason. A folder in the listing's
-// place opens, but reads as nothing: it is named as what it is.
-std::optional<std::string> ResamplingRun::loadKeptListing() {
-    std::string reason;
-    std::optional<std::string> listing = ReadWholeFile(keptListing(), reason);
-    if (!listing) tellText(UnreadableListingText(reason, keptListing()));
-    return listing;
-}
-
-bool ResamplingRun::readResults() {
-    const std::optional<std::string> listing = loadKeptListing();
-    if (!listing) return false;
-    c_.ports.progress.start("Estimate T value...", subsamples_);
-    const bool ok = readSubsamples(*listing);
-    c_.ports.progress.finish();
-    if (!ok) return false;
-    ComputeResamplingStatistics(c_.model, store_, kind_);
-    const SummaryRequest request{kind_, c_.table.caseCount(), c_.options.process,
-                                 ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir)};
-    if (const auto failed = WriteResamplingSummaries(c_.model, store_, request))
-        tell("MSG_OpenError", "\n(" + *failed + ")");
-    return true;
-}
-
-// The subsamples are read into a copy of the model, so that the records keep the
-// entire-sample estimates until the whole listing has been read.
-bool ResamplingRun::readSubsamples(std::string_view listing) {
-    auto scratch = std::make_unique<ProjectModel>(c_.model);
-    ListingReader reader(
-        listing, *scratch,
-        ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor, keptListing()});
-    std::string title;
-    for (int s = 0; s < subsamples_; ++s) {
-        clearSampleFields(*scratch);
-        title.clear();
-        AppendFormat(title, "SubSample %d", s);
-        if (!reader.ReadNextListing(title, kRegularStage)) return false;
-        store_.record(s, *scratch);
-        c_.ports.progress.setPosition(s + 1);
-    }
-    *scratch = c_.model;
-    clearSampleFields(*scratch);
-    if (!reader.ReadNextListing("ALLSample", kRegularStage)) return false;
-    c_.model = *scratch;
-    return true;
+    const std::string card = kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap;
+    for (const auto& [work, kept] : {std::pair{engineFiles_.controlFile(), card},
+                                     std::pair{engineFiles_.listing(), keptListing()}})
+        if (!KeepWorkFile(work, kept)) tell("MSG_OpenError", "\n(" + kept + ")");
 }
 
 void ResamplingRun::finish(bool ok, bool engineRan) {

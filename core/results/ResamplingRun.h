@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "core/app/LanguageTexts.h"
 #include "core/app/StartupFolders.h"
@@ -15,6 +15,7 @@
 #include "core/ports/Ports.h"
 #include "core/rawdata/RawDataTable.h"
 #include "core/results/ResamplingGenerator.h"
+#include "core/results/ResamplingListing.h"
 #include "core/results/ResamplingStore.h"
 
 namespace qv {
@@ -37,9 +38,11 @@ struct ResamplingContext {
 
 // Run BootStrap and Run Jacknife: every subsample becomes a problem of one control file,
 // followed by the entire sample; one engine run estimates them all. The subsamples' loadings,
-// weights and coefficients give means, standard errors and t statistics, which go into the
-// records and into the text, CSV and web summaries. A failure leaves the entire-sample
-// estimates in the records as they were.
+// weights and coefficients, aligned with the entire sample, give means, standard errors and
+// t statistics, which go into the records and into the text, CSV and web summaries. A
+// bootstrap subsample the engine rejects is left out and the run says so; more than half of
+// them rejected refuse the run. A failure leaves the entire-sample estimates in the records
+// and the previous run's files as they were.
 class ResamplingRun {
 public:
     explicit ResamplingRun(ResamplingContext context);
@@ -51,6 +54,11 @@ public:
 
     // The seed of the last run: the Seed option, or the clock when that is 0.
     std::uint32_t seedUsed() const { return seed_; }
+    // After a successful run: the estimates of the subsamples the statistics were computed
+    // from, aligned with the entire sample (AlignedSubsamples), numbered as the run drew them.
+    const ResamplingStore& alignedSubsamples() const { return aligned_; }
+    // The subsamples of the last run that the engine rejected and the statistics left out.
+    const std::vector<RejectedSubsample>& leftOut() const { return rejected_; }
 
 private:
     bool checkRun();
@@ -61,9 +69,8 @@ private:
     bool roomFor(size_t problemSize);
     bool allocateStore();
     bool runEngine();
-    std::optional<std::string> loadKeptListing();
     bool readResults();
-    bool readSubsamples(std::string_view listing);
+    bool enoughSubsamplesKept();
     void finish(bool ok, bool engineRan);
     bool seedGenerator();
     void keepFiles();
@@ -79,6 +86,9 @@ private:
     std::uint32_t seed_ = 0;
     ResamplingGenerator generator_;
     ResamplingStore store_;
+    std::optional<std::string> listing_;
+    std::vector<RejectedSubsample> rejected_;
+    ResamplingStore aligned_;
 };
 
 }  // namespace qv

@@ -7,27 +7,11 @@
 namespace qv {
 namespace {
 
-struct Sums {
-    double sum = 0;
-    double squares = 0;  // squared deviations from the values' own mean
-};
-
-template <typename Value>
-Sums sumsOf(std::span<const float> values, Value value) {
-    Sums sums;
-    for (float x : values) sums.sum += value(x);
-    const double mean = sums.sum / static_cast<double>(values.size());
-    for (float x : values) sums.squares += (value(x) - mean) * (value(x) - mean);
-    return sums;
-}
-
 void computeIndicator(Indicator& indicator, const ResamplingStore& store, int index,
                       SampleKind kind) {
     const double s = store.subsamples();
-    const SubsampleSpread loading =
-        SubsampleStatistics(indicator.loading, store.loadings(index), kind);
-    const SubsampleSpread weight =
-        SubsampleStatistics(indicator.weight, store.weights(index), kind);
+    const SubsampleSpread loading = SubsampleStatistics(store.loadings(index));
+    const SubsampleSpread weight = SubsampleStatistics(store.weights(index));
     const bool jackknife = kind == SampleKind::Jackknife;
     indicator.loadingMean = loading.mean;
     indicator.weightMean = weight.mean;
@@ -49,8 +33,7 @@ void computeIndicator(Indicator& indicator, const ResamplingStore& store, int in
 
 void computePath(Path& path, const ResamplingStore& store, int index, SampleKind kind) {
     const double s = store.subsamples();
-    const SubsampleSpread spread =
-        SubsampleStatistics(path.coefficient, store.coefficients(index), kind);
+    const SubsampleSpread spread = SubsampleStatistics(store.coefficients(index));
     path.coefficientMean = spread.mean;
     path.coefficientSE = 0;
     path.coefficientT = 0;
@@ -67,20 +50,16 @@ void computePath(Path& path, const ResamplingStore& store, int index, SampleKind
 
 }  // namespace
 
-SubsampleSpread SubsampleStatistics(double estimate, std::span<const float> values,
-                                    SampleKind kind) {
+SubsampleSpread SubsampleStatistics(std::span<const float> values) {
     SubsampleSpread spread;
     if (values.size() < 2) return spread;
     const double s = static_cast<double>(values.size());
-    const double sign = estimate > 0 ? 1 : -1;
-    Sums sums = sumsOf(values, [](float x) { return std::fabs(static_cast<double>(x)); });
-    spread.mean = sign * sums.sum / s;
-    if (kind == SampleKind::Jackknife &&
-        s * std::fabs(estimate) - (s - 1) * std::fabs(spread.mean) < 0) {
-        sums = sumsOf(values, [](float x) { return static_cast<double>(x); });
-        spread.mean = sign * sums.sum / s;
-    }
-    spread.sd = std::sqrt(sums.squares / (s - 1));
+    double sum = 0;
+    for (float x : values) sum += x;
+    spread.mean = sum / s;
+    double squares = 0;
+    for (float x : values) squares += (x - spread.mean) * (x - spread.mean);
+    spread.sd = std::sqrt(squares / (s - 1));
     return spread;
 }
 

@@ -4,12 +4,24 @@
 #include <stdexcept>
 
 namespace qv {
+namespace {
 
-bool ResamplingStore::allocate(int subsamples, int indicators, int paths) {
+// The kept values of parameter index, or nothing for a position outside the tables.
+template <typename Value>
+std::span<Value> sliceOf(std::span<Value> values, int index, int capacity, int kept) {
+    const size_t begin = static_cast<size_t>(index) * static_cast<size_t>(capacity);
+    if (index < 0 || begin + static_cast<size_t>(capacity) > values.size()) return {};
+    return values.subspan(begin, static_cast<size_t>(kept));
+}
+
+}  // namespace
+
+bool ResamplingStore::allocate(int capacity, int indicators, int paths) {
     release();
-    if (subsamples < 0 || indicators < 0 || paths < 0) return false;
-    const size_t s = static_cast<size_t>(subsamples);
+    if (capacity < 0 || indicators < 0 || paths < 0) return false;
+    const size_t s = static_cast<size_t>(capacity);
     try {
+        numbers_.reserve(s);
         loadings_.assign(s * static_cast<size_t>(indicators), 0.0f);
         weights_.assign(loadings_.size(), 0.0f);
         coefficients_.assign(s * static_cast<size_t>(paths), 0.0f);
@@ -20,7 +32,7 @@ bool ResamplingStore::allocate(int subsamples, int indicators, int paths) {
         release();
         return false;
     }
-    subsamples_ = subsamples;
+    capacity_ = capacity;
     indicators_ = indicators;
     paths_ = paths;
     return true;
@@ -28,16 +40,17 @@ bool ResamplingStore::allocate(int subsamples, int indicators, int paths) {
 
 void ResamplingStore::release() {
     // Swapping with empty vectors gives the memory back, unlike clear().
+    std::vector<int>().swap(numbers_);
     std::vector<float>().swap(loadings_);
     std::vector<float>().swap(weights_);
     std::vector<float>().swap(coefficients_);
-    subsamples_ = indicators_ = paths_ = 0;
+    capacity_ = subsamples_ = indicators_ = paths_ = 0;
 }
 
-void ResamplingStore::record(int subsample, const ProjectModel& model) {
-    if (subsample < 0 || subsample >= subsamples_) return;
-    const size_t s = static_cast<size_t>(subsample);
-    const size_t count = static_cast<size_t>(subsamples_);
+void ResamplingStore::record(int number, const ProjectModel& model) {
+    if (subsamples_ >= capacity_) return;
+    const size_t s = static_cast<size_t>(subsamples_);
+    const size_t count = static_cast<size_t>(capacity_);
     for (int i = 0; i < indicators_ && i < model.nIndicator; ++i) {
         const Indicator& indicator = model.indicators[static_cast<size_t>(i)];
         if (indicator.construct < 0) continue;
@@ -48,13 +61,16 @@ void ResamplingStore::record(int subsample, const ProjectModel& model) {
     for (int p = 0; p < paths_ && p < model.nPath; ++p)
         coefficients_[static_cast<size_t>(p) * count + s] =
             model.paths[static_cast<size_t>(p)].coefficient;
+    numbers_.push_back(number);
+    ++subsamples_;
 }
 
 std::span<const float> ResamplingStore::slice(const std::vector<float>& values, int index) const {
-    const size_t count = static_cast<size_t>(subsamples_);
-    const size_t begin = static_cast<size_t>(index) * count;
-    if (index < 0 || begin + count > values.size()) return {};
-    return std::span<const float>(values).subspan(begin, count);
+    return sliceOf(std::span<const float>(values), index, capacity_, subsamples_);
+}
+
+std::span<float> ResamplingStore::slice(std::vector<float>& values, int index) {
+    return sliceOf(std::span<float>(values), index, capacity_, subsamples_);
 }
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include "core/results/ResamplingSummaryTable.h"
 
 namespace qv {
+namespace fs = std::filesystem;
 namespace {
 
 bool writeFile(const std::string& name, const std::string& text) {
@@ -32,7 +33,9 @@ SummaryFileNames ResamplingSummaryNames(SampleKind kind, const std::string& proj
 std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
                                                     const ResamplingStore& store,
                                                     const SummaryRequest& request) {
-    const SummaryTable table = BuildSummaryTable(model, request.kind, request.cases);
+    SummaryTable table = BuildSummaryTable(model, request.kind, request.cases);
+    table.subsamples = store.subsamples();
+    table.leftOut = request.leftOut;
     std::string text = FormatSummaryText(table, '\t');
     std::string csv = FormatSummaryText(table, ',');
     if (request.process) {
@@ -40,9 +43,21 @@ std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
         csv += FormatCsvProcess(model, store);
     }
     const SummaryFileNames& names = request.names;
-    if (!writeFile(names.text, text)) return names.text;
-    if (!writeFile(names.csv, csv)) return names.csv;
-    if (!writeFile(names.html, FormatSummaryHtml(table))) return names.html;
+    const std::pair<const std::string*, std::string> files[] = {
+        {&names.text, std::move(text)},
+        {&names.csv, std::move(csv)},
+        {&names.html, FormatSummaryHtml(table)}};
+    std::error_code error;
+    const auto abandon = [&](const std::string& failed) {
+        for (const auto& file : files) fs::remove(*file.first + kUnfinishedSuffix, error);
+        return std::optional<std::string>(failed);
+    };
+    for (const auto& [name, content] : files)
+        if (!writeFile(*name + kUnfinishedSuffix, content)) return abandon(*name);
+    for (const auto& file : files) {
+        fs::rename(*file.first + kUnfinishedSuffix, *file.first, error);
+        if (error) return abandon(*file.first);
+    }
     return std::nullopt;
 }
 

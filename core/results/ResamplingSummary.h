@@ -27,11 +27,16 @@ struct SummaryRequest {
     int cases = 0;
     bool process = false;  // append every subsample's values to the text and CSV summaries
     SummaryFileNames names;
+    int leftOut = 0;  // subsamples the engine rejected, named in the summaries' header
 };
 
+// A summary is written under its name with this suffix and renamed when every summary has
+// been written, so that a run that fails leaves the previous run's files whole.
+inline constexpr const char* kUnfinishedSuffix = ".part";
+
 // Writes the text summary, then the CSV summary and the web section, from the statistics in
-// the records and the subsamples in the store. Returns the name of the first file that could
-// not be written; the files after it are not written.
+// the records and the aligned subsamples in the store. Returns the name of the first file
+// that could not be written or renamed; that one and those after it keep their old content.
 std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
                                                     const ResamplingStore& store,
                                                     const SummaryRequest& request);

@@ -24,6 +24,8 @@ struct SummaryRow {
 // construct order, each construct's indicators in table order, then the paths.
 struct SummaryTable {
     SampleKind kind = SampleKind::Bootstrap;
+    int subsamples = 0;  // the subsamples the statistics were computed from
+    int leftOut = 0;     // the subsamples the engine rejected, which the statistics left out
     std::vector<SummaryRow> loadings;
     std::vector<SummaryRow> weights;
     std::vector<SummaryRow> paths;

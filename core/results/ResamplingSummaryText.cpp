@@ -6,6 +6,10 @@ namespace qv {
 namespace {
 
 constexpr const char* kRule = "------------------------------------------\n";
+// No separator inside: the CSV summary shares the text.
+constexpr const char* kSignedValues =
+    "Each subsample's constructs turned to the orientation of the entire sample; means and "
+    "standard errors are those of the signed values\n";
 
 void appendHeading(std::string& out, const char* heading) {
     out += kRule;
@@ -56,8 +60,13 @@ void appendIndicatorRows(std::string& out, const std::vector<SummaryRow>& rows, 
 
 std::string FormatSummaryText(const SummaryTable& table, char c) {
     std::string out;
-    AppendFormat(out, "==================Result of Estimate (%s)==================\n\n",
+    AppendFormat(out, "==================Result of Estimate (%s)==================\n",
                  KindWord(table.kind));
+    out += kSignedValues;
+    if (table.leftOut > 0)
+        AppendFormat(out, "Subsamples left out: %d of %d (the engine rejected them)\n",
+                     table.leftOut, table.subsamples + table.leftOut);
+    out += '\n';
     appendHeading(out, "1.Measurement Mode (loading)\n");
     appendHeaderLines(out, table.kind, c);
     appendIndicatorRows(out, table.loadings, c, "N.A.");

@@ -8,36 +8,17 @@
 #include "core/engine/EstimateCommand.h"
 #include "core/ports/ScriptedPorts.h"
 #include "core/rawdata/ColumnStatistics.h"
-#include "tests/core/support/TempFolder.h"
+#include "tests/core/support/ExampleProject.h"
 
 namespace qv {
 namespace {
 namespace fs = std::filesystem;
 
-// An example project copied into a start folder that also holds the engine, opened and
-// estimated through the Workbench as the batch front end does.
-class ExampleEstimate : public ::testing::Test {
+class ExampleEstimate : public qv::testing::ExampleProject {
 protected:
-    void open(const std::string& example, const std::string& model) {
-        const fs::path engine = fs::path(QV_START_DIR) / "pls";
-        if (!fs::exists(engine)) GTEST_SKIP() << "the engine is not built";
-        fs::create_symlink(engine, folder_ / "pls");
-        fs::copy(fs::path(QV_EXAMPLES_DIR) / example, folder_ / "project");
-        ASSERT_FALSE(workbench_.startUp().has_value());
-        ASSERT_TRUE(workbench_.openModelByName((folder_ / "project" / model).string()));
-    }
-    int indicatorNamed(const std::string& name) {
-        for (int i = 0; i < workbench_.model().nIndicator; ++i)
-            if (workbench_.model().indicators[i].caption == name) return i;
-        return -1;
-    }
     std::vector<double> column(const std::string& name) {
         return columnNumbers(workbench_.rawData(), indicatorNamed(name) + 1).values;
     }
-
-    qv::testing::TempFolder folder_;
-    ScriptedPorts user_;
-    Workbench workbench_{user_.ports(), folder_.path()};
 };
 
 std::vector<double> centred(std::vector<double> values) {

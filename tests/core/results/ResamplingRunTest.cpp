@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <ctime>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include "core/results/ResamplingGenerator.h"
 #include "core/results/ResamplingRun.h"
 #include "tests/core/engine/EstimateFixture.h"
 
@@ -243,16 +245,15 @@ TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWr
     EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
 }
 
-TEST_F(ResamplingRunTest, AListingThatCannotBeReadIsToldAndEndsTheRun) {
+TEST_F(ResamplingRunTest, AListingThatCannotBeKeptIsToldAndTheStatisticsStay) {
     buildEcsi();
     options_.nSample = "3";
     fs::create_directories(file("ecsi.boot") / "in the way");
-    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_TRUE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text,
-              "ERROR!: Is a directory (" + file("ecsi.boot").string() + ")");
-    EXPECT_FALSE(fs::exists(file("ecsi_bt.out")));
-    EXPECT_FALSE(model_.bootstrapDone);
+    EXPECT_EQ(user_.messages()[0].text, "Cannot create the file\n(" + file("ecsi.boot").string() + ")");
+    EXPECT_TRUE(fs::exists(file("ecsi_bt.out")));
+    EXPECT_TRUE(model_.bootstrapDone);
 }
 
 TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenIsToldAndTheStatisticsStay) {
@@ -267,16 +268,113 @@ TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenIsToldAndTheStatisticsStay)
     EXPECT_TRUE(model_.bootstrapDone);
 }
 
-TEST_F(ResamplingRunTest, ASubsampleTheEngineRejectsEndsTheRunAndKeepsTheEstimates) {
+// Every subsample in the control file must lack case 17 to be rejected: then the engine
+// finds CUSCO constant.
+TEST_F(ResamplingRunTest, ASubsampleWithAConstantIndicatorIsLeftOutAndTheRestGiveTheStatistics) {
+    buildEcsi();
+    const int cusco = indicatorNamed("CUSCO") + 1;
+    for (int row = 1; row <= table_.caseCount(); ++row) table_.setCell(cusco, row, "5");
+    table_.setCell(cusco, 17, "9");
+    options_.nSample = "40";
+    ResamplingGenerator generator;
+    generator.seed(12345);
+    std::vector<int> lacking;
+    for (int s = 0; s < 40; ++s) {
+        const std::vector<int> drawn = DrawBootstrapCases(generator, table_.caseCount());
+        if (std::find(drawn.begin(), drawn.end(), 17) == drawn.end()) lacking.push_back(s);
+    }
+    ASSERT_GT(lacking.size(), 5u);
+
+    ResamplingRun run = resampling();
+    ASSERT_TRUE(run.run(SampleKind::Bootstrap));
+    ASSERT_EQ(run.leftOut().size(), lacking.size());
+    for (size_t r = 0; r < lacking.size(); ++r) {
+        EXPECT_EQ(run.leftOut()[r].number, lacking[r]);
+        EXPECT_TRUE(run.leftOut()[r].reason.starts_with("Error:")) << run.leftOut()[r].reason;
+    }
+    const int kept = 40 - static_cast<int>(lacking.size());
+    EXPECT_EQ(run.alignedSubsamples().subsamples(), kept);
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_TRUE(user_.messages()[0].text.starts_with(
+        std::to_string(lacking.size()) + " of 40 subsamples were left out because the engine "
+        "rejected them:\nSubSample " + std::to_string(lacking[0]) + ": Error:"))
+        << user_.messages()[0].text;
+    EXPECT_NE(contentOf(file("ecsi_bt.out"))
+                  .find("Subsamples left out: " + std::to_string(lacking.size()) +
+                        " of 40 (the engine rejected them)\n"),
+              std::string::npos);
+    for (int p = 0; p < model_.nPath; ++p) EXPECT_GT(model_.paths[p].coefficientSE, 0);
+    EXPECT_TRUE(model_.bootstrapDone);
+    EXPECT_EQ(user_.lastStatus(), "Bootstrap finished.");
+}
+
+// An engine that answers the subsamples numbered below a limit with an Error line and
+// estimates the rest, the entire sample included.
+class RejectingEngine {
+public:
+    RejectingEngine(const fs::path& startDir, int below) {
+        fs::remove(startDir / "pls");
+        std::ofstream(startDir / "pls")
+            << "#!/bin/sh\n\"" << (fs::path(QV_START_DIR) / "pls").string() << "\" \"$1\" | "
+            << "awk '/^---- Problem/ { skip = 0 } skip { next } "
+            << "$1 == \"SubSample\" && $2 + 0 < " << below
+            << " { print; print \"Error: too few cases\\r\"; skip = 1; next } { print }'\n";
+        fs::permissions(startDir / "pls", fs::perms::owner_all);
+    }
+};
+
+TEST_F(ResamplingRunTest, HalfTheSubsamplesRejectedStillGiveTheStatistics) {
+    buildEcsi();
+    options_.nSample = "10";
+    RejectingEngine engine(startDir_, 5);
+    ResamplingRun run = resampling();
+    ASSERT_TRUE(run.run(SampleKind::Bootstrap));
+    ASSERT_EQ(run.leftOut().size(), 5u);
+    EXPECT_EQ(run.leftOut()[4].reason, "Error: too few cases");
+    ASSERT_EQ(run.alignedSubsamples().subsamples(), 5);
+    EXPECT_EQ(run.alignedSubsamples().number(0), 5);
+    EXPECT_GT(model_.paths[0].coefficientSE, 0);
+}
+
+TEST_F(ResamplingRunTest, MoreThanHalfRejectedRefuseTheRunAndTheLastRunsFilesStayWhole) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    options_.nSample = "10";
+    ASSERT_TRUE(resampling().run(SampleKind::Bootstrap));
+    const ProjectModel estimated = model_;
+    const std::vector<std::string> names{"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv",
+                                         "temp/ecsi_bt.html"};
+    std::vector<std::string> before;
+    for (const std::string& name : names) before.push_back(contentOf(file(name)));
+
+    RejectingEngine engine(startDir_, 6);
+    options_.seed = "777";
+    user_.clear();
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_TRUE(user_.messages()[0].text.starts_with(
+        "The run is refused: 6 of 10 subsamples were left out because the engine rejected "
+        "them:\nSubSample 0: Error: too few cases\n"))
+        << user_.messages()[0].text;
+    for (size_t f = 0; f < names.size(); ++f)
+        EXPECT_EQ(contentOf(file(names[f])), before[f]) << names[f];
+    for (int p = 0; p < model_.nPath; ++p) {
+        EXPECT_EQ(model_.paths[p].coefficient, estimated.paths[p].coefficient);
+        EXPECT_EQ(model_.paths[p].coefficientSE, estimated.paths[p].coefficientSE);
+    }
+    EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
+}
+
+TEST_F(ResamplingRunTest, AnEngineThatRejectsTheEntireSampleEndsTheRunAndKeepsTheEstimates) {
     buildEcsi();
     ASSERT_TRUE(command().run());
     const ProjectModel estimated = model_;
     // An engine that rejects every problem.
     fs::remove(file("pls"));
-    std::ofstream(file("pls"))
-        << "#!/bin/sh\nprintf 'SubSample 0 \\r\\nError: too few cases\\r\\n'\n";
+    std::ofstream(file("pls")) << "#!/bin/sh\nawk '/^(SubSample|ALLSample)/ "
+                                  "{ printf \"%s \\r\\nError: too few cases\\r\\n\", $0 }' \"$1\"\n";
     fs::permissions(file("pls"), fs::perms::owner_all);
-    options_.nSample = "10";
+    options_.nSample = "4";
     user_.clear();
     EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     EXPECT_TRUE(user_.told("MSG_PLSCompatible"));
@@ -288,6 +386,20 @@ TEST_F(ResamplingRunTest, ASubsampleTheEngineRejectsEndsTheRunAndKeepsTheEstimat
     EXPECT_TRUE(model_.resampled && model_.estimated);
     EXPECT_FALSE(model_.bootstrapDone);
     EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
+}
+
+TEST_F(ResamplingRunTest, AListingThatEndsEarlyNamesTheFirstProblemItLacks) {
+    buildEcsi();
+    fs::remove(file("pls"));
+    std::ofstream(file("pls")) << "#!/bin/sh\n\"" << (fs::path(QV_START_DIR) / "pls").string()
+                               << "\" \"$1\" | awk '/^---- Problem 4 / { exit } { print }'\n";
+    fs::permissions(file("pls"), fs::perms::owner_all);
+    options_.nSample = "10";
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
+    ASSERT_FALSE(user_.messages().empty());
+    EXPECT_NE(user_.messages().back().text.find(" ends before SubSample "), std::string::npos)
+        << user_.messages().back().text;
+    EXPECT_FALSE(model_.bootstrapDone);
 }
 
 }  // namespace

@@ -11,34 +11,22 @@ namespace {
 
 constexpr double kClose = 1e-6;
 
-SubsampleSpread spread(double estimate, std::vector<float> values, SampleKind kind) {
-    return SubsampleStatistics(estimate, values, kind);
-}
+SubsampleSpread spread(std::vector<float> values) { return SubsampleStatistics(values); }
 
-TEST(ResamplingStatisticsTest,
-     BootstrapMeansAndErrorsAreThoseOfAbsoluteValuesSignedLikeTheEstimate) {
-    const SubsampleSpread flipped = spread(0.7f, {0.7f, -0.7f, 0.7f}, SampleKind::Bootstrap);
-    EXPECT_NEAR(flipped.mean, 0.7, kClose);
-    EXPECT_EQ(flipped.sd, 0);
-    EXPECT_NEAR(spread(-0.5f, {-0.5f, 0.5f, -0.5f}, SampleKind::Bootstrap).mean, -0.5, kClose);
-    EXPECT_NEAR(spread(-0.5f, {0.5f, 0.5f, 0.5f}, SampleKind::Bootstrap).mean, -0.5, kClose);
-    // Absolute values 0.9 0.6 0.9: mean 0.8, squared deviations 0.06 over 2.
-    const SubsampleSpread mixed = spread(0.1f, {0.9f, -0.6f, 0.9f}, SampleKind::Bootstrap);
-    EXPECT_NEAR(mixed.mean, 0.8, kClose);
-    EXPECT_NEAR(mixed.sd, 0.17320505, kClose);
-    // An estimate of exactly 0 counts as negative.
-    EXPECT_NEAR(spread(0, {0.2f, 0.4f}, SampleKind::Bootstrap).mean, -0.3, kClose);
-}
-
-TEST(ResamplingStatisticsTest, JackknifeSwitchesToSignedValuesWhenTheEstimateLiesFarFromTheMean) {
-    // 3 * 0.1 - 2 * 0.8 < 0: signed values 0.9 -0.6 0.9, mean 0.4, deviations 0.5 -1 0.5.
-    const SubsampleSpread switched = spread(0.1f, {0.9f, -0.6f, 0.9f}, SampleKind::Jackknife);
-    EXPECT_NEAR(switched.mean, 0.4, kClose);
-    EXPECT_NEAR(switched.sd, 0.8660254, kClose);
-    // 3 * 0.8 - 2 * 0.8 >= 0: absolute values stay.
-    const SubsampleSpread kept = spread(0.8f, {0.79f, 0.81f, -0.80f}, SampleKind::Jackknife);
-    EXPECT_NEAR(kept.mean, 0.8, kClose);
-    EXPECT_NEAR(kept.sd, 0.01, 1e-6);
+// Values of both signs count as they are: a subsample that turned against the entire sample
+// after its constructs were aligned widens the spread instead of hiding in an absolute value.
+TEST(ResamplingStatisticsTest, MeansAndErrorsAreThoseOfTheSignedValues) {
+    const SubsampleSpread flipped = spread({0.7f, -0.7f, 0.7f});
+    EXPECT_NEAR(flipped.mean, 0.23333333, kClose);
+    EXPECT_NEAR(flipped.sd, 0.80829038, kClose);
+    // Mean 0.4, deviations 0.5 -1 0.5.
+    const SubsampleSpread mixed = spread({0.9f, -0.6f, 0.9f});
+    EXPECT_NEAR(mixed.mean, 0.4, kClose);
+    EXPECT_NEAR(mixed.sd, 0.8660254, kClose);
+    EXPECT_NEAR(spread({-0.5f, -0.5f, -0.5f}).mean, -0.5, kClose);
+    EXPECT_EQ(spread({-0.5f, -0.5f, -0.5f}).sd, 0);
+    // One value gives no spread.
+    EXPECT_EQ(spread({0.4f}).sd, 0);
 }
 
 TEST(ResamplingStatisticsTest, BootstrapFillsMeansErrorsAndTOfTheRecords) {
@@ -52,9 +40,11 @@ TEST(ResamplingStatisticsTest, BootstrapFillsMeansErrorsAndTOfTheRecords) {
     EXPECT_NEAR(a1.weightMean, 0.5, kClose);
     EXPECT_NEAR(a1.weightSE, 0.08164966, kClose);
     EXPECT_NEAR(a1.weightT, 6.1237238, 1e-5);
+    // a2: -0.6 over -0.5 0.7 -0.6 -0.6, the second subsample against the others.
     const Indicator& a2 = test.model.indicators[1];
-    EXPECT_NEAR(a2.loadingMean, -0.6, kClose);
-    EXPECT_NEAR(a2.loadingT, -7.3484700, 1e-5);
+    EXPECT_NEAR(a2.loadingMean, -0.25, kClose);
+    EXPECT_NEAR(a2.loadingSE, 0.63508530, kClose);
+    EXPECT_NEAR(a2.loadingT, -0.94475499, 1e-5);
     EXPECT_NEAR(a2.weightT, 8.5732145, 1e-5);
     // b1's weight does not vary: both of its t statistics are 0.
     const Indicator& b1 = test.model.indicators[2];
@@ -80,7 +70,7 @@ TEST(ResamplingStatisticsTest, JackknifeScalesErrorsAndStoresTheAdjustedPathT) {
     EXPECT_NEAR(a1.loadingT, 4.9057797, 1e-5);
     EXPECT_NEAR(a1.weightT, 3.2816934, 1e-5);
     const Indicator& a2 = test.model.indicators[1];
-    EXPECT_NEAR(a2.loadingT, -4.8989803, 1e-5);
+    EXPECT_NEAR(a2.loadingT, -1.7320508, 1e-5);
     EXPECT_NEAR(a2.weightT, 4.5943712, 1e-5);
     EXPECT_EQ(test.model.indicators[2].loadingT, 0);
     const Path& path = test.model.paths[0];

@@ -57,12 +57,44 @@ TEST(ResamplingStoreTest, KeepsOnlyAssignedIndicatorsAndRefusesAStoreBeyondTheMe
     ASSERT_TRUE(store.allocate(2, model.nIndicator, 0));
     setSubsample(model, 1);
     store.record(1, model);
-    EXPECT_EQ(store.loadings(0)[1], 1000);
-    EXPECT_EQ(store.loadings(1)[1], 0);
+    ASSERT_EQ(store.subsamples(), 1);
+    EXPECT_EQ(store.number(0), 1);
+    EXPECT_EQ(store.loadings(0)[0], 1000);
+    EXPECT_EQ(store.loadings(1)[0], 0);
 
     EXPECT_FALSE(store.allocate(INT_MAX, kMaxIndicators, kMaxPaths));
     EXPECT_EQ(store.subsamples(), 0);
     EXPECT_TRUE(store.loadings(0).empty());
+}
+
+// Subsamples 1 and 4 of six were rejected: the kept ones lie together, numbered as drawn.
+TEST(ResamplingStoreTest, SubsamplesLeftOutLeaveNoGapAndTheOthersKeepTheirNumbers) {
+    ProjectModel model;
+    model.rebuildIndicators({"a", "b"});
+    ASSERT_TRUE(model.addConstruct(0, 0));
+    ASSERT_TRUE(model.addConstruct(1, 1));
+    ASSERT_TRUE(model.assignIndicator(0, 0));
+    ASSERT_TRUE(model.assignIndicator(1, 1));
+    ASSERT_TRUE(model.addPath(0, 1));
+    ResamplingStore store;
+    ASSERT_TRUE(store.allocate(6, model.nIndicator, model.nPath));
+    for (int s : {0, 2, 3, 5}) {
+        setSubsample(model, s);
+        store.record(s, model);
+    }
+    ASSERT_EQ(store.subsamples(), 4);
+    EXPECT_EQ(std::vector<float>(store.loadings(1).begin(), store.loadings(1).end()),
+              (std::vector<float>{1, 2001, 3001, 5001}));
+    EXPECT_EQ(std::vector<float>(store.coefficients(0).begin(), store.coefficients(0).end()),
+              (std::vector<float>{0, 2, 3, 5}));
+    EXPECT_EQ(store.number(1), 2);
+    EXPECT_EQ(store.number(3), 5);
+    // The room is for six: records beyond it keep nothing.
+    store.record(6, model);
+    store.record(7, model);
+    store.record(8, model);
+    EXPECT_EQ(store.subsamples(), 6);
+    EXPECT_EQ(store.weights(0).size(), 6u);
 }
 
 }  // namespace

@@ -86,15 +86,18 @@ TEST_F(ResamplingSummaryTest, JackknifeSummariesWithTheProcess) {
     expectFile(summary.names.csv, "jackknife_process_jack.csv");
 }
 
-TEST_F(ResamplingSummaryTest, AFileThatCannotBeCreatedIsNamedAndStopsTheFilesAfterIt) {
+// The summaries are replaced together or not at all: the previous run's stay whole.
+TEST_F(ResamplingSummaryTest, AFileThatCannotBeCreatedIsNamedAndNoSummaryIsReplaced) {
     SummaryRequest summary = request(SampleKind::Bootstrap, false);
+    std::ofstream(summary.names.text) << "the previous run";
     summary.names.csv = (folder_ / "missing" / "model_boot.csv").string();
     EXPECT_EQ(WriteResamplingSummaries(test_.model, test_.store, summary), summary.names.csv);
-    EXPECT_TRUE(fs::exists(summary.names.text));
+    EXPECT_EQ(contentOf(summary.names.text), "the previous run");
     EXPECT_FALSE(fs::exists(summary.names.html));
+    EXPECT_FALSE(fs::exists(summary.names.text + kUnfinishedSuffix));
+    EXPECT_FALSE(fs::exists(summary.names.html + kUnfinishedSuffix));
 
     summary.names.text = (folder_ / "missing" / "model_bt.out").string();
-    fs::remove(summary.names.csv);
     EXPECT_EQ(WriteResamplingSummaries(test_.model, test_.store, summary), summary.names.text);
 }
 
