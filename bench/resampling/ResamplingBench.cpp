@@ -1,13 +1,16 @@
 // Times bootstrap runs of the ECSI example end to end: control file, engine, reading the
-// listing, statistics and summaries. Prints one line per run with the time of each phase
-// and the peak memory of this process and of the engine.
+// listing, statistics and summaries. Prints one line per run with the time of each phase,
+// how evenly the subsamples drew the cases, and the peak memory of this process and of the
+// engine.
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -57,6 +60,25 @@ fs::path prepareFolder() {
     return folder;
 }
 
+// How often each case was drawn per subsample over the kept card's subsamples (the entire
+// sample, the last problem, not counted): the smallest and the largest mean count.
+std::pair<double, double> caseFrequencies(const fs::path& card, int samples) {
+    std::ifstream in(card, std::ios::binary);
+    std::vector<int> counts;
+    std::string line;
+    bool inSubsample = false;
+    while (std::getline(in, line)) {
+        if (line.starts_with("SubSample ") || line == "ALLSample") inSubsample = line != "ALLSample";
+        if (!inSubsample || !line.starts_with("Case")) continue;
+        const size_t number = static_cast<size_t>(std::atoi(line.substr(4, 4).c_str()));
+        if (counts.size() <= number) counts.resize(number + 1, 0);
+        ++counts[number];
+    }
+    if (counts.size() < 2) return {0, 0};
+    const auto [least, most] = std::minmax_element(counts.begin() + 1, counts.end());
+    return {static_cast<double>(*least) / samples, static_cast<double>(*most) / samples};
+}
+
 bool bench(const fs::path& folder, int samples) {
     qv::ScriptedPorts user;
     PhaseClock phases;
@@ -82,6 +104,8 @@ bool bench(const fs::path& folder, int samples) {
         samples, seconds(begin, end), seconds(begin, phases.marks[1].at),
         seconds(phases.marks[1].at, phases.marks[2].at), seconds(phases.marks[2].at, end),
         static_cast<double>(fs::file_size(folder / "ecsi.bt")) / 1e6);
+    const auto [least, most] = caseFrequencies(folder / "ecsi.bt", samples);
+    std::printf("      every case drawn %.3f to %.3f times per subsample on average\n", least, most);
     return true;
 }
 
