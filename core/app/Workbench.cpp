@@ -66,6 +66,8 @@ bool Workbench::loadRawData() {
         files_.result.clear();
         configuration_.rawFile = rawData_.raw;
     }
+    // Without a code the engine cannot tell a missing value: say so now, not at the estimate.
+    if (load.ok && parameters_.missingValue.empty()) ReportMissingWithoutCode(rawData_, ports_.prompts);
     return load.ok;
 }
 

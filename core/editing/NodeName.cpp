@@ -1,10 +1,12 @@
 #include "core/editing/NodeName.h"
 
+#include "core/model/Utf8Text.h"
+
 namespace qv {
 
 std::string NodeName(const std::string& nodeText, bool cutAtParenthesis) {
     constexpr std::size_t kNameLength = 8;
-    std::string name = nodeText.substr(0, kNameLength);
+    std::string name = leadingCharacters(nodeText, kNameLength);
     name = name.substr(0, name.find(' '));
     if (cutAtParenthesis) name = name.substr(0, name.find('('));
     return name;

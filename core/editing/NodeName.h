@@ -6,7 +6,7 @@
 
 namespace qv {
 
-// The model element behind a tree node: the first 8 characters of the node text, cut at the
+// The model element behind a tree node: the first 8 characters (not bytes) of the node text, cut at the
 // first blank (indicator lines pad the caption) and, for construct nodes, at the first "("
 // (the mode follows the caption in parentheses).
 std::string NodeName(const std::string& nodeText, bool cutAtParenthesis);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/engine/AppendFormat.h"
+#include "core/engine/EngineNames.h"
 #include "core/model/NumberText.h"
 
 namespace qv {
@@ -156,8 +157,9 @@ void ControlFileWriter::writeIndicatorNames(std::string& out,
                                             const std::vector<int>& indicators) const {
     int written = 0;
     for (int indicator : indicators) {
-        AppendFormat(out, "%8s", model_.indicators[static_cast<size_t>(indicator)].caption.c_str());
-        if (++written % kNamesPerLine == 0) out += '\n';
+        const std::string& caption = model_.indicators[static_cast<size_t>(indicator)].caption;
+        AppendFormat(out, "%8s", EngineIndicatorName(caption, ++written).c_str());
+        if (written % kNamesPerLine == 0) out += '\n';
     }
     if (written % kNamesPerLine != 0) out += '\n';
 }
@@ -172,8 +174,9 @@ void ControlFileWriter::writeDesignMatrix(std::string& out, const std::vector<in
         }
         return false;
     };
+    int position = 0;
     for (int row : blocks) {
-        AppendFormat(out, "%8s", constructAt(model_, row).caption.c_str());
+        AppendFormat(out, "%8s", EngineBlockName(constructAt(model_, row).caption, ++position).c_str());
         for (int column : blocks) out += stage != kFirstStage && hasPath(column, row) ? " 1" : " .";
         out += '\n';
     }

@@ -90,18 +90,21 @@ void ListingReader::readPathTable(std::string_view text, TextPos heading) {
 }
 
 // Per block two heading lines, then one row per indicator: name, weight, loading, an
-// unread column and the residual variance, each 10 characters wide.
+// unread column and the residual variance, each 10 characters wide. The rows follow the
+// block's indicators in control-file order, so they are taken by position: the engine may
+// know an indicator by its positional alias only.
 void ListingReader::readOuterModel(std::string_view text, TextPos heading,
                                    const std::vector<int>& blocks) {
     TextPos at = SkipLines(text, heading, 3);
     for (int block : blocks) {
         at = SkipLines(text, at, 2);
+        const std::vector<int> indicators = BlockIndicators(model_, block);
         for (int i = 0; i < model_.constructs[static_cast<size_t>(block)].nInd; ++i) {
-            Indicator* indicator = findIndicator(ReadWord(text, at), block);
-            if (indicator) {
-                ReadNumberField(text, at + kFieldWidth, indicator->weight);
-                ReadNumberField(text, at + 2 * kFieldWidth, indicator->loading);
-                ReadNumberField(text, at + 4 * kFieldWidth, indicator->residual);
+            if (static_cast<size_t>(i) < indicators.size()) {
+                Indicator& indicator = model_.indicators[static_cast<size_t>(indicators[static_cast<size_t>(i)])];
+                ReadNumberField(text, at + kFieldWidth, indicator.weight);
+                ReadNumberField(text, at + 2 * kFieldWidth, indicator.loading);
+                ReadNumberField(text, at + 4 * kFieldWidth, indicator.residual);
             }
             at = SkipLines(text, at + 4 * kFieldWidth, 1);
         }
@@ -138,19 +141,6 @@ void ListingReader::readCrossValidation() {
         ReadNumberField(text, at + 42, construct.q2);
         ReadNumberField(text, at + 96, construct.q2sd);
     }
-}
-
-// A row names an indicator of its own block first: a score indicator carries a construct's
-// caption, which a raw variable may share.
-Indicator* ListingReader::findIndicator(const std::string& name, int block) {
-    Indicator* firstAnywhere = nullptr;
-    for (int i = 0; i < model_.nIndicator; ++i) {
-        Indicator& indicator = model_.indicators[static_cast<size_t>(i)];
-        if (indicator.caption != name) continue;
-        if (indicator.construct == block) return &indicator;
-        if (!firstAnywhere) firstAnywhere = &indicator;
-    }
-    return firstAnywhere;
 }
 
 Path* ListingReader::findPath(int src, int dest) {

@@ -43,7 +43,6 @@ private:
     void readOuterModel(std::string_view text, TextPos heading, const std::vector<int>& blocks);
     void readInnerModel(std::string_view text, TextPos heading, const std::vector<int>& blocks);
     void readCrossValidation();
-    Indicator* findIndicator(const std::string& name, int block);
     Path* findPath(int src, int dest);
 
     std::string_view listing_;

@@ -8,16 +8,11 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/model/BlankTrim.h"
 #include "core/model/NumberText.h"
 
 namespace qv {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string folded(std::string_view name) {
     std::string lower(name);
@@ -26,19 +21,19 @@ std::string folded(std::string_view name) {
 }
 
 std::optional<std::string_view> sectionName(std::string_view line) {
-    const std::string_view text = trimmed(line);
+    const std::string_view text = trimmedBlanks(line);
     if (text.empty() || text.front() != '[') return std::nullopt;
     const auto close = text.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return trimmed(text.substr(1, close - 1));
+    return trimmedBlanks(text.substr(1, close - 1));
 }
 
 std::optional<std::string_view> keyName(std::string_view line) {
-    const std::string_view text = trimmed(line);
+    const std::string_view text = trimmedBlanks(line);
     if (text.empty() || text.front() == ';' || text.front() == '[') return std::nullopt;
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
-    return trimmed(line.substr(0, equals));
+    return trimmedBlanks(line.substr(0, equals));
 }
 
 // A line break inside a value or key would split the entry; it becomes a blank.
@@ -164,7 +159,7 @@ void IniFile::writeString(const std::string& section, const std::string& key,
         return;
     }
     size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && trimmed(lines_[insertAt - 1].text).empty()) --insertAt;
+    while (insertAt > range->header + 1 && trimmedBlanks(lines_[insertAt - 1].text).empty()) --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Line::parse(entry));
 }
 

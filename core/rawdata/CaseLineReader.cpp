@@ -1,43 +1,46 @@
 #include "core/rawdata/CaseLineReader.h"
 
+#include "core/rawdata/DataCellText.h"
+
 namespace qv {
 
-CaseLineReader::CaseLineReader(RawDataTable& table, const CaseFilter& filter,
-                               bool commaSeparated)
+CaseLineReader::CaseLineReader(RawDataTable& table, const CaseFilter& filter, Separator separator)
     : table_(table),
       filter_(filter),
-      commaSeparated_(commaSeparated),
+      separator_(separator),
+      splitter_(separator),
       variables_(table.nFields()) {}
 
 void CaseLineReader::add(char c) {
     if (failure_ != Failure::None) return;
-    const bool blank = c == ' ' || c == '\t';
-    if (blank && pending_.empty()) return;  // blanks before a field, or a run of separators
-    lineHasContent_ = true;
-    if (commaSeparated_ ? c == ',' : blank) {
+    if (splitter_.add(c)) {
         storeField();
         return;
     }
-    if (pending_.size() == static_cast<size_t>(kMaxFieldLength)) {
+    if (splitter_.pendingSize() > static_cast<size_t>(kMaxFieldLength)) {
         failure_ = Failure::FieldTooLong;
         error_ = "Data field longer than " + std::to_string(kMaxFieldLength) +
                  " characters at row " + std::to_string(line_) + ", column " +
                  std::to_string(field_ + 1) + " of the data file.";
-        return;
     }
-    pending_ += c;
 }
 
 void CaseLineReader::storeField() {
-    if (field_ < variables_) table_.setCell(field_ + 1, kept_ + 1, std::move(pending_));
-    pending_.clear();
+    std::string text = dataCellText(splitter_.takeField(), separator_);
+    if (field_ < variables_) table_.setCell(field_ + 1, kept_ + 1, std::move(text));
     ++field_;
 }
 
 // A rejected case is cleared, so the next line never inherits its trailing fields.
 void CaseLineReader::endLine() {
     if (failure_ != Failure::None) return;
+    if (!splitter_.lineHasContent()) {  // its tabs may have stored empty fields
+        splitter_.endLine();
+        field_ = 0;
+        return;
+    }
     storeField();
+    splitter_.endLine();
     const int row = kept_ + 1;
     const CaseSelection verdict = filter_.caseSelected(table_, row);
     if (!verdict.error.empty()) {
@@ -52,7 +55,6 @@ void CaseLineReader::endLine() {
         clearRow(row);
     }
     field_ = 0;
-    lineHasContent_ = false;
     ++line_;
 }
 

@@ -1,12 +1,26 @@
 #include "core/rawdata/DataFileParser.h"
 
 namespace qv {
+namespace {
 
-DataFileParser::DataFileParser(const CaseFilter& filter, bool commaSeparated)
-    : filter_(filter), commaSeparated_(commaSeparated) {}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+DataFileParser::DataFileParser(const CaseFilter& filter, std::string fileName)
+    : filter_(filter), header_(std::move(fileName)) {}
 
 bool DataFileParser::feed(std::string_view bytes) {
     for (const char c : bytes) {
+        // The mark's bytes are held back until the mark is complete or broken.
+        if (byteOrderMarkSeen_ < kByteOrderMark.size()) {
+            if (c == kByteOrderMark[byteOrderMarkSeen_]) {
+                ++byteOrderMarkSeen_;
+                continue;
+            }
+            for (size_t k = 0; k < byteOrderMarkSeen_; ++k) byte(kByteOrderMark[k]);
+            byteOrderMarkSeen_ = kByteOrderMark.size();
+        }
         if (pendingCarriageReturn_) {
             pendingCarriageReturn_ = false;
             if (c == '\n') {
@@ -28,10 +42,13 @@ bool DataFileParser::feed(std::string_view bytes) {
 
 // A CR as the very last byte is taken as the line end whose LF was lost.
 void DataFileParser::finish() {
+    if (byteOrderMarkSeen_ < kByteOrderMark.size())
+        for (size_t k = 0; k < byteOrderMarkSeen_; ++k) byte(kByteOrderMark[k]);
     pendingCarriageReturn_ = false;
-    if (!cases_ && !headerFailed_) lineEnd();
+    if (!cases_ && !stopped()) lineEnd();
+    if (!cases_ && !header_.failed()) headerFailed_ = true;
     if (!cases_) return;
-    if (cases_->lineHasContent()) cases_->endLine();
+    cases_->endLine();
     if (cases_->failure() == CaseLineReader::Failure::None) cases_->finish();
 }
 
@@ -47,7 +64,8 @@ void DataFileParser::lineEnd() {
         cases_->endLine();
         return;
     }
-    header_.end();
+    if (!header_.end()) return;  // a blank line before the header
+    if (header_.failed()) return;
     if (header_.names().empty()) {
         headerFailed_ = true;
         return;
@@ -62,10 +80,11 @@ void DataFileParser::startCases() {
     table_.setFieldCount(count);
     for (int column = 1; column <= count; ++column)
         table_.setCell(column, 0, names[static_cast<size_t>(column - 1)]);
-    cases_.emplace(table_, filter_, commaSeparated_);
+    cases_.emplace(table_, filter_, header_.separator());
 }
 
 DataFileParser::Failure DataFileParser::failure() const {
+    if (header_.failure() == HeaderLineParser::Failure::Separator) return Failure::Separator;
     if (headerFailed_ || header_.failed()) return Failure::Header;
     if (!cases_) return Failure::None;
     switch (cases_->failure()) {

@@ -12,18 +12,21 @@
 namespace qv {
 
 // Turns the bytes of a data file into a table: the header line, then one case per line.
-// Every byte value is data; LF and CR LF end a line, and a last line without a line end
-// still counts. The bytes come in pieces, so a file of any size reads in fixed memory.
+// A UTF-8 byte-order mark at the start is skipped and lines of blanks and tabs alone are
+// ignored wherever they stand; every other byte value is data. LF and CR LF end a line,
+// and a last line without a line end still counts. The bytes come in pieces, so a file of
+// any size reads in fixed memory.
 class DataFileParser {
 public:
-    DataFileParser(const CaseFilter& filter, bool commaSeparated);
+    // The file's name tells the separator of a header without any (".csv": commas).
+    DataFileParser(const CaseFilter& filter, std::string fileName);
     DataFileParser(const DataFileParser&) = delete;
     DataFileParser& operator=(const DataFileParser&) = delete;
 
     bool feed(std::string_view bytes);  // false once an error stopped the reading
     void finish();                      // the end of the file
 
-    enum class Failure { None, Header, FieldTooLong, Conversion };
+    enum class Failure { None, Header, Separator, FieldTooLong, Conversion };
     Failure failure() const;
     // The header's own message (may be empty for a header without names), or the
     // message of the case line that stopped the reading.
@@ -40,9 +43,9 @@ private:
     void startCases();
 
     const CaseFilter& filter_;
-    const bool commaSeparated_;
     bool pendingCarriageReturn_ = false;
     bool headerFailed_ = false;
+    size_t byteOrderMarkSeen_ = 0;  // how many bytes of the mark the file began with
     HeaderLineParser header_;
     RawDataTable table_;
     std::optional<CaseLineReader> cases_;

@@ -1,7 +1,5 @@
 #include "core/rawdata/RawDataReader.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -37,19 +35,28 @@ bool locateDataFile(RawDataTable& table, Prompts& prompts, FileChooser& files,
     return openDataFile(table.raw, in);
 }
 
-bool isCommaSeparated(const std::string& name) {
-    std::string extension = std::filesystem::path(name).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".csv";
-}
-
 // False when the disk failed; a parse stopped by an error ends the reading early.
 bool parseFile(std::ifstream& in, DataFileParser& parser) {
     std::vector<char> buffer(kReadChunk);
     while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
         if (!parser.feed({buffer.data(), static_cast<size_t>(in.gcount())})) return true;
     return !in.bad();
+}
+
+// "Row:%d Col:%d" lines of the empty cells, shortened to about kEmptyCellListLimit characters.
+std::string emptyCellList(const RawDataTable& table) {
+    std::string list;
+    int unlisted = 0;
+    for (int row = 1; row <= table.caseCount(); ++row)
+        for (int column = 1; column <= table.nFields(); ++column) {
+            if (!table.cell(column, row).empty()) continue;
+            if (list.size() < kEmptyCellListLimit)
+                list += "Row:" + std::to_string(row) + " Col:" + std::to_string(column) + "\n";
+            else
+                ++unlisted;
+        }
+    if (unlisted > 0) list += "... and " + std::to_string(unlisted) + " more\n";
+    return list;
 }
 
 std::string statusText(const RawDataTable& table, const LanguageTexts& texts) {
@@ -73,7 +80,7 @@ void reportFailure(DataFileParser& parser, RawDataTable& table, Prompts& prompts
 
 bool readOpenedFile(std::ifstream& in, RawDataTable& table, const CaseFilter& filter,
                     const LanguageTexts& texts, Prompts& prompts) {
-    DataFileParser parser(filter, isCommaSeparated(table.raw));
+    DataFileParser parser(filter, table.raw);
     if (!parseFile(in, parser)) {
         tellFixed(prompts, "Cannot read the data file " + table.raw + ".");
         return false;
@@ -108,20 +115,20 @@ RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const Lan
 }
 
 bool FindEmptyCells(const RawDataTable& table, Prompts& prompts) {
-    std::string list;
-    int unlisted = 0;
-    for (int row = 1; row <= table.caseCount(); ++row)
-        for (int column = 1; column <= table.nFields(); ++column) {
-            if (!table.cell(column, row).empty()) continue;
-            if (list.size() < kEmptyCellListLimit)
-                list += "Row:" + std::to_string(row) + " Col:" + std::to_string(column) + "\n";
-            else
-                ++unlisted;
-        }
+    const std::string list = emptyCellList(table);
     if (list.empty()) return false;
-    std::string text = "null value appeared in:\n\n" + list;
-    if (unlisted > 0) text += "... and " + std::to_string(unlisted) + " more\n";
-    tellFixed(prompts, text + "\nPLEASE fix the null field{s) before running the model.");
+    tellFixed(prompts, "null value appeared in:\n\n" + list +
+                           "\nPLEASE fix the null field{s) before running the model.");
+    return true;
+}
+
+bool ReportMissingWithoutCode(const RawDataTable& table, Prompts& prompts) {
+    const std::string list = emptyCellList(table);
+    if (list.empty()) return false;
+    tellFixed(prompts, "The data file " + table.raw +
+                           " has missing values (empty cells, NA or .), but the model parameters "
+                           "set no missing-value code:\n\n" +
+                           list + "\nSet a missing-value code or fix these cells before estimating.");
     return true;
 }
 

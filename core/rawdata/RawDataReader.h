@@ -30,6 +30,10 @@ RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const Lan
 // Lists the empty cells of the variables (rows 1..N, columns 1..R) in one message;
 // true when there are any.
 bool FindEmptyCells(const RawDataTable& table, Prompts& prompts);
+// The load-time report of a file read for a model without a missing-value code: lists the
+// empty cells of the variables (NA and "." are read as empty) in one message naming the file;
+// true when there are any.
+bool ReportMissingWithoutCode(const RawDataTable& table, Prompts& prompts);
 // Writes the code into every empty cell of the variables.
 void FillEmptyCells(RawDataTable& table, int code);
 

@@ -307,6 +307,28 @@ TEST_F(WorkbenchTest, ChangedDataVariablesAreToldAndAssignmentsFollowTheNames) {
     EXPECT_TRUE(model.modified);
 }
 
+// Missing values reach the engine only through a code: a model without one hears at once
+// which cells are missing, a model with one opens quietly and has them replaced later.
+TEST_F(WorkbenchTest, MissingValuesWithoutACodeAreToldWhenTheDataAreRead) {
+    buildModel();
+    workbench_.parameters().missingValue = "";
+    ASSERT_TRUE(workbench_.save());
+    folder_.write("study.dat", "x1 x2 x3\r\n1 NA 3\r\n4 5 .\r\n");
+    user_.clear();
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    const std::string told = user_.messages()[0].text;
+    EXPECT_NE(told.find("study.dat has missing values"), std::string::npos) << told;
+    EXPECT_NE(told.find("Row:1 Col:2\nRow:2 Col:3\n"), std::string::npos) << told;
+
+    workbench_.parameters().missingValue = "-1";
+    ASSERT_TRUE(workbench_.save());
+    user_.clear();
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    EXPECT_TRUE(user_.messages().empty());
+    EXPECT_EQ(workbench_.rawData().cell(2, 1), "");
+}
+
 TEST_F(WorkbenchTest, RecentEntriesOpenAndKeepTheirOrder) {
     buildModel();
     ASSERT_TRUE(workbench_.save());

@@ -70,6 +70,7 @@ TEST(ModelTree, NodeNamesAreTheFirstEightCharactersUpToABlank) {
     EXPECT_EQ(NodeName("ABCDEFGHIJ", false), "ABCDEFGH");
     EXPECT_EQ(NodeName("IMAG(Reflective)", true), "IMAG");
     EXPECT_EQ(NodeName("IMAG(Reflective)", false), "IMAG(Ref");
+    EXPECT_EQ(NodeName("Qualität(Reflective)", true), "Qualität");  // 8 characters, 9 bytes
 }
 
 TEST(ModelTree, ProductTermsNameTheirFactors) {

@@ -234,5 +234,23 @@ TEST(ControlFileWriter, UnusableInputIsRefusedWithoutWriting) {
     }
 }
 
+// Captions the engine's 8 ASCII columns cannot hold reach it as positional aliases, so
+// every following column stays where the engine reads it; captions that fit stay.
+TEST(ControlFileWriter, CaptionsThatDoNotFitTheirFieldBecomePositionalAliases) {
+    ScriptedPorts ports;
+    ModelBuilder b = WorkedExample();
+    b.model.constructs[0].caption = "Corporate Image";
+    b.model.constructs[1].caption = "Qualität";  // 8 characters, 9 bytes
+    b.model.indicators[1].caption = "CorporateImage2";
+    b.model.indicators[3].caption = "b 2";
+    b.model.indicators[4].caption = "";
+    std::string expected = TestData("controlfile/worked_example.pls");
+    for (const auto& [from, to] : {std::pair{"      a2      b1      b2      b3", "   V0002      b1   V0004   V0005"},
+                                   std::pair{"       A . .\n       B 1 .", "   LV001 . .\n   LV002 1 ."}})
+        expected.replace(expected.find(from), std::string(from).size(), to);
+    EXPECT_EQ(controlFile(b, ports, {ControlRun{}}), expected);
+    EXPECT_TRUE(ports.events().empty());
+}
+
 }  // namespace
 }  // namespace qv

@@ -266,17 +266,19 @@ TEST(ListingReader, FirstStageReadsTheFirstOrderBlocks) {
               "Error: a singular Mode B block (F2)\nCheck the control file.");
 }
 
-// At the second stage a score indicator carries its construct's caption, which a raw
-// variable may share; the row belongs to the block's own indicator.
-TEST(ListingReader, RowNamesPreferTheBlocksOwnIndicator) {
+// The engine may know an indicator by a positional alias only, and at the second stage a
+// score indicator carries its construct's caption, which a raw variable may share: rows
+// go to the block's own indicators by position, whatever name they show.
+TEST(ListingReader, RowsGoToTheBlocksIndicatorsByPosition) {
     Reading reading("signs.out");
     ModelBuilder b = WorkedExample();
-    b.model.indicators[0].construct = -1;  // a raw a1 outside every block
-    b.model.constructs[0].nInd = 1;
-    const int score = b.indicator("a1", 0);
+    b.model.indicators[0].caption = "Qualität der Leistung";
+    b.model.indicators[1].caption = "V0001";
+    const int outside = b.indicator("a1", -1);  // a raw a1 outside every block
     EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
-    EXPECT_FLOAT_EQ(b.model.indicators[0].loading, 0.0f);
-    EXPECT_FLOAT_EQ(b.model.indicators[static_cast<size_t>(score)].loading, 0.9f);
+    EXPECT_FLOAT_EQ(b.model.indicators[0].loading, 0.9f);
+    EXPECT_FLOAT_EQ(b.model.indicators[1].loading, -0.8f);
+    EXPECT_FLOAT_EQ(b.model.indicators[static_cast<size_t>(outside)].loading, 0.0f);
 }
 
 // A listing cut anywhere, or bytes that are no listing at all, are read without a crash.

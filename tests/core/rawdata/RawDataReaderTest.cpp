@@ -30,8 +30,10 @@ TEST_F(HeaderLine, NamesAndCasesFillTheGridAndStatus) {
 }
 
 TEST_F(HeaderLine, BlanksTabsAndCommasSeparateNames) {
-    ASSERT_TRUE(load("tabs.txt", " \t a\t\tb ,c,d,\n1\n").ok);
-    EXPECT_EQ(row(0), (Row{"", "a", "b", "", "c", "d"}));  // blank then comma: an empty name
+    ASSERT_TRUE(load("blanks.txt", " \t a\t\tb  c \t\n1\n").ok);  // tabs among blanks align
+    EXPECT_EQ(row(0), (Row{"", "a", "b", "c"}));
+    ASSERT_TRUE(load("commas.txt", "a ,b, c,,d\n1\n").ok);  // blanks around names are no names
+    EXPECT_EQ(row(0), (Row{"", "a", "b", "c", "", "d"}));
     ASSERT_TRUE(load("trailing.txt", "a,b,\n1\n").ok);
     EXPECT_EQ(table.nFields(), 2);
 }
@@ -59,7 +61,7 @@ TEST_F(HeaderLine, NameOfNineCharactersIsRefusedNamingItsStart) {
 }
 
 TEST_F(HeaderLine, NoNamesIsImproperFormat) {
-    for (const char* bytes : {"", "\n1 2\n", " \t \r\n1\n"}) {
+    for (const char* bytes : {"", "\n \n\t\r\n", " \t \r\n"}) {
         ports.clear();
         EXPECT_FALSE(load("empty.txt", bytes).ok) << bytes;
         EXPECT_EQ(toldTexts(), Texts{kImproperFormat});
@@ -78,11 +80,13 @@ TEST_F(CaseLines, CommaSeparatedKeepsEmptyFieldsAndInnerBlanks) {
     EXPECT_EQ(row(2), (Row{"2", "x y ", "2", ""}));
 }
 
-TEST_F(CaseLines, UpperCaseCsvExtensionIsCommaSeparated) {
-    ASSERT_TRUE(load("DATA.CSV", "a,b,c\n1,2,3\n").ok);
+TEST_F(CaseLines, CommasInTheHeaderOrACsvExtensionMakeACommaSeparatedFile) {
+    ASSERT_TRUE(load("DATA.CSV", "a\n1,2,3\n").ok);
+    EXPECT_EQ(row(1), (Row{"1", "1"}));
+    ASSERT_TRUE(load("data.csv.txt", "a\n1,2,3\n").ok);
+    EXPECT_EQ(row(1), (Row{"1", "1,2,3"}));
+    ASSERT_TRUE(load("data.txt", "a,b,c\n1,2,3\n").ok);
     EXPECT_EQ(row(1), (Row{"1", "1", "2", "3"}));
-    ASSERT_TRUE(load("data.csv.txt", "a,b,c\n1,2,3\n").ok);
-    EXPECT_EQ(row(1), (Row{"1", "1,2,3", "", ""}));
 }
 
 TEST_F(CaseLines, CrLfAndLfEndLinesAndALastLineWithoutEndCounts) {
@@ -109,10 +113,10 @@ TEST_F(CaseLines, ShortLinesLeaveCellsEmptyAndSurplusFieldsAreDropped) {
     EXPECT_EQ(row(2), (Row{"2", "6", "", ""}));
 }
 
-TEST_F(CaseLines, EmptyLineIsACaseWithEmptyCells) {
-    ASSERT_TRUE(load("gap.txt", "a b\n1 2\n\n3 4\n").ok);
-    EXPECT_EQ(table.caseCount(), 3);
-    EXPECT_EQ(row(2), (Row{"2", "", ""}));
+TEST_F(CaseLines, BlankLinesAreNoCases) {
+    ASSERT_TRUE(load("gap.txt", "\n  \na b\n1 2\n\n \t \r\n3 4\n\n").ok);
+    EXPECT_EQ(table.caseCount(), 2);
+    EXPECT_EQ(row(2), (Row{"2", "3", "4"}));
 }
 
 TEST_F(CaseLines, HeaderWithoutCasesLoadsWithNoRowMessage) {
