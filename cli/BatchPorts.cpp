@@ -25,4 +25,9 @@ bool BatchPorts::askYesNo(const Message& message) {
     return false;
 }
 
+SaveAnswer BatchPorts::askSaveDiscardCancel(const Message& message) {
+    write(message, answerCancel_ ? "Cancel" : "Discard");
+    return answerCancel_ ? SaveAnswer::Cancel : SaveAnswer::Discard;
+}
+
 }  // namespace qv

@@ -8,7 +8,8 @@ namespace qv {
 
 // The user of a batch run: messages go to standard error, questions take their default
 // answers (OK, and No to the locate-a-file question) unless told to cancel, file dialogs
-// are cancelled, and nothing is opened or played.
+// are cancelled, and nothing is opened or played. A batch run never writes the user's model
+// file: the save question is answered Discard (Cancel when told to cancel).
 class BatchPorts final : public Prompts,
                          public FileChooser,
                          public ProgressView,
@@ -22,6 +23,7 @@ public:
     void tell(const Message& message) override;
     bool askOkCancel(const Message& message) override;
     bool askYesNo(const Message& message) override;
+    SaveAnswer askSaveDiscardCancel(const Message& message) override;
     std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
         return std::nullopt;
     }

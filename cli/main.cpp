@@ -91,7 +91,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
         std::cerr << "quorvanta-batch: " << *failure << '\n';
         return 2;
     }
-    if (!workbench.openModelByName(options.modelFile)) return 1;
+    if (!workbench.openModelByName(options.modelFile) || !workbench.ensureRawData()) return 1;
     // Each group is estimated on its own cases; an estimate of all of them is not needed.
     if (options.command == "groups")
         return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;

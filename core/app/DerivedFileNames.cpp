@@ -1,5 +1,8 @@
 #include "core/app/DerivedFileNames.h"
 
+#include <array>
+#include <utility>
+
 namespace qv {
 namespace {
 
@@ -8,8 +11,9 @@ size_t nameStart(const std::string& path) {
     return separator == std::string::npos ? 0 : separator + 1;
 }
 
-void fillWhenEmpty(std::string& name, const std::string& projectFile, const char* suffix) {
-    if (name.empty()) name = modelFileName(projectFile, suffix);
+// The four output names with the suffix of their defaults.
+std::array<std::pair<std::string*, const char*>, 4> outputNames(ProjectFiles& files) {
+    return {{{&files.pls, ".pls"}, {&files.bootStrap, ".bt"}, {&files.jackKnife, ".jk"}, {&files.result, ".out"}}};
 }
 
 }  // namespace
@@ -29,10 +33,14 @@ std::string modelFileName(const std::string& projectFile, const std::string& suf
 
 void DeriveFileNames(ProjectFiles& files) {
     if (files.project.empty()) return;
-    fillWhenEmpty(files.pls, files.project, ".pls");
-    fillWhenEmpty(files.bootStrap, files.project, ".bt");
-    fillWhenEmpty(files.jackKnife, files.project, ".jk");
-    fillWhenEmpty(files.result, files.project, ".out");
+    for (auto [name, suffix] : outputNames(files))
+        if (name->empty()) *name = modelFileName(files.project, suffix);
+}
+
+void clearDefaultOutputNames(ProjectFiles& files) {
+    if (files.project.empty()) return;
+    for (auto [name, suffix] : outputNames(files))
+        if (*name == modelFileName(files.project, suffix)) name->clear();
 }
 
 ResamplingFileNames resamplingFileNames(const std::string& projectFile) {

@@ -15,6 +15,9 @@ std::string modelFileName(const std::string& projectFile, const std::string& suf
 // DeriveFileNames: fills each empty output name with its default (".pls", ".bt", ".jk",
 // ".out"); a model without a file name keeps the names as they are.
 void DeriveFileNames(ProjectFiles& files);
+// Empties each output name that is its default for the current project, so that it can be
+// derived again for another one; names the user chose stay.
+void clearDefaultOutputNames(ProjectFiles& files);
 
 // The listings and summaries of the resampling runs.
 struct ResamplingFileNames {

@@ -4,6 +4,8 @@
 #include "core/app/LanguageFile.h"
 #include "core/app/Refusal.h"
 #include "core/model/ModelFile.h"
+#include "core/ports/SilentUser.h"
+#include "core/rawdata/StoredCaseFilter.h"
 #include "core/rawdata/RawDataReader.h"
 
 namespace qv {
@@ -24,6 +26,7 @@ std::optional<std::string> Workbench::startUp() {
     model_->radius = settings_.radius;
     // The texts come first so that a start-up error can be worded.
     loadLanguageTexts(folders_.dataDir, settings_.lang, texts_);
+    savedCaseFilter_ = CaseFilterText(caseFilter_);
     if (auto error = prepareTempDir(folders_)) return texts_.lookup("MSG_CreateDirFail") + ": " + *error;
     workFolderMade_ = true;
     return std::nullopt;
@@ -58,6 +61,7 @@ std::vector<std::string> Workbench::variableNames() const {
 bool Workbench::loadRawData() {
     const RawDataLoad load = LoadRawData(rawData_, caseFilter_, texts_, ports_.prompts, ports_.files,
                                          settings_.workingDir);
+    casesInFile_ = load.ok && selectsCases() ? countCasesInFile() : rawData_.caseCount();
     if (load.relocated) {
         // Another file was located: the output names are derived again from the project.
         files_.pls.clear();
@@ -69,6 +73,27 @@ bool Workbench::loadRawData() {
     // Without a code the engine cannot tell a missing value: say so now, not at the estimate.
     if (load.ok && parameters_.missingValue.empty()) ReportMissingWithoutCode(rawData_, ports_.prompts);
     return load.ok;
+}
+
+bool Workbench::selectsCases() const { return caseFilter_.allCases == 0 && caseFilter_.nCondition() > 0; }
+
+// The cases of the data file without the selection: the file read once more, unfiltered.
+int Workbench::countCasesInFile() const {
+    RawDataTable all;
+    all.raw = rawData_.raw;
+    SilentUser silent;
+    LoadRawData(all, CaseFilter{}, texts_, silent, silent);
+    return all.caseCount();
+}
+
+std::string Workbench::caseCountText() const {
+    std::string text = texts_.lookup("RPT_nCase") + ": " + std::to_string(rawData_.caseCount());
+    if (selectsCases()) text += " of " + std::to_string(casesInFile_) + " selected";
+    return text;
+}
+
+bool Workbench::hasUnsavedChanges() const {
+    return model_->modelOpen && (model_->modified || CaseFilterText(caseFilter_) != savedCaseFilter_);
 }
 
 void Workbench::clearRunFlags() {
@@ -91,23 +116,29 @@ bool Workbench::newModel() {
     if (model_->modelOpen &&
         !ports_.prompts.askOkCancel(texts_.message("MSG_CreateNewModel", "MSG_NewModel")))
         return false;
-    if (model_->modified && !confirmAndSave()) return false;
-    // A cancelled dialog leaves the names as they were.
+    if (hasUnsavedChanges() && !confirmAndSave()) return false;
+    // A cancelled dialog leaves the names and the selection as they were; a new model starts
+    // with all cases.
     const ConfigurationEntries previousEntries = configuration_;
     const ProjectFiles previousFiles = files_;
     const std::string previousRaw = rawData_.raw;
+    const CaseFilter previousFilter = caseFilter_;
     configuration_ = {};
     files_.pls = files_.bootStrap = files_.jackKnife = files_.result = "";
     rawData_.raw.clear();
+    caseFilter_.reset();
     model_->nScoreIndicator = 0;
     if (!ports_.dialogs.showConfiguration(true)) {
         configuration_ = previousEntries;
         files_ = previousFiles;
         rawData_.raw = previousRaw;
+        caseFilter_ = previousFilter;
         return false;
     }
+    savedCaseFilter_ = CaseFilterText(caseFilter_);
     model_->nPath = model_->nConstruct = model_->nProduct = 0;
     model_->hasSecondOrder = false;
+    dataMissing_ = false;
     model_->rebuildIndicators(variableNames());
     files_.project = configuration_.projectFile;
     DeriveFileNames(files_);
@@ -135,13 +166,17 @@ bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newMod
             mayClose = loadRawData();
             if (!mayClose) tell("MSG_RawDataOpenError");
         }
+    } else if (!newModelMode && configuration_.rawFile == rawData_.raw && !dataMissing_) {
+        mayClose = true;  // the same data: the grid and the selection stay as they are
     } else {
+        // Other data: the selection named the old file's variables.
+        if (configuration_.rawFile != rawData_.raw) caseFilter_.reset();
         rawData_.raw = configuration_.rawFile;
         mayClose = loadRawData();
         if (!mayClose) tell("MSG_RawDataOpenError");
+        else if (!newModelMode && dataMissing_) attachLoadedData();
         else if (!newModelMode) model_->syncIndicatorCount(rawData_.nFields());
     }
-    caseFilter_.reset();
     return mayClose;
 }
 

@@ -64,8 +64,9 @@ public:
     bool closeModel();
     // Exit and closing the main window in any other way: true when the program may end.
     bool exit();
-    // Asks whether to save a modified model and saves on OK. False when the user wanted the
-    // save but it did not happen (cancelled dialog, failed write): the command should stop.
+    // Asks whether to save a modified model: Save, Discard or Cancel. False when the command
+    // that would close the model must stop: the user cancelled, or wanted the save but it did
+    // not happen (cancelled dialog, failed write).
     bool confirmAndSave();
 
     // The Configuration dialog's OK: true when the dialog may close.
@@ -83,16 +84,31 @@ public:
     // located instead of a missing one clears the output names so they are derived again.
     bool loadRawData();
 
+    // Whether closing the model would lose something: its tables or its case selection
+    // changed since it was opened or saved.
+    bool hasUnsavedChanges() const;
+    // "Cases: 241 of 250 selected" while a selection is in force, else "Cases: 250".
+    std::string caseCountText() const;
+
+    // Whether the open model's data file was not found (the status line says so).
+    bool dataMissing() const { return dataMissing_; }
+    // Before a command that needs the data: a model opened without them asks for the data file
+    // (locate it, or choose one when the model names none). False when there are still none.
+    bool ensureRawData();
+
 private:
     void tell(const std::string& key, const std::string& detail = "");
     std::vector<std::string> variableNames() const;
     bool writeModel(const std::string& file);
+    void savedTo(const std::string& file);
     void addToRecentList(const std::string& file);
     void useWorkingDirOf(const std::string& file);
     void tellSettingsFailure(const std::optional<std::string>& error);
     std::string inWorkingDir(const std::string& name) const;
     void clearRunFlags();
-    void emptyModelAfterFailedOpen();
+    void attachLoadedData();
+    bool selectsCases() const;
+    int countCasesInFile() const;
     void matchStoredVariables(int storedVariables);
 
     Ports ports_;
@@ -108,6 +124,13 @@ private:
     ConfigurationEntries configuration_;
     bool workFolderMade_ = false;
     bool settingsFailureTold_ = false;
+    // The model is open but its data file was not read: it keeps the raw-data variables it
+    // was stored with until the data are found.
+    bool dataMissing_ = false;
+    int storedVariables_ = 0;
+    // The case selection as the model file holds it, to tell a changed one.
+    std::string savedCaseFilter_;
+    int casesInFile_ = 0;  // the data file's cases, selected or not
 };
 
 }  // namespace qv

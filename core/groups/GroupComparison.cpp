@@ -15,20 +15,24 @@
 
 namespace qv {
 
-// Saves the case selection while a comparison runs and puts it back at the end. The grid
-// keeps the last group's cases, unless a group could not be read or the user declined: then
-// the selection's own cases are read again, so that no incomplete grid, and no grid of one
-// group without the results of that group, is left behind.
+// Saves the case selection while a comparison runs and puts it back at the end, with the
+// selection's own cases read again: the next command must not see one group's cases alone.
+// The status line says so, after what the comparison said there.
 class GroupComparison::FilterGuard {
 public:
     explicit FilterGuard(GroupComparison& comparison)
         : comparison_(comparison), saved_(comparison.w_.caseFilter()) {
         comparison.w_.caseFilter().allCases = 0;
-        comparison.reloadSelection_ = false;
+        comparison.status_.clear();
     }
     ~FilterGuard() {
-        comparison_.w_.caseFilter() = saved_;
-        if (comparison_.reloadSelection_) comparison_.w_.loadRawData();
+        Workbench& w = comparison_.w_;
+        w.caseFilter() = saved_;
+        std::string text = comparison_.status_;
+        if (w.loadRawData())
+            AppendFormat(text, "%s%s: %d", text.empty() ? "" : "  ",
+                         w.texts().lookup("MSG_SelectionReadAgain").c_str(), w.rawData().caseCount());
+        if (!text.empty()) w.showStatus(text, false);
     }
     FilterGuard(const FilterGuard&) = delete;
     FilterGuard& operator=(const FilterGuard&) = delete;
@@ -49,7 +53,6 @@ bool GroupComparison::applyGroup(const GroupConditions& group, int number, int& 
         size = w_.rawData().caseCount();
         return true;
     }
-    reloadSelection_ = true;
     std::string text;
     AppendFormat(text, "The cases of Group%d could not be read; the groups were not compared.",
                  number);
@@ -57,17 +60,29 @@ bool GroupComparison::applyGroup(const GroupConditions& group, int number, int& 
     return false;
 }
 
-// Reads both groups and asks whether to go on with their sizes.
+// The cases of the table (one group's) that the other group's conditions keep as well.
+int GroupComparison::casesAlsoIn(const GroupConditions& other) {
+    CaseFilter filter;
+    other.installIn(filter);
+    int both = 0;
+    for (int row = 1; row <= w_.rawData().caseCount(); ++row) both += filter.caseSelected(w_.rawData(), row).kept;
+    return both;
+}
+
+// Reads both groups and asks whether to go on with their sizes; groups may overlap, and the
+// question says by how many cases.
 bool GroupComparison::measureGroups(const GroupConditions& group1, const GroupConditions& group2,
                                     const char* title) {
     failure_ = GroupOutcome::Failed;
-    if (!applyGroup(group1, 1, sizes_.n1) || !applyGroup(group2, 2, sizes_.n2)) return false;
+    if (!applyGroup(group1, 1, sizes_.n1)) return false;
+    const int inBoth = casesAlsoIn(group2);
+    if (!applyGroup(group2, 2, sizes_.n2)) return false;
     std::string question;
-    AppendFormat(question, "Sample Size:\n\tGroup1: %d\n\tGroup2: %d\n Continue?", sizes_.n1,
-                 sizes_.n2);
+    AppendFormat(question, "Sample Size:\n\tGroup1: %d\n\tGroup2: %d\n", sizes_.n1, sizes_.n2);
+    if (inBoth > 0) AppendFormat(question, "\tIn both groups: %d\n", inBoth);
+    question += " Continue?";
     if (w_.ports().prompts.askOkCancel({"", question, title})) return true;
     failure_ = GroupOutcome::Cancelled;
-    reloadSelection_ = true;
     return false;
 }
 
@@ -77,7 +92,7 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
     if (!ResamplingRun(w_).run(SampleKind::Bootstrap, true)) {
         std::string text;
         AppendFormat(text, "The bootstrap of Group%d failed; the groups were not compared.", number);
-        w_.showStatus(w_.texts().lookup("MSG_EstimateFail"), false);
+        status_ = w_.texts().lookup("MSG_EstimateFail");
         tellText(text);
         return false;
     }
@@ -137,7 +152,7 @@ void GroupComparison::writeGroupLoadings(const std::string& file) {
 
 // The bootstraps of a comparison leave the status line to it.
 void GroupComparison::finished(const char* statusKey) {
-    w_.showStatus(w_.texts().lookup(statusKey), false);
+    status_ = w_.texts().lookup(statusKey);
     w_.model().groupRun = true;  // the diagram now shows the group display modes
     if (w_.settings().beep)
         w_.ports().desktop.playSound(w_.folders().soundFile().string());

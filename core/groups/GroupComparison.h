@@ -18,8 +18,8 @@ enum class GroupOutcome {
 
 // The two-group comparison: estimates the Workbench's model once on the cases of each
 // group, keeping group 2's results in the model's second-group tables and group 1's in the
-// main tables. The case selection in force before is restored afterwards; after a completed
-// comparison the raw data keep the cases of group 1, otherwise those of the selection.
+// main tables. The case selection in force before is restored afterwards and its cases are
+// read again, whatever the outcome; the status line says so.
 class GroupComparison {
 public:
     explicit GroupComparison(Workbench& workbench);
@@ -38,6 +38,7 @@ private:
     bool measureGroups(const GroupConditions& group1, const GroupConditions& group2,
                        const char* title);
     bool applyGroup(const GroupConditions& group, int number, int& size);
+    int casesAlsoIn(const GroupConditions& other);
     bool bootstrapGroup(const GroupConditions& group, int number);
     bool estimateGroup(const GroupConditions& group, int number);
     void keepGroupTwo(bool resampled);
@@ -49,7 +50,7 @@ private:
     Workbench& w_;
     GroupSizes sizes_;
     GroupOutcome failure_ = GroupOutcome::Failed;
-    bool reloadSelection_ = false;  // the grid is to hold the saved selection's cases again
+    std::string status_;  // what the finished comparison shows in the status line
 };
 
 }  // namespace qv

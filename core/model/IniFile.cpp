@@ -36,6 +36,18 @@ std::optional<std::string_view> keyName(std::string_view line) {
     return trimmedBlanks(line.substr(0, equals));
 }
 
+// The value of a key line. A hand-written "Key = value" has blanks around the equals sign that
+// are no part of the value; this class never writes a blank before it, so values it wrote
+// come back verbatim.
+std::string valueOf(const std::string& line) {
+    const auto equals = line.find('=');
+    std::string value = line.substr(equals + 1);
+    if (equals > 0 && (line[equals - 1] == ' ' || line[equals - 1] == '\t')) value = trimmed(value);
+    return value;
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // A line break inside a value or key would split the entry; it becomes a blank.
 std::string singleLine(std::string text) {
     for (char& c : text)
@@ -68,7 +80,9 @@ IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
 
 void IniFile::setText(const std::string& text) {
     lines_.clear();
-    std::istringstream stream(text);
+    // A byte-order mark from an editor is kept for the save but is no part of the first line.
+    byteOrderMark_ = text.starts_with(kByteOrderMark);
+    std::istringstream stream(text.substr(byteOrderMark_ ? kByteOrderMark.size() : 0));
     std::string line;
     while (std::getline(stream, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -77,7 +91,7 @@ void IniFile::setText(const std::string& text) {
 }
 
 std::string IniFile::text() const {
-    std::string text;
+    std::string text(byteOrderMark_ ? kByteOrderMark : "");
     for (const Line& line : lines_) text.append(line.text).append("\r\n");
     return text;
 }
@@ -111,7 +125,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::entries(
     if (!range) return found;
     for (size_t i = range->header + 1; i < range->end; ++i) {
         const std::string& text = lines_[i].text;
-        if (const auto name = keyName(text)) found.emplace_back(std::string(*name), text.substr(text.find('=') + 1));
+        if (const auto name = keyName(text)) found.emplace_back(std::string(*name), valueOf(text));
     }
     return found;
 }
@@ -122,8 +136,7 @@ std::optional<std::string> IniFile::value(const std::string& section,
     if (!range) return std::nullopt;
     const auto line = findKey(*range, key);
     if (!line) return std::nullopt;
-    const std::string& text = lines_[*line].text;
-    return text.substr(text.find('=') + 1);
+    return valueOf(lines_[*line].text);
 }
 
 std::string IniFile::readString(const std::string& section, const std::string& key,
@@ -153,9 +166,10 @@ void IniFile::writeString(const std::string& section, const std::string& key,
         return;
     }
     if (const auto line = findKey(*range, key)) {
-        // Keep the key as the file spells it; only the value changes.
+        // Keep the key as the file spells it, without blanks around the equals sign, so the
+        // value reads back as it was written.
         std::string& text = lines_[*line].text;
-        text = text.substr(0, text.find('=') + 1) + singleLine(value);
+        text = std::string(trimmed(std::string_view(text).substr(0, text.find('=')))) + "=" + singleLine(value);
         return;
     }
     size_t insertAt = range->end;
@@ -171,29 +185,6 @@ void IniFile::writeBool(const std::string& section, const std::string& key, bool
     writeString(section, key, value ? "1" : "0");
 }
 
-std::optional<std::string> IniFile::save() const {
-    std::filesystem::path temporary = path_;
-    temporary += ".tmp~";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "Cannot create " + temporary.string();
-        const std::string content = text();
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "Cannot write " + temporary.string();
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path_, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return "Cannot replace " + path_.string() + ": " + error.message();
-    }
-    return std::nullopt;
-}
+std::optional<std::string> IniFile::save() const { return WriteWholeFile(path_, text()); }
 
 }  // namespace qv

@@ -10,7 +10,9 @@ namespace qv {
 
 // An INI file kept as its lines, so that writing a key changes only that key's line and
 // everything else (unknown keys, comments, stray lines) is written back as it was read.
-// Sections and keys compare without regard to letter case; values are kept verbatim.
+// Sections and keys compare without regard to letter case; values are kept verbatim (blanks
+// around the equals sign of a hand-edited line are no part of the value). A UTF-8 byte-order
+// mark is skipped on reading and written back.
 class IniFile {
 public:
     IniFile() = default;
@@ -34,8 +36,8 @@ public:
     void writeInt(const std::string& section, const std::string& key, int value);
     void writeBool(const std::string& section, const std::string& key, bool value);
 
-    // Writes every line with CR LF into a temporary file beside the target and renames it over
-    // the target, so a failed write never leaves a half file. Returns an error text or nothing.
+    // Writes every line with CR LF through WriteWholeFile: a failed write never leaves a half
+    // file, and a linked or protected file keeps its identity. Returns an error text or nothing.
     std::optional<std::string> save() const;
 
     // The whole text as save writes it.
@@ -59,6 +61,7 @@ private:
     std::filesystem::path path_;
     std::vector<Line> lines_;
     bool existed_ = false;
+    bool byteOrderMark_ = false;
 };
 
 }  // namespace qv

@@ -104,92 +104,13 @@ void writeResamplingEntries(IniFile& ini, const TypedEntries& typed) {
     ini.writeInt("Resampling", "Seed", typed.seed);
 }
 
-std::string caption(const IniFile& ini, const char* section, int n) {
-    return ini.readString(section, numbered("Caption_", n)).substr(0, kMaxCaptionLength);
-}
-
-void readConstructs(const IniFile& ini, ProjectModel& model) {
-    for (int n = 0; n < model.nConstruct; ++n) {
-        Construct& c = model.constructs[n];
-        c = Construct{};
-        c.caption = caption(ini, "Construct", n);
-        c.x = ini.readInt("Construct", numbered("X_", n), 0);
-        c.y = ini.readInt("Construct", numbered("Y_", n), 0);
-        c.type = ini.readInt("Construct", numbered("Type_", n), 0);
-        c.nInd = ini.readInt("Construct", numbered("NInd_", n), 0);
-        c.order = ini.readInt("Construct", numbered("Order_", n), 1);
-        c.nCon = ini.readInt("Construct", numbered("nCon_", n), 0);
-        c.construct = ini.readInt("Construct", numbered("Construct_", n), -1);
-    }
-}
-
-void readIndicators(const IniFile& ini, ProjectModel& model) {
-    for (int n = 0; n < model.nIndicator; ++n) {
-        Indicator& i = model.indicators[n];
-        i = Indicator{};
-        i.caption = caption(ini, "Indicator", n);
-        i.construct = ini.readInt("Indicator", numbered("Construct_", n), -1);
-        i.interaction = ini.readBool("Indicator", numbered("Interaction_", n), false);
-        if (!i.interaction) continue;
-        i.predictor = static_cast<short>(ini.readInt("Indicator", numbered("Predictor_", n), 0));
-        i.moderator = static_cast<short>(ini.readInt("Indicator", numbered("Moderator_", n), 0));
-        i.standardized = ini.readBool("Indicator", numbered("Standardized_", n), false);
-        i.meanCentered = ini.readBool("Indicator", numbered("MeanCentered_", n), false);
-    }
-}
-
-void readPaths(const IniFile& ini, ProjectModel& model) {
-    for (int n = 0; n < model.nPath; ++n) {
-        model.paths[n] = Path{};
-        model.paths[n].src = ini.readInt("Path", numbered("Src_", n), 0);
-        model.paths[n].dest = ini.readInt("Path", numbered("Dest_", n), 0);
-    }
-}
-
-void readSettings(const IniFile& ini, ModelSettings& settings) {
-    ModelParameters& p = settings.parameters;
-    const int missingValue = ini.readInt("Parameter", "MissingValue", 0);
-    p.missingValue = missingValue == 0 ? std::string() : std::to_string(missingValue);
-    p.blindfolding = ini.readInt("Parameter", "Blindfolding", 1);
-    p.iterationCycle = ini.readInt("Parameter", "IterationCycle", 0);
-    p.specification = ini.readInt("Parameter", "Specification", 1);
-    p.result = ini.readInt("Parameter", "Result", 2);
-    p.innerWeighting = ini.readInt("Parameter", "InnerWeighting", 0);
-    p.maxIteration = std::to_string(ini.readInt("Parameter", "MaxIteration", 100));
-    p.decimal = std::to_string(ini.readInt("Parameter", "Decimal", 0));
-    p.metric = ini.readInt("Parameter", "Metric", 0);
-    p.blindFoldingType = ini.readInt("Parameter", "BlindFoldingType", 0);
-    p.blindFoldingDistance = ini.readInt("Parameter", "BlindFoldingDistance", 0);
-    ResamplingOptions& r = settings.resampling;
-    r.nSample = std::to_string(ini.readInt("Resampling", "nSample", 100));
-    r.cases = std::to_string(ini.readInt("Resampling", "Case", 0));
-    r.jackKnife = std::to_string(ini.readInt("Resampling", "JackKnife", 1));
-    r.seed = std::to_string(ini.readInt("Resampling", "Seed", 0));
-    r.process = ini.readBool("Resampling", "Process", false);
-}
-
-// Counts of a damaged file are held to the tables' capacities.
-bool readCounts(const IniFile& ini, ProjectModel& model, int& storedVariables) {
-    const auto count = [&ini](const char* key, int capacity, bool& cut) {
-        const int value = ini.readInt("Basic", key, 0);
-        cut = cut || value < 0 || value > capacity;
-        return std::clamp(value, 0, capacity);
-    };
-    bool cut = false;
-    model.nConstruct = count("Construct", kMaxConstructs, cut);
-    storedVariables = count("Indicator", kMaxIndicators, cut);
-    model.nProduct = count("Product", kMaxIndicators - storedVariables, cut);
-    model.nPath = count("Path", kMaxPaths, cut);
-    model.nIndicator = storedVariables + model.nProduct;
-    return cut;
-}
-
 }  // namespace
 
 namespace ModelFile {
 
 std::optional<std::string> write(const std::filesystem::path& file, const ProjectModel& model,
-                                 const ModelSettings& settings, int rawVariables) {
+                                 const ModelSettings& settings, int rawVariables,
+                                 const std::function<void(IniFile&)>& moreSections) {
     TypedEntries typed;
     if (auto error = convertAll(settings, typed)) return error;
     IniFile ini(file);
@@ -199,24 +120,8 @@ std::optional<std::string> write(const std::filesystem::path& file, const Projec
     writeParameters(ini, settings.parameters, typed);
     writeResamplingEntries(ini, typed);
     ini.writeBool("Resampling", "Process", settings.resampling.process);
+    if (moreSections) moreSections(ini);
     return ini.save();
-}
-
-ModelFileRead read(const std::filesystem::path& file, ProjectModel& model, ModelSettings& settings) {
-    const IniFile ini(file);
-    ModelFileRead result;
-    settings.raw = ini.readString("Basic", "Raw");
-    settings.files.pls = ini.readString("Basic", "PLS");
-    settings.files.bootStrap = ini.readString("Basic", "BootStrap");
-    settings.files.jackKnife = ini.readString("Basic", "JackKnife");
-    settings.files.result = ini.readString("Basic", "Result");
-    result.countsCut = readCounts(ini, model, result.storedVariables);
-    readConstructs(ini, model);
-    readIndicators(ini, model);
-    readPaths(ini, model);
-    readSettings(ini, settings);
-    result.repairedReferences = model.repairReferences();
-    return result;
 }
 
 std::optional<std::string> writeResampling(const std::filesystem::path& file,

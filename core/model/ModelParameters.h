@@ -19,6 +19,11 @@ struct ModelParameters {
     int blindFoldingType = 0;      // 0 none, 1 redundancy, 2 communality
     int blindFoldingDistance = 0;  // 0 none, else omission distance = position + 3
 
+    // How many items each list of the dialog holds: a stored position must lie below.
+    static constexpr int kBlindfoldingItems = 4, kIterationCycleItems = 4, kSpecificationItems = 5,
+                         kResultItems = 5, kInnerWeightingItems = 3, kMetricItems = 5,
+                         kBlindFoldingTypeItems = 3, kBlindFoldingDistanceItems = 18;
+
     // The values the dialog's reset button and a new model give.
     static ModelParameters resetValues() {
         ModelParameters parameters;

@@ -32,13 +32,25 @@ bool ScriptedPorts::askYesNo(const Message& message) { return nextAnswer(Kind::A
 
 bool ScriptedPorts::nextAnswer(Kind kind, const Message& message) {
     bool answer = false;
-    if (answers_.empty()) {
+    if (answers_.empty() || !std::holds_alternative<bool>(answers_.front())) {
         ++unanswered_;
     } else {
-        answer = answers_.front();
+        answer = std::get<bool>(answers_.front());
         answers_.pop_front();
     }
     events_.push_back({kind, message, answer});
+    return answer;
+}
+
+SaveAnswer ScriptedPorts::askSaveDiscardCancel(const Message& message) {
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (answers_.empty() || !std::holds_alternative<SaveAnswer>(answers_.front())) {
+        ++unanswered_;
+    } else {
+        answer = std::get<SaveAnswer>(answers_.front());
+        answers_.pop_front();
+    }
+    events_.push_back({Kind::AskSave, message, answer == SaveAnswer::Save, answer});
     return answer;
 }
 

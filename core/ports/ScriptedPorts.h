@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/ports/Ports.h"
@@ -12,7 +13,8 @@ namespace qv {
 
 // A user played from a script, for tests: every message is recorded with its key and final
 // text, and questions and file dialogs take the queued answers in order. An unscripted
-// question is answered with Cancel/No and recorded as such, so a test notices it.
+// question, or one whose queued answer is of another kind, is answered with Cancel/No and
+// counted as unanswered, so a test notices it.
 class ScriptedPorts final : public Prompts,
                             public FileChooser,
                             public ProgressView,
@@ -21,7 +23,7 @@ class ScriptedPorts final : public Prompts,
                             public OptionDialogs,
                             public DiagramPicture {
 public:
-    enum class Kind { Tell, AskOkCancel, AskYesNo, OpenDialog, SaveDialog, Status, Counts,
+    enum class Kind { Tell, AskOkCancel, AskYesNo, AskSave, OpenDialog, SaveDialog, Status, Counts,
                       OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish,
                       ShowConfiguration, WriteBitmap };
 
@@ -29,6 +31,7 @@ public:
         Kind kind;
         Message message;  // key, text and caption; for file events text holds the path or filter
         bool answer = false;
+        SaveAnswer saveAnswer = SaveAnswer::Cancel;  // for AskSave
     };
 
     Ports ports() { return Ports{*this, *this, *this, *this, *this, *this, *this}; }
@@ -40,6 +43,7 @@ public:
     void onConfiguration(DialogAction action) { dialogActions_.push_back(std::move(action)); }
 
     void answer(bool okOrYes) { answers_.push_back(okOrYes); }
+    void answerSave(SaveAnswer choice) { answers_.push_back(choice); }
     void chooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     void cancelProgressAfter(int polls) { cancelAfterPolls_ = polls; }
     // A painted diagram of this size; without one there is no picture to write.
@@ -56,10 +60,17 @@ public:
     std::string lastState() const { return lastState_; }
     std::string lastStatus() const { return lastStatus_; }
     void clear() { events_.clear(); }
+    // Drops the answers, files and dialog actions not used yet.
+    void forgetScript() {
+        answers_.clear();
+        files_.clear();
+        dialogActions_.clear();
+    }
 
     void tell(const Message& message) override;
     bool askOkCancel(const Message& message) override;
     bool askYesNo(const Message& message) override;
+    SaveAnswer askSaveDiscardCancel(const Message& message) override;
     std::optional<std::string> chooseFileToOpen(const std::string& filter,
                                                 const std::string& startDir) override;
     std::optional<std::string> chooseFileToSave(const std::string& filter,
@@ -84,7 +95,7 @@ private:
     std::optional<std::string> nextFile(Kind kind, const std::string& filter);
 
     std::vector<Event> events_;
-    std::deque<bool> answers_;
+    std::deque<std::variant<bool, SaveAnswer>> answers_;
     std::deque<std::optional<std::string>> files_;
     std::deque<DialogAction> dialogActions_;
     int unanswered_ = 0;

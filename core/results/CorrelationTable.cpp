@@ -44,6 +44,7 @@ struct SilentReport final : Prompts, Desktop {
     void tell(const Message&) override {}
     bool askOkCancel(const Message&) override { return false; }
     bool askYesNo(const Message&) override { return false; }
+    SaveAnswer askSaveDiscardCancel(const Message&) override { return SaveAnswer::Cancel; }
     void openWithDesktop(const std::string&) override {}
     void openWithEditor(const std::string&, const std::string&) override {}
     void playSound(const std::string&) override {}

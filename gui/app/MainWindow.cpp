@@ -109,14 +109,15 @@ void MainWindow::refresh() {
     const ProjectModel& model = workbench_->model();
     const LanguageTexts& texts = workbench_->texts();
     char counts[256];
-    std::snprintf(counts, sizeof counts, "%s: %d  %s: %d   %s: %d %s: %d",
-                  texts.lookup("RPT_Construct").c_str(), model.nConstruct, texts.lookup("RPT_Path").c_str(),
-                  model.nPath, texts.lookup("RPT_Indicator").c_str(), model.nIndicator,
-                  texts.lookup("RPT_nCase").c_str(), workbench_->rawData().caseCount());
+    std::snprintf(counts, sizeof counts, "%s: %d  %s: %d   %s: %d %s", texts.lookup("RPT_Construct").c_str(),
+                  model.nConstruct, texts.lookup("RPT_Path").c_str(), model.nPath,
+                  texts.lookup("RPT_Indicator").c_str(), model.nIndicator, workbench_->caseCountText().c_str());
     status_->showCounts(counts);
     const std::string& project = workbench_->files().project;
     const std::string formCaption = texts.lookup("Form1");
-    setWindowTitle(model.modelOpen && !project.empty() ? toQString(project)
+    // A star before the name while the model has changes that are not saved.
+    const QString unsaved = workbench_->hasUnsavedChanges() ? QStringLiteral("*") : QString();
+    setWindowTitle(model.modelOpen && !project.empty() ? unsaved + toQString(project)
                    : formCaption.empty()               ? QStringLiteral("Quorvanta")
                                                        : toQString(formCaption));
     for (auto it = availability_.cbegin(); it != availability_.cend(); ++it)
@@ -251,6 +252,7 @@ void MainWindow::environment() {
 }
 
 void MainWindow::rawData() {
+    if (!workbench_->ensureRawData()) return;
     FindEmptyCells(workbench_->rawData(), prompts_);
     rawDataForm_->showFor(RawDataForm::Caller::MainWindow);
 }
@@ -261,6 +263,7 @@ void MainWindow::showAboutWithoutEngine() {
 }
 
 void MainWindow::run() {
+    if (!workbench_->ensureRawData()) return;
     prompts_.forget();
     groupResults_->hide();
     reportable_ = EstimateCommand(*workbench_).run();
@@ -271,6 +274,7 @@ void MainWindow::runBootStrap() { runResampling(SampleKind::Bootstrap); }
 void MainWindow::runJackKnife() { runResampling(SampleKind::Jackknife); }
 
 void MainWindow::runResampling(SampleKind kind) {
+    if (!workbench_->ensureRawData()) return;
     prompts_.forget();
     groupResults_->hide();
     reportable_ = ResamplingRun(*workbench_).run(kind);
@@ -293,7 +297,9 @@ void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
 void MainWindow::webReport() { WebReport(*workbench_).run(); }
 
-void MainWindow::multiGroup() { groupDialog_->showFor(); }
+void MainWindow::multiGroup() {
+    if (workbench_->ensureRawData()) groupDialog_->showFor();
+}
 
 // The results window follows every comparison, even a declined one. The group estimates
 // leave no web report behind: the main tables hold one group only.
@@ -304,7 +310,9 @@ void MainWindow::groupsCompared(GroupOutcome outcome, bool significance) {
     refresh();
 }
 
-void MainWindow::viewCode() { EstimateCommand(*workbench_).viewCode(); }
+void MainWindow::viewCode() {
+    if (workbench_->ensureRawData()) EstimateCommand(*workbench_).viewCode();
+}
 void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }
 
 void MainWindow::zoomIn() { zoom(1, "MNU_ZoomIn"); }

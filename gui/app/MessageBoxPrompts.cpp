@@ -34,4 +34,14 @@ bool MessageBoxPrompts::askYesNo(const Message& message) {
            QMessageBox::Yes;
 }
 
+SaveAnswer MessageBoxPrompts::askSaveDiscardCancel(const Message& message) {
+    // Escape and the title bar's close box mean Cancel: nothing is lost by either.
+    switch (showBox(message, QMessageBox::Warning,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+    }
+}
+
 }  // namespace qv::gui

@@ -10,6 +10,7 @@ public:
     void tell(const Message& message) override;
     bool askOkCancel(const Message& message) override;
     bool askYesNo(const Message& message) override;
+    SaveAnswer askSaveDiscardCancel(const Message& message) override;
 };
 
 }  // namespace qv::gui

@@ -18,6 +18,9 @@ public:
     }
     bool askOkCancel(const Message& message) override { return user_.askOkCancel(message); }
     bool askYesNo(const Message& message) override { return user_.askYesNo(message); }
+    SaveAnswer askSaveDiscardCancel(const Message& message) override {
+        return user_.askSaveDiscardCancel(message);
+    }
 
     const std::string& lastKey() const { return lastKey_; }
     void forget() { lastKey_.clear(); }

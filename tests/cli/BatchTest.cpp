@@ -252,6 +252,9 @@ TEST(BatchPorts, QuestionsTakeTheDefaultAnswerAndMessagesGoToTheErrorStream) {
               "quorvanta-batch: Locate? [No]\nquorvanta-batch: The model was saved.\n");
     BatchPorts cancelling(errors, true);
     EXPECT_FALSE(cancelling.askOkCancel({"", "Go on?", ""}));
+    // A batch run never writes over the user's model file.
+    EXPECT_EQ(user.askSaveDiscardCancel({"", "Save?", ""}), SaveAnswer::Discard);
+    EXPECT_EQ(cancelling.askSaveDiscardCancel({"", "Save?", ""}), SaveAnswer::Cancel);
 }
 
 TEST(EstimateTables, ListsPathsConstructsAndAssignedIndicatorsInConstructOrder) {

@@ -180,7 +180,10 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
     });
     QCOMPARE(s.questions().size(), size_t(1));
     QCOMPARE(s.model().groupDf, n1 + n2 - 2);
-    QCOMPARE(s.window.workbench().rawData().caseCount(), n1);
+    // The grid holds the selection's cases again, and the status line says so.
+    QCOMPARE(s.window.workbench().rawData().caseCount(), n1 + n2);
+    QVERIFY(s.window.statusPanels().message().endsWith(
+        QString("The grid holds the cases of the selection again: %1").arg(n1 + n2)));
     for (const char* kept : {"ecsi.qvt_gp1.pls", "ecsi.qvt_gp2.out", "ecsi.qvt_summary_gp1.out", "ecsi.qvt_cfa_gp2.csv"})
         QVERIFY2(fs::exists(s.folder.work() / kept), kept);
     QVERIFY(s.model().groupPaths[0].coefficientSE > 0);

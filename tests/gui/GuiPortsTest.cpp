@@ -99,6 +99,17 @@ void GuiPortsTest::messageBoxesAnswerWithTheirButtons() {
     QVERIFY(prompts.askYesNo(Message{"", "Cannot Find Data File x\nDo you want to locate the file?", ""}));
     QVERIFY(*yes);
 
+    // The save question has three buttons; Cancel keeps the model.
+    for (const auto& [button, expected] : {std::pair{QMessageBox::Save, SaveAnswer::Save},
+                                           {QMessageBox::Discard, SaveAnswer::Discard},
+                                           {QMessageBox::Cancel, SaveAnswer::Cancel}}) {
+        auto saved = onModal("MessageBox", [button](QWidget& box) {
+            static_cast<QMessageBox&>(box).button(button)->click();
+        });
+        QCOMPARE(prompts.askSaveDiscardCancel(Message{"MSG_ConfirmSave", "Save it now?", "Save"}), expected);
+        QVERIFY(*saved);
+    }
+
     QApplication::setApplicationDisplayName("Quorvanta");
     QString untitled;
     auto told = onModal("MessageBox", [&](QWidget& box) {

@@ -99,8 +99,9 @@ class MainWindowTest : public QObject {
 private slots:
     void everyNamedControlHasItsCaption();
     void sessionFromNewModelToEstimate();
-    void closingAModifiedModelAsksToSave();
+    void closingAModifiedModelAsksSaveDiscardOrCancel();
     void aFailedSaveKeepsTheWindowOpen();
+    void aModelWithoutItsDataIsDrawnAndAsksForThemToEstimate();
     void environmentChangesTheLanguage();
     void zoomKeepsTheRadiusForTheNextStart();
     void missingEngineIsReportedOnFirstShow();
@@ -310,17 +311,30 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
     QCOMPARE(s.script.events().back().message.text, s.work("ecsi_bt.out"));
 }
 
-void MainWindowTest::closingAModifiedModelAsksToSave() {
+void MainWindowTest::closingAModifiedModelAsksSaveDiscardOrCancel() {
     Session s;
     s.open("ecsi.qvt");
-    s.workbench().model().modified = true;
+    QVERIFY(!s.window.windowTitle().startsWith('*'));
+    s.press("BTN_Construct");
+    QTest::mouseClick(&s.window.diagram(), Qt::LeftButton, {}, QPoint(60, 60));
+    QVERIFY(s.workbench().model().modified);
+    QCOMPARE(s.window.windowTitle(), "*" + QString::fromStdString(s.work("ecsi.qvt")));
     s.script.clear();
-    s.script.answer(false);  // do not save
+    // Cancel keeps the window and the model, for the close box as for Shift+Escape.
+    s.script.answerSave(SaveAnswer::Cancel);
+    QVERIFY(!s.window.close());
+    s.script.answerSave(SaveAnswer::Cancel);
+    QTest::keyClick(&s.window, Qt::Key_Escape, Qt::ShiftModifier);
+    QVERIFY(s.window.isVisible());
+    QCOMPARE(s.workbench().model().nConstruct, 8);
+    s.script.answerSave(SaveAnswer::Discard);
     QTest::keyClick(&s.window, Qt::Key_Escape, Qt::ShiftModifier);
     QVERIFY(!s.window.isVisible());
-    QCOMPARE(s.script.events().size(), size_t(1));
+    QCOMPARE(s.script.events().size(), size_t(3));
+    QCOMPARE(s.script.events()[0].kind, ScriptedPorts::Kind::AskSave);
     QCOMPARE(s.script.events()[0].message.key, std::string("MSG_ConfirmSave"));
     QCOMPARE(s.script.events()[0].message.caption, std::string("Save"));
+    QCOMPARE(s.script.unansweredQuestions(), 0);
 }
 
 void MainWindowTest::aFailedSaveKeepsTheWindowOpen() {
@@ -328,17 +342,35 @@ void MainWindowTest::aFailedSaveKeepsTheWindowOpen() {
     s.open("ecsi.qvt");
     s.workbench().model().modified = true;
     s.workbench().files().project.clear();  // the save asks for a name, and the user cancels
-    s.script.answer(true);
+    s.script.answerSave(SaveAnswer::Save);
     s.script.chooseFile(std::nullopt);
     s.action("MNU_Exit").trigger();
     QTest::qWait(20);
     QVERIFY(s.window.isVisible());
     QVERIFY(s.workbench().model().modified);
 
-    s.script.answer(true);
+    s.script.answerSave(SaveAnswer::Save);
     s.script.chooseFile(s.work("kept.qvt"));
     QVERIFY(s.window.close());
     QVERIFY(fs::exists(s.work("kept.qvt")));
+}
+
+void MainWindowTest::aModelWithoutItsDataIsDrawnAndAsksForThemToEstimate() {
+    Session s;
+    fs::rename(s.work("mobi.txt"), s.work("moved.txt"));
+    s.script.answer(false);  // not located now
+    s.open("ecsi.qvt");
+    QCOMPARE(s.workbench().model().nConstruct, 7);
+    QVERIFY(!s.window.modelTree().findItems("SAT(Reflective)", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    QVERIFY(s.window.statusPanels().message().startsWith("Data file not found"));
+    QVERIFY(s.action("BTN_Run").isEnabled());
+    s.script.clear();
+    s.script.answer(false);  // still not located: nothing runs
+    s.press("BTN_Run");
+    QCOMPARE(s.script.events().front().kind, ScriptedPorts::Kind::AskYesNo);
+    QVERIFY(s.script.told("MSG_DataFileNotFound"));
+    QVERIFY(!s.workbench().model().estimated);
+    QCOMPARE(s.workbench().model().nConstruct, 7);
 }
 
 void MainWindowTest::environmentChangesTheLanguage() {

@@ -39,7 +39,8 @@ TEST(LanguageFile, BundledEnglishFileHasEveryMessageKey) {
                             "MSG_RawDataOpenError", "MSG_Running", "MSG_Ready", "MNU_Save",
                             "MSG_CreateDirFail", "MSG_SaveFail", "MSG_ExceedMAXTextLabel",
                             "MSG_ExceedMAXIndicator", "MSG_DataVariablesChanged",
-                            "MSG_ModelFileDamaged", "HEAD_Loading"})
+                            "MSG_ModelFileDamaged", "MSG_NotAModelFile", "MSG_DataFileNotFound",
+                            "HEAD_Loading"})
         EXPECT_NE(texts.lookup(key), "") << key;
 }
 

@@ -148,9 +148,7 @@ TEST_F(WorkbenchTest, RefusedEditIsToldWithItsLimit) {
 }
 
 TEST_F(WorkbenchTest, ConfigurationOkRefusesMissingEntriesAndAsksBeforeOverwriting) {
-    workbench_.caseFilter().allCases = 0;
     EXPECT_FALSE(workbench_.configurationOk({"", project_}, true));
-    EXPECT_EQ(workbench_.caseFilter().allCases, 1);  // reset at every OK
     EXPECT_FALSE(workbench_.configurationOk({data_, ""}, true));
     EXPECT_EQ(user_.messageKeys(), (std::vector<std::string>{"MSG_NoRawData", "MSG_NoPLSProject"}));
     folder_.write("study.qvt", "[Basic]\r\n");
@@ -191,11 +189,10 @@ TEST_F(WorkbenchTest, CancelledNewModelKeepsTheOpenModelAndItsNames) {
 TEST_F(WorkbenchTest, NewModelOverAModifiedOneOffersToSaveIt) {
     buildModel();
     user_.answer(true);  // start a new model
-    user_.answer(true);  // save the changes
+    user_.answerSave(SaveAnswer::Save);
     answerConfiguration(data_, (folder_ / "second.qvt").string());
     ASSERT_TRUE(workbench_.newModel());
     EXPECT_TRUE(fs::exists(project_));
-    EXPECT_TRUE(user_.told("MSG_SaveOK"));
     EXPECT_EQ(workbench_.model().nConstruct, 0);
     const auto& events = user_.events();
     EXPECT_EQ(events[0].message.key, "MSG_CreateNewModel");
@@ -204,13 +201,13 @@ TEST_F(WorkbenchTest, NewModelOverAModifiedOneOffersToSaveIt) {
     EXPECT_EQ(events[1].message.caption, text("MNU_Save"));
 }
 
-TEST_F(WorkbenchTest, SaveWritesTheModelTellsAndReopensTheSame) {
+TEST_F(WorkbenchTest, SaveWritesTheModelSaysSoInTheStatusAndReopensTheSame) {
     buildModel();
     workbench_.parameters().missingValue = "";
     ASSERT_TRUE(workbench_.save());
     EXPECT_FALSE(workbench_.model().modified);
-    EXPECT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_SaveOK"});
-    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK"));
+    EXPECT_TRUE(user_.messages().empty());  // no box to close
+    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK") + " " + project_);
     EXPECT_EQ(user_.lastState(), text("MSG_Ready"));
     EXPECT_EQ(workbench_.settings().recentModels.entry(0), project_);
     EnvironmentSettings stored;
@@ -242,20 +239,30 @@ TEST_F(WorkbenchTest, EntryThatIsNotAnIntegerStopsTheSaveWithAQuotingMessage) {
     EXPECT_FALSE(fs::exists(project_));
 }
 
-TEST_F(WorkbenchTest, SaveAsKeepsTheProjectNameAndOnlyShowsTheStatus) {
+TEST_F(WorkbenchTest, SaveAsSwitchesTheProjectToTheNewFile) {
     buildModel();
+    workbench_.files().result = (folder_ / "mine.out").string();  // chosen by the user
     const std::string copy = (folder_ / "copy.qvt").string();
     user_.chooseFile(copy);
     ASSERT_TRUE(workbench_.saveAs());
     EXPECT_TRUE(fs::exists(copy));
     EXPECT_FALSE(fs::exists(project_));
-    EXPECT_EQ(workbench_.files().project, project_);
+    EXPECT_EQ(workbench_.files().project, copy);
+    EXPECT_EQ(workbench_.files().pls, (folder_ / "copy.pls").string());
+    EXPECT_EQ(workbench_.files().result, (folder_ / "mine.out").string());
+    EXPECT_EQ(workbench_.settings().recentModels.entry(0), copy);
     EXPECT_TRUE(user_.messages().empty());
-    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK"));
+    EXPECT_EQ(user_.lastStatus(), text("MSG_SaveOK") + " " + copy);
+    // The next Save goes to the new file.
+    workbench_.model().addConstruct(300, 300);
+    ASSERT_TRUE(workbench_.save());
+    EXPECT_FALSE(fs::exists(project_));
+    EXPECT_NE(readBytes(copy).find("Construct=3\r\n"), std::string::npos);
     user_.chooseFile(std::nullopt);
     workbench_.model().modified = true;
     EXPECT_FALSE(workbench_.saveAs());
     EXPECT_TRUE(workbench_.model().modified);
+    EXPECT_EQ(workbench_.files().project, copy);
 }
 
 TEST_F(WorkbenchTest, RelativeNameOpensFromTheCurrentFolder) {
@@ -276,16 +283,84 @@ TEST_F(WorkbenchTest, OpeningAMissingFileChangesNothing) {
     EXPECT_EQ(workbench_.files().project, project_);
 }
 
-TEST_F(WorkbenchTest, OpenWhoseDataCannotBeLoadedEmptiesTheModel) {
+TEST_F(WorkbenchTest, ModelWhoseDataAreMissingOpensWholeAndSavesWhole) {
     buildModel();
-    workbench_.model().addTextLabel(1, 1);
+    ASSERT_TRUE(workbench_.save());
+    const std::string saved = readBytes(project_);
+    fs::rename(data_, folder_ / "moved.dat");
+    ASSERT_TRUE(workbench_.closeModel());
+    user_.clear();
+    user_.answer(false);  // do not locate the data file
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    const ProjectModel& model = workbench_.model();
+    EXPECT_TRUE(model.modelOpen);
+    EXPECT_TRUE(workbench_.dataMissing());
+    EXPECT_EQ(model.nConstruct, 2);
+    EXPECT_EQ(model.nPath, 1);
+    EXPECT_EQ(model.nIndicator, 3);
+    EXPECT_EQ(model.indicators[2].construct, 1);
+    EXPECT_EQ(user_.lastStatus(), text("MSG_DataFileNotFound") + ": " + data_);
+    EXPECT_FALSE(model.modified);
+    ASSERT_TRUE(workbench_.save());
+    EXPECT_EQ(readBytes(project_), saved);  // nothing of the model was lost
+
+    // What needs the data asks for them; the located file joins the model.
+    user_.answer(true);
+    user_.chooseFile((folder_ / "moved.dat").string());
+    ASSERT_TRUE(workbench_.ensureRawData());
+    EXPECT_FALSE(workbench_.dataMissing());
+    EXPECT_EQ(workbench_.rawData().caseCount(), 2);
+    EXPECT_EQ(workbench_.model().indicators[2].construct, 1);
+    EXPECT_TRUE(workbench_.model().modified);  // the model now names another data file
+    EXPECT_EQ(user_.unansweredQuestions(), 0);
+}
+
+TEST_F(WorkbenchTest, DataStillMissingStopsWhatNeedsThemWithAMessage) {
+    buildModel();
     ASSERT_TRUE(workbench_.save());
     fs::remove(data_);
-    user_.answer(false);  // do not locate the data file
-    EXPECT_FALSE(workbench_.openModelByName(project_));
-    const ProjectModel& model = workbench_.model();
-    EXPECT_EQ(model.nConstruct + model.nIndicator + model.nPath + model.nTextLabel, 0);
-    EXPECT_EQ(workbench_.files().project, project_);
+    user_.answer(false);
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    user_.clear();
+    user_.answer(false);
+    EXPECT_FALSE(workbench_.ensureRawData());
+    EXPECT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_DataFileNotFound"});
+    EXPECT_TRUE(workbench_.dataMissing());
+    EXPECT_EQ(workbench_.model().nConstruct, 2);
+}
+
+TEST_F(WorkbenchTest, FileThatIsNoModelOpensNothingAndIsNeverWritten) {
+    buildModel();
+    const std::string text = folder_.write("notes.txt", "x1 x2 x3\r\n1 2 3\r\n").string();
+    const std::string empty = folder_.write("empty.qvt", "").string();
+    for (const std::string& file : {text, empty, data_}) {
+        user_.clear();
+        const std::string before = readBytes(file);
+        EXPECT_FALSE(workbench_.openModelByName(file));
+        ASSERT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_NotAModelFile"});
+        EXPECT_NE(user_.messages()[0].text.find(file), std::string::npos);
+        EXPECT_EQ(workbench_.files().project, project_);
+        EXPECT_EQ(workbench_.model().nConstruct, 2);
+        ASSERT_TRUE(workbench_.save());
+        EXPECT_EQ(readBytes(file), before);
+        // No question follows, above all no "Cannot Find Data File" with an empty name.
+        EXPECT_EQ(user_.events().size(), 2u);
+        EXPECT_EQ(user_.events()[1].kind, Kind::Status);
+    }
+}
+
+TEST_F(WorkbenchTest, DamagedEntriesAreToldOnOpenEachWithTheValueUsed) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    std::string bytes = readBytes(project_);
+    bytes.replace(bytes.find("Construct_2=1"), 13, "Construct_2=7");
+    folder_.write("study.qvt", bytes);
+    user_.clear();
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    ASSERT_EQ(user_.messageKeys(), std::vector<std::string>{"MSG_ModelFileDamaged"});
+    EXPECT_EQ(user_.messages()[0].text, text("MSG_ModelFileDamaged") + " " + project_ +
+                                            "\n[Indicator] Construct_2 = '7': out of range -1..1; -1 used");
+    EXPECT_EQ(workbench_.model().indicators[2].construct, -1);
 }
 
 TEST_F(WorkbenchTest, ChangedDataVariablesAreToldAndAssignmentsFollowTheNames) {
@@ -343,32 +418,84 @@ TEST_F(WorkbenchTest, RecentEntriesOpenAndKeepTheirOrder) {
     EXPECT_EQ(workbench_.settings().recentModels.entry(1), project_);
 }
 
-TEST_F(WorkbenchTest, OpenThroughTheDialogResetsTheCaseSelection) {
+TEST_F(WorkbenchTest, OpenThroughTheDialogTakesTheModelsOwnSelection) {
     buildModel();
     ASSERT_TRUE(workbench_.save());
     workbench_.caseFilter().allCases = 0;
     user_.clear();
+    user_.answerSave(SaveAnswer::Discard);  // the changed selection is not kept
     user_.chooseFile(project_);
     ASSERT_TRUE(workbench_.openModel());
     EXPECT_EQ(workbench_.caseFilter().allCases, 1);
-    EXPECT_EQ(user_.events()[0].message.caption, "Quorvanta control file|*.qvt;*.cps");
+    EXPECT_EQ(user_.events()[1].message.caption, "Quorvanta control file|*.qvt;*.cps");
 }
 
-TEST_F(WorkbenchTest, ExitAndCloseAskToSaveAModifiedModel) {
+TEST_F(WorkbenchTest, NothingIsSavedWithoutAnOpenModel) {
+    folder_.write("study.qvt", "kept");
+    user_.chooseFile(project_);
+    EXPECT_FALSE(workbench_.saveAs());
+    EXPECT_FALSE(workbench_.save());
+    EXPECT_EQ(readBytes(project_), "kept");
+}
+
+TEST_F(WorkbenchTest, CaseSelectionBelongsToItsModelAndIsSavedWithIt) {
+    buildModel();
+    ASSERT_TRUE(workbench_.save());
+    workbench_.caseFilter().allCases = 0;
+    ASSERT_TRUE(workbench_.caseFilter().add(CaseCondition{0, CaseOperator::Greater, "1"}));
+    ASSERT_TRUE(workbench_.loadRawData());
+    EXPECT_EQ(workbench_.caseCountText(), "Cases: 1 of 2 selected");
+    EXPECT_TRUE(workbench_.hasUnsavedChanges());  // only the selection changed
+    user_.answerSave(SaveAnswer::Cancel);
+    EXPECT_FALSE(workbench_.closeModel());
+    ASSERT_TRUE(workbench_.save());
+    EXPECT_NE(readBytes(project_).find("[Cases]\r\nAllCases=0\r\nCount=1\r\nVariable_0=0\r\nOperator_0=1\r\n"
+                                       "Value_0=1\r\nDataType_0=0\r\n"),
+              std::string::npos);
+
+    // OK in View Configuration without a change keeps the selection and the grid.
+    ASSERT_TRUE(workbench_.configurationOk(workbench_.configuration(), false));
+    EXPECT_EQ(workbench_.caseFilter().nCondition(), 1);
+    EXPECT_EQ(workbench_.rawData().caseCount(), 1);
+
+    // Another model starts with all cases; the saved one brings its selection back.
+    user_.answer(true);
+    answerConfiguration(data_, (folder_ / "other.qvt").string());
+    ASSERT_TRUE(workbench_.newModel());
+    EXPECT_EQ(workbench_.caseFilter().allCases, 1);
+    EXPECT_EQ(workbench_.caseFilter().nCondition(), 0);
+    EXPECT_EQ(workbench_.rawData().caseCount(), 2);
+    EXPECT_EQ(workbench_.caseCountText(), "Cases: 2");
+    ASSERT_TRUE(workbench_.openModelByName(project_));
+    EXPECT_EQ(workbench_.caseFilter().allCases, 0);
+    ASSERT_EQ(workbench_.caseFilter().nCondition(), 1);
+    EXPECT_EQ(workbench_.caseFilter().conditions()[0].value, "1");
+    EXPECT_EQ(workbench_.rawData().caseCount(), 1);
+    EXPECT_FALSE(workbench_.hasUnsavedChanges());
+    EXPECT_EQ(user_.unansweredQuestions(), 0);
+}
+
+TEST_F(WorkbenchTest, ExitAndCloseAskSaveDiscardOrCancelForAModifiedModel) {
     EXPECT_TRUE(workbench_.exit());
     EXPECT_TRUE(user_.events().empty());
     buildModel();
-    user_.answer(false);  // do not save
+    user_.answerSave(SaveAnswer::Discard);
     EXPECT_TRUE(workbench_.exit());
+    user_.answerSave(SaveAnswer::Cancel);
+    EXPECT_FALSE(workbench_.exit());
+    user_.answerSave(SaveAnswer::Cancel);
+    EXPECT_FALSE(workbench_.closeModel());
+    EXPECT_TRUE(workbench_.model().modelOpen);
     workbench_.files().project.clear();
-    user_.answer(true);   // save ...
+    user_.answerSave(SaveAnswer::Save);
     user_.chooseFile(std::nullopt);  // ... but cancel the save dialog
     EXPECT_FALSE(workbench_.exit());
-    user_.answer(true);
+    user_.answerSave(SaveAnswer::Save);
     user_.chooseFile(std::nullopt);
     EXPECT_FALSE(workbench_.closeModel());
     EXPECT_EQ(workbench_.model().nConstruct, 2);
-    user_.answer(false);
+    EXPECT_FALSE(fs::exists(project_));
+    user_.answerSave(SaveAnswer::Discard);
     EXPECT_TRUE(workbench_.closeModel());
     EXPECT_FALSE(workbench_.model().modelOpen);
     EXPECT_TRUE(workbench_.exit());

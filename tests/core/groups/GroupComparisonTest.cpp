@@ -72,11 +72,12 @@ TEST_F(GroupComparisonTest, SignificanceTestBootstrapsEachGroupAndComparesEveryP
     const ProjectModel compared = workbench_->model();
     EXPECT_EQ(compared.groupDf, 248);
     EXPECT_EQ(user_.lastState(), workbench_->texts().lookup("MSG_Ready"));
-    EXPECT_EQ(user_.lastStatus(), workbench_->texts().lookup("MSG_BootStrapOK"));
-    EXPECT_FALSE(user_.lastStatus().empty());
+    EXPECT_EQ(user_.lastStatus(), workbench_->texts().lookup("MSG_BootStrapOK") +
+                                      "  The grid holds the cases of the selection again: 250");
     EXPECT_TRUE(compared.groupRun);
-    // The raw data keep group 1; the user's selection (all cases) is back in force.
-    EXPECT_EQ(workbench_->rawData().caseCount(), 148);
+    // The user's selection (all cases) is back in force and its cases are in the grid again,
+    // so the next estimate is not one of a group.
+    EXPECT_EQ(workbench_->rawData().caseCount(), 250);
     EXPECT_EQ(workbench_->caseFilter().allCases, 1);
     EXPECT_EQ(workbench_->caseFilter().nCondition(), 0);
     for (const char* suffix : {"_gp1.pls", "_gp1.out", "_summary_gp1.out", "_cfa_gp1.csv",
@@ -129,7 +130,7 @@ TEST_F(GroupComparisonTest, PathEstimateKeepsEachGroupsCoefficientsWithoutStatis
     EXPECT_EQ(comparison.sizes().n1, 102);
     EXPECT_EQ(comparison.sizes().n2, 148);
     const ProjectModel compared = workbench_->model();
-    EXPECT_EQ(workbench_->rawData().caseCount(), 102);
+    EXPECT_EQ(workbench_->rawData().caseCount(), 250);
     const std::vector<float> group2 = estimateOf(genderIs("1"));
     for (int p = 0; p < compared.nPath; ++p) {
         EXPECT_FLOAT_EQ(compared.groupPaths[p].coefficient, group2[p]);
@@ -153,6 +154,17 @@ TEST_F(GroupComparisonTest, CancelAtTheSampleSizesRunsNothingAndRestoresTheSelec
     EXPECT_FALSE(fs::exists(folder_ / "start" / "tmppls.pls"));
     // The grid holds the selection's cases again, not those of the group read last.
     EXPECT_EQ(workbench_->rawData().caseCount(), 225);
+}
+
+TEST_F(GroupComparisonTest, OverlappingGroupsAreAllowedAndTheQuestionSaysHowManyAreInBoth) {
+    GroupConditions women = genderIs("2");
+    user_.answer(false);
+    GroupComparison comparison(*workbench_);
+    EXPECT_EQ(comparison.pathEstimate(women, women), GroupOutcome::Cancelled);
+    ASSERT_FALSE(user_.events().empty());
+    EXPECT_EQ(user_.events().front().message.text,
+              "Sample Size:\n\tGroup1: 102\n\tGroup2: 102\n\tIn both groups: 102\n Continue?");
+    EXPECT_EQ(workbench_->rawData().caseCount(), 250);
 }
 
 TEST_F(GroupComparisonTest, AGroupWithoutCasesEndsTheComparisonAndTheDataAreReadAgain) {

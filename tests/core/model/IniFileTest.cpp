@@ -47,12 +47,26 @@ TEST_F(IniFileTest, ReadsWithoutRegardToLetterCaseAndKeepsValuesVerbatim) {
 
 TEST_F(IniFileTest, ToleratesLineFeedsOnlyAndGarbageLines) {
     IniFile ini(file("garbage before\n[A]\nno equals sign\n;comment=1\n\x01\xff=\xfe\nk = v\n[B"));
-    EXPECT_EQ(ini.readString("A", "k"), " v");
+    EXPECT_EQ(ini.readString("A", "k"), "v");  // the blanks belong to the equals sign
     EXPECT_FALSE(ini.value("A", ";comment").has_value());
     EXPECT_EQ(ini.readString("A", "\x01\xff"), "\xfe");
     ini.writeString("A", "k", "w");
     EXPECT_EQ(ini.text(),
-              "garbage before\r\n[A]\r\nno equals sign\r\n;comment=1\r\n\x01\xff=\xfe\r\nk =w\r\n[B\r\n");
+              "garbage before\r\n[A]\r\nno equals sign\r\n;comment=1\r\n\x01\xff=\xfe\r\nk=w\r\n[B\r\n");
+}
+
+TEST_F(IniFileTest, HandEditedFileWithByteOrderMarkAndBlanksIsReadAndKeptSo) {
+    const fs::path path = file("\xEF\xBB\xBF[Basic]\r\nRaw = /data/my file.dat \r\nConstruct =\t3\r\nKeep= x\r\n");
+    IniFile ini(path);
+    EXPECT_TRUE(ini.hasSection("Basic"));
+    EXPECT_EQ(ini.readString("Basic", "Raw"), "/data/my file.dat");
+    EXPECT_EQ(ini.readInt("Basic", "Construct", 0), 3);
+    EXPECT_EQ(ini.readString("Basic", "Keep"), " x");  // written so: the blank is the value's
+    ini.writeInt("Basic", "Construct", 4);
+    ini.writeString("Basic", "Raw", " lead");
+    ASSERT_FALSE(ini.save().has_value());
+    EXPECT_EQ(bytes(path), "\xEF\xBB\xBF[Basic]\r\nRaw= lead\r\nConstruct=4\r\nKeep= x\r\n");
+    EXPECT_EQ(IniFile(path).readString("Basic", "Raw"), " lead");
 }
 
 TEST_F(IniFileTest, WritingReplacesInPlaceAppendsNewKeysToTheirSectionAndNewSectionsAtTheEnd) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/support/TempFolder.h"
@@ -81,7 +82,8 @@ TEST(ModelFile, ReadingGivesBackWhatWasWritten) {
     ModelSettings settings;
     const ModelFileRead read = ModelFile::read(kData / "known.qvt", *model, settings);
     EXPECT_EQ(read.storedVariables, 4);
-    EXPECT_EQ(read.repairedReferences, 0);
+    EXPECT_TRUE(read.refusal.empty());
+    EXPECT_TRUE(read.problems.empty());
     const auto expected = knownModel();
     ASSERT_EQ(model->nConstruct, 4);
     ASSERT_EQ(model->nIndicator, 5);
@@ -191,7 +193,18 @@ TEST(ModelFile, ResamplingOkWritesOnlyItsFourEntries) {
               std::optional<std::string>("'ten' is not a valid integer value"));
 }
 
-TEST(ModelFile, DamagedFileIsHeldToTheTablesAndItsReferencesRepaired) {
+std::vector<std::string> described(const ModelFileRead& read) {
+    std::vector<std::string> lines;
+    for (const ModelFileProblem& problem : read.problems) lines.push_back(problem.describe());
+    return lines;
+}
+
+bool listed(const ModelFileRead& read, const std::string& line) {
+    const auto lines = described(read);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(ModelFile, DamagedFileIsHeldToTheTablesAndEveryRepairIsListed) {
     TempFolder folder;
     folder.write("bad.qvt",
                  "[Basic]\nConstruct=999\nIndicator=250\nProduct=100\nPath=-4\n"
@@ -200,7 +213,6 @@ TEST(ModelFile, DamagedFileIsHeldToTheTablesAndItsReferencesRepaired) {
     ProjectModel model;
     ModelSettings settings;
     const ModelFileRead read = ModelFile::read(folder / "bad.qvt", model, settings);
-    EXPECT_TRUE(read.countsCut);
     EXPECT_EQ(model.nConstruct, 24);
     EXPECT_EQ(model.nIndicator, 288);
     EXPECT_EQ(model.nProduct, 38);
@@ -209,7 +221,69 @@ TEST(ModelFile, DamagedFileIsHeldToTheTablesAndItsReferencesRepaired) {
     EXPECT_EQ(model.constructs[1].construct, -1);  // construct 0 is not second-order
     EXPECT_EQ(model.indicators[0].construct, -1);
     EXPECT_EQ(model.constructs[1].nInd, 1);
-    EXPECT_EQ(read.repairedReferences, 2);
+    for (const char* line : {"[Basic] Raw: missing; left empty", "[Basic] Construct = '999': out of range 0..24; 24 used",
+                             "[Basic] Product = '100': out of range 0..38; 38 used",
+                             "[Basic] Path = '-4': out of range 0..276; 0 used",
+                             "[Construct] Caption_0 = 'ThisNameIsMuchTooLong': longer than 11 characters; cut to ThisNameIsM",
+                             "[Construct] X_0: missing; 0 used",
+                             "[Indicator] Construct_0 = '57': out of range -1..23; -1 used",
+                             "[Construct] Construct_1 = '0': names no second-order construct it can belong to; left unlinked",
+                             "[Parameter]: section missing; defaults used"})
+        EXPECT_TRUE(listed(read, line)) << line;
+}
+
+// Each damaged entry is listed once, in reading order, with what the model holds instead;
+// an indicator never leaves its construct without a line.
+TEST(ModelFile, HandEditedEntriesOutOfRangeAreListedWithTheValueUsed) {
+    TempFolder folder;
+    std::string text = readBytes(kData / "known.qvt");
+    const auto replace = [&text](const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    };
+    replace("X_0=120", "X_0 = 1o");
+    replace("Type_1=1", "Type_1=3");
+    replace("Construct_3=2", "Construct_3=3");  // indicator 3 on the second-order construct
+    replace("Blindfolding=2", "Blindfolding=9");
+    replace("Process=1\r\n", "");
+    folder.write("edited.qvt", "\xEF\xBB\xBF" + text);
+    auto model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(folder / "edited.qvt", *model, settings);
+    EXPECT_EQ(described(read),
+              (std::vector<std::string>{"[Construct] X_0 = '1o': not an integer; 0 used",
+                                        "[Construct] Type_1 = '3': out of range 0..1; 0 used",
+                                        "[Indicator] Construct_3 = '3': names a second-order construct; left unassigned",
+                                        "[Parameter] Blindfolding = '9': out of range 0..3; 1 used",
+                                        "[Resampling] Process: missing; 0 used"}));
+    EXPECT_EQ(model->constructs[0].x, 0);
+    EXPECT_EQ(model->indicators[3].construct, -1);
+    EXPECT_EQ(settings.parameters.blindfolding, 1);
+    EXPECT_EQ(model->nConstruct, 4);  // the byte-order mark did not hide [Basic]
+}
+
+TEST(ModelFile, FileThatIsNoModelIsRefusedAndChangesNothing) {
+    TempFolder folder;
+    const std::pair<const char*, std::string> files[] = {
+        {"the file is empty", " \r\n"},
+        {"the file is not text", std::string("[Basic]\r\nRaw=\0x\r\n", 17)},
+        {"the file has no [Basic] section", "x1 x2 x3\r\n1 2 3\r\n"}};
+    for (const auto& [reason, bytes] : files) {
+        folder.write("other.txt", bytes);
+        auto model = std::make_unique<ProjectModel>();
+        model->nConstruct = 3;
+        ModelSettings settings;
+        settings.raw = "kept.dat";
+        const ModelFileRead read = ModelFile::read(folder / "other.txt", *model, settings);
+        EXPECT_EQ(read.refusal, reason);
+        EXPECT_EQ(model->nConstruct, 3);
+        EXPECT_EQ(settings.raw, "kept.dat");
+    }
+    ProjectModel model;
+    ModelSettings settings;
+    EXPECT_EQ(ModelFile::read(folder / "missing.qvt", model, settings).refusal,
+              "cannot be read: No such file or directory");
 }
 
 }  // namespace

@@ -20,5 +20,34 @@ TEST(WholeFile, ReadsEveryByteAndNamesWhyAFileCannotBeRead) {
     EXPECT_EQ(UnreadableListingText(reason, "/x/y.out"), "ERROR!: Is a directory (/x/y.out)");
 }
 
+TEST(WholeFile, SaveReplacesALinkedFilesTargetAndKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    qv::testing::TempFolder folder;
+    fs::create_directory(folder / "real");
+    const fs::path target = folder.write("real/model.qvt", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real/model.qvt", folder / "link.qvt");
+    ASSERT_FALSE(WriteWholeFile(folder / "link.qvt", "new").has_value());
+    EXPECT_TRUE(fs::is_symlink(folder / "link.qvt"));  // still a link, to the same file
+    EXPECT_EQ(qv::testing::readBytes(target), "new");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(fs::exists(folder / "real/model.qvt.tmp~"));
+    EXPECT_FALSE(fs::exists(folder / "link.qvt.tmp~"));
+}
+
+TEST(WholeFile, FailedSaveNamesTheFileAndTheReasonAndKeepsTheOldFile) {
+    qv::testing::TempFolder folder;
+    const auto error = WriteWholeFile(folder / "gone" / "model.qvt", "x");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->rfind("cannot write " + (folder / "gone" / "model.qvt").string() +
+                               ": No such file or directory", 0), 0u) << *error;
+    // A file that cannot be replaced stays as it was.
+    const auto kept = folder.write("kept.qvt", "old");
+    std::filesystem::create_directory(folder / "kept.qvt.tmp~");
+    EXPECT_TRUE(WriteWholeFile(kept, "new").has_value());
+    EXPECT_EQ(qv::testing::readBytes(kept), "old");
+}
+
 }  // namespace
 }  // namespace qv

@@ -19,6 +19,21 @@ TEST(ScriptedPorts, AnswersQuestionsInOrderAndRecordsThem) {
     EXPECT_TRUE(user.events()[0].answer);
 }
 
+TEST(ScriptedPorts, SaveQuestionTakesOnlyASaveAnswer) {
+    ScriptedPorts user;
+    user.answerSave(SaveAnswer::Discard);
+    user.answer(true);
+    Prompts& prompts = user;
+    EXPECT_EQ(prompts.askSaveDiscardCancel({"MSG_ConfirmSave", "Save?", "Save"}), SaveAnswer::Discard);
+    // The next queued answer is an OK: the save question is cancelled and counted.
+    EXPECT_EQ(prompts.askSaveDiscardCancel({"MSG_ConfirmSave", "Save?", "Save"}), SaveAnswer::Cancel);
+    EXPECT_EQ(user.unansweredQuestions(), 1);
+    EXPECT_TRUE(prompts.askOkCancel({"", "Go on?", ""}));
+    ASSERT_EQ(user.events().size(), 3u);
+    EXPECT_EQ(user.events()[0].kind, ScriptedPorts::Kind::AskSave);
+    EXPECT_EQ(user.events()[0].saveAnswer, SaveAnswer::Discard);
+}
+
 TEST(ScriptedPorts, KeepsToldMessagesWithKeyAndText) {
     ScriptedPorts user;
     user.tell({"MSG_SaveOK", "Model saved.", ""});

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/model/IniFile.h"
+#include "core/model/ModelFile.h"
+
+namespace qv {
+
+// Reads the entries of a model file and records every one that is missing, not a number or
+// out of range, with the value used in its place, so the user learns what was changed.
+class ModelFileEntries {
+public:
+    ModelFileEntries(const IniFile& ini, std::vector<ModelFileProblem>& problems)
+        : ini_(ini), problems_(problems) {}
+
+    // A missing string entry is reported and read as empty.
+    std::string text(const std::string& section, const std::string& key);
+    // An integer in [low, high]; anything else is reported and gives the fallback.
+    int integer(const std::string& section, const std::string& key, int fallback, int low, int high);
+    int integer(const std::string& section, const std::string& key, int fallback);
+    bool flag(const std::string& section, const std::string& key, bool fallback);
+
+    // A value read well that had to be replaced afterwards (a caption cut, a reference that
+    // names nothing).
+    void replaced(const std::string& section, const std::string& key, const std::string& value, const std::string& reason,
+                  const std::string& used);
+
+private:
+    // The entry's text; a missing one is reported with what is used instead (a missing section
+    // once, as a whole).
+    std::optional<std::string> found(const std::string& section, const std::string& key,
+                                     const std::string& used);
+
+    const IniFile& ini_;
+    std::vector<ModelFileProblem>& problems_;
+    std::set<std::string> missingSections_;
+};
+
+}  // namespace qv
