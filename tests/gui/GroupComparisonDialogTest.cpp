@@ -12,6 +12,7 @@
 
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/StatusPanels.h"
 #include "gui/diagram/DiagramView.h"
 #include "tests/gui/GuiTestSupport.h"
 

@@ -14,6 +14,8 @@
 #include "core/model/IniFile.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/diagram/DiagramView.h"
+#include "gui/editing/ModelTree.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
