@@ -42,7 +42,7 @@ std::optional<std::string_view> keyName(std::string_view line) {
 std::string valueOf(const std::string& line) {
     const auto equals = line.find('=');
     std::string value = line.substr(equals + 1);
-    if (equals > 0 && (line[equals - 1] == ' ' || line[equals - 1] == '\t')) value = trimmed(value);
+    if (equals > 0 && (line[equals - 1] == ' ' || line[equals - 1] == '\t')) value = trimmedBlanks(value);
     return value;
 }
 
@@ -169,7 +169,7 @@ void IniFile::writeString(const std::string& section, const std::string& key,
         // Keep the key as the file spells it, without blanks around the equals sign, so the
         // value reads back as it was written.
         std::string& text = lines_[*line].text;
-        text = std::string(trimmed(std::string_view(text).substr(0, text.find('=')))) + "=" + singleLine(value);
+        text = std::string(trimmedBlanks(std::string_view(text).substr(0, text.find('=')))) + "=" + singleLine(value);
         return;
     }
     size_t insertAt = range->end;
