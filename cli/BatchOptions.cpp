@@ -3,6 +3,8 @@
 #include <set>
 #include <vector>
 
+#include "core/model/NumberText.h"
+
 namespace qv {
 
 const char* const kBatchUsage =
@@ -33,7 +35,10 @@ const char* const kBatchUsage =
     "options:\n"
     "  --cancel    answer Cancel to every question (the default answer is OK)\n"
     "  --help      print this usage and exit\n"
-    "  --version   print the version and exit\n";
+    "  --version   print the version and exit\n"
+    "  --timeout SECONDS\n"
+    "              end the run, the engine with it, when it takes longer; exit status 124\n"
+    "SIGINT and SIGTERM end the engine too; the exit status is then 128 + the signal.\n";
 
 namespace {
 
@@ -44,6 +49,15 @@ bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<s
     if (at + 1 >= args.size()) return false;
     value = args[++at];
     return true;
+}
+
+// A whole number of seconds above 0.
+bool takeSeconds(const std::vector<std::string>& args, size_t& at, int& seconds) {
+    std::optional<std::string> text;
+    if (!takeValue(args, at, text)) return false;
+    const auto value = parseInteger(*text);
+    seconds = value.value_or(0);
+    return seconds > 0;
 }
 
 // The conditions that follow a group option, up to the next option.
@@ -80,6 +94,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.seed);
         else if (arg == "--json")
             understood = takeValue(args, at, options.json);
+        else if (arg == "--timeout")
+            understood = takeSeconds(args, at, options.timeoutSeconds);
         else if (arg == "--group1" || arg == "--group2")
             understood = takeConditions(args, at, arg == "--group1" ? options.group1 : options.group2);
         else if (arg.starts_with("--"))
@@ -87,7 +103,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         else
             words.push_back(arg);
         if (!understood) {
-            error = "unknown option or missing value: " + arg;
+            error = arg == "--timeout" ? "--timeout needs a whole number of seconds above 0"
+                                       : "unknown option or missing value: " + arg;
             return std::nullopt;
         }
     }

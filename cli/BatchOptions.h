@@ -18,6 +18,7 @@ struct BatchOptions {
     std::vector<std::string> group2;
     bool bootstrap = false;              // report: bootstrap before writing the report
     bool jackknife = false;              // report: jackknife before writing the report
+    int timeoutSeconds = 0;              // ends the run after this long; 0 = no limit
 };
 
 extern const char* const kBatchUsage;

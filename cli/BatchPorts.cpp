@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "cli/BatchInterrupt.h"
+
 namespace qv {
 
 // Each message names the program, as errors of command-line programs do.
@@ -14,6 +16,8 @@ void BatchPorts::write(const Message& message, const char* answer) {
 }
 
 void BatchPorts::tell(const Message& message) { write(message, nullptr); }
+
+bool BatchPorts::cancelRequested() { return BatchStopRequested(); }
 
 bool BatchPorts::askOkCancel(const Message& message) {
     write(message, answerCancel_ ? "Cancel" : "OK");

@@ -33,7 +33,8 @@ public:
     }
     void start(const std::string&, int) override {}
     void setPosition(int) override {}
-    bool cancelRequested() override { return false; }
+    // SIGINT, SIGTERM or the time limit (BatchInterrupt.h).
+    bool cancelRequested() override;
     void finish() override {}
     void showStatus(const std::string&, const std::string&) override {}
     void showCounts(const std::string&) override {}

@@ -1,17 +1,17 @@
 #include "cli/EstimateTables.h"
 
-#include <cstdio>
 #include <ostream>
 #include <string>
+
+#include "core/engine/AppendFormat.h"
 
 namespace qv {
 namespace {
 
+// The figures carry a point whatever the locale.
 template <typename... Args>
 std::string formatted(const char* format, Args... args) {
-    char line[200];
-    std::snprintf(line, sizeof line, format, args...);
-    return line;
+    return Formatted(format, args...);
 }
 
 const char* captionOf(const ProjectModel& model, int construct) {

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "core/engine/AppendFormat.h"
+
 namespace qv {
 namespace {
 
@@ -16,9 +18,7 @@ std::array<size_t, 4> figurePositions(SampleKind kind) {
 
 std::string figure(const Figures& figures, size_t at) {
     if (at >= figures.size() || !figures[at]) return "N.A.";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", *figures[at]);
-    return text;
+    return Formatted("%.6f", *figures[at]);
 }
 
 void printSection(const char* title, const std::vector<SummaryRow>& rows, SampleKind kind,

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/BatchInterrupt.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
 #include "cli/EstimateJson.h"
@@ -120,7 +121,11 @@ int main(int argc, char** argv) {
     // Opening the model moves the current folder.
     options->modelFile = fs::absolute(options->modelFile, ignored).string();
     if (options->json) options->json = fs::absolute(*options->json, ignored).string();
-    return run(qv::StartupFolders::forProgram(qv::RunningProgramDir(argv[0]),
-                                              qv::UserEnvironment::current()),
-               *options);
+    qv::InstallBatchInterrupt(options->timeoutSeconds);
+    const int status = run(qv::StartupFolders::forProgram(qv::RunningProgramDir(argv[0]),
+                                                          qv::UserEnvironment::current()),
+                           *options);
+    if (!qv::BatchStopRequested()) return status;
+    std::cerr << "quorvanta-batch: " << qv::BatchStopReason() << '\n';
+    return qv::BatchStopStatus();
 }

@@ -3,7 +3,7 @@
 #include "lvpls/NumberField.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace lvpls {
 namespace {
@@ -18,8 +18,7 @@ void appendHeading(std::string& out, std::string_view heading) {
 
 std::string shortNumber(double value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1e", value);
-    return buffer;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr);
 }
 
 void appendColumnHeaders(std::string& out, const PathModel& model, int first, int last) {

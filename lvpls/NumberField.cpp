@@ -1,17 +1,24 @@
 #include "lvpls/NumberField.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 
 namespace lvpls {
 namespace {
 
 constexpr int kNumberWidth = kFieldWidth - 1;
 
+// printf's "%.*f" or "%.*e" in the C locale, whatever locale the process runs in.
+int printed(char* buffer, std::size_t size, double value, std::chars_format style, int precision) {
+    const auto result = std::to_chars(buffer, buffer + size, value, style, precision);
+    return result.ec == std::errc() ? int(result.ptr - buffer) : -1;
+}
+
 int formatFixed(char* buffer, std::size_t size, double value) {
     for (int decimals = 6; decimals >= 0; --decimals) {
-        const int length = std::snprintf(buffer, size, "%.*f", decimals, value);
-        if (length <= kNumberWidth) return length;
+        const int length = printed(buffer, size, value, std::chars_format::fixed, decimals);
+        if (length >= 0 && length <= kNumberWidth) return length;
     }
     return -1;
 }
@@ -23,10 +30,13 @@ void appendField(std::string& out, double value) {
     int length = std::isfinite(value) ? formatFixed(buffer, sizeof buffer, value) : -1;
     if (length < 0 && std::isfinite(value)) {
         for (int digits = 3; digits >= 0 && (length < 0 || length > kNumberWidth); --digits) {
-            length = std::snprintf(buffer, sizeof buffer, "%.*e", digits, value);
+            length = printed(buffer, sizeof buffer, value, std::chars_format::scientific, digits);
         }
     }
-    if (length < 0 || length > kNumberWidth) length = std::snprintf(buffer, sizeof buffer, "NaN");
+    if (length < 0 || length > kNumberWidth) {
+        std::memcpy(buffer, "NaN", 3);
+        length = 3;
+    }
     out.append(std::size_t(kFieldWidth - length), ' ');
     out.append(buffer, std::size_t(length));
 }

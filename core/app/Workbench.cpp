@@ -59,6 +59,8 @@ std::vector<std::string> Workbench::variableNames() const {
 }
 
 bool Workbench::loadRawData() {
+    // The grid shows the file's empty cells again; the next estimate asks about them anew.
+    rawData_.emptyCellCode.reset();
     const RawDataLoad load = LoadRawData(rawData_, caseFilter_, texts_, ports_.prompts, ports_.files,
                                          settings_.workingDir);
     casesInFile_ = load.ok && selectsCases() ? countCasesInFile() : rawData_.caseCount();

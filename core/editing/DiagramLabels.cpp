@@ -1,6 +1,6 @@
 #include "core/editing/DiagramLabels.h"
 
-#include <cstdio>
+#include "core/engine/AppendFormat.h"
 
 namespace qv {
 namespace {
@@ -13,9 +13,7 @@ Shown shownGroups(const ProjectModel& model) {
 }
 
 std::string printed(const char* layout, double first, double second = 0) {
-    char text[96];
-    std::snprintf(text, sizeof text, layout, first, second);
-    return text;
+    return Formatted(layout, first, second);
 }
 
 // One value, or both groups' values side by side.
@@ -36,9 +34,7 @@ std::string RSquareLabel(const ProjectModel& model, int construct) {
 // Only kind 1 is redundancy; every other kind is shown as communality.
 std::string Q2Label(const Construct& construct) {
     if (construct.rSquare == 0 || construct.q2 == 0) return {};
-    char text[64];
-    std::snprintf(text, sizeof text, "Q2(%c)=%5.3f", construct.q2Kind == 1 ? 'R' : 'C', construct.q2);
-    return text;
+    return Formatted("Q2(%c)=%5.3f", construct.q2Kind == 1 ? 'R' : 'C', construct.q2);
 }
 
 std::string CoefficientLabel(const ProjectModel& model, int path) {

@@ -2,17 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "core/editing/NodeName.h"
+#include "core/engine/AppendFormat.h"
 
 namespace qv {
 namespace {
 
 std::string format(const char* layout, const std::string& caption, float a, float b, float c) {
-    char text[128];
-    std::snprintf(text, sizeof text, layout, caption.c_str(), a, b, c);
-    return text;
+    return Formatted(layout, caption.c_str(), a, b, c);
 }
 
 // After an estimate a line carries loading, weight and residual in columns.

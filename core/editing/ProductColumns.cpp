@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/model/NumberText.h"
 #include "core/rawdata/CellText.h"
 #include "core/rawdata/ColumnStatistics.h"
 
@@ -18,7 +19,7 @@ std::vector<double> centredIf(bool centre, std::vector<double> values) {
 }
 
 // The value as the grid will hold it, so standardizing reads exactly what was written.
-double asWritten(double value) { return std::stod(numberCellText(value)); }
+double asWritten(double value) { return parseNumber(numberCellText(value)).value_or(value); }
 
 void standardize(std::vector<double>& values) {
     // A constant column has deviation 0; the rounding of its mean must not make it +-1.

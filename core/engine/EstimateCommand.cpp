@@ -240,7 +240,7 @@ bool EstimateCommand::run(bool groupRun) {
     showStatus(ok ? "MSG_EstimateOK" : "MSG_EstimateFail", false);
     if (ok) keepFiles(model.estimationStage == 2);
     if (!groupRun) {
-        model.estimated = true;
+        model.estimated = ok;
         if (c_.beep) c_.ports.desktop.playSound(c_.folders.soundFile().string());
     }
     restoreIndicatorCount();

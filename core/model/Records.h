@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -22,7 +23,7 @@ struct Construct {
     float q2 = 0;
     float q2sd = 0;
     int q2Kind = 0;  // 1 redundancy, -1 communality, 0 none
-    double cronbachAlpha = 0;
+    std::optional<double> cronbachAlpha;  // none while undefined (Reliability.h)
     int order = 1;
     int nCon = 0;
     int construct = -1;        // the second-order construct this one is linked to

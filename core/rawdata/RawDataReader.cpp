@@ -133,6 +133,7 @@ bool ReportMissingWithoutCode(const RawDataTable& table, Prompts& prompts) {
 }
 
 void FillEmptyCells(RawDataTable& table, int code) {
+    table.emptyCellCode = code;
     const std::string text = std::to_string(code);
     for (int row = 1; row <= table.caseCount(); ++row)
         for (int column = 1; column <= table.nFields(); ++column)

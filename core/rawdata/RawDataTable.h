@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ class RawDataTable {
 public:
     std::string raw;         // the data file's name
     std::string statusText;  // "%s: %d   %s: %d" with the variable and case counts
+    // The missing-value code written into the empty cells before an estimate; the result
+    // commands that read the file again write it again, so they see the estimate's data.
+    std::optional<int> emptyCellCode;
 
     int nFields() const { return nFields_; }
     void setFieldCount(int count) { nFields_ = count; }

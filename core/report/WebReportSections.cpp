@@ -14,15 +14,6 @@ void appendEscaped(std::string& page, const char* format, const std::string& tex
     AppendFormat(page, format, HtmlEscaped(text).c_str());
 }
 
-std::string ratioText(const std::optional<double>& ratio) {
-    std::string text;
-    if (ratio)
-        AppendFormat(text, "%f", *ratio);
-    else
-        text = "N.A.";
-    return text;
-}
-
 constexpr const char* kTableWithBackground = "<table border=0 width=80% bgcolor=FFFFDD>";
 
 }  // namespace
@@ -87,13 +78,16 @@ void AppendReliabilitySection(std::string& page, const std::vector<ReliabilityRo
     page += kTableWithBackground;
     page += "\n<caption><u><b><a name=AVE>Reliability and AVE</a></u></b></caption>\n";
     page += kReportLinkHome;
-    page += "\n<tr align=center bgcolor=008080><th width=25%>Construct<th width=25%>Composite "
-            "Reliability<th width=25%>AVE<th width=25%>Cronbach Alpha\n";
+    AppendFormat(page,
+                 "\n<tr align=center bgcolor=008080><th width=25%%>Construct<th width=25%%>Composite "
+                 "Reliability<th width=25%%>AVE<th width=25%%>Cronbach Alpha (%s)\n",
+                 kAlphaMissingDataNote);
     for (size_t k = 0; k < rows.size(); ++k)
-        AppendFormat(page, "<tr bgcolor=%s align=right><td align=center>%s<td>%s<td>%s<td>%f\n",
+        AppendFormat(page, "<tr bgcolor=%s align=right><td align=center>%s<td>%s<td>%s<td>%s\n",
                      rowColour(static_cast<int>(k)), HtmlEscaped(rows[k].construct).c_str(),
-                     ratioText(rows[k].compositeReliability).c_str(), ratioText(rows[k].ave).c_str(),
-                     rows[k].cronbachAlpha);
+                     ReliabilityFigureText(rows[k].compositeReliability).c_str(),
+                     ReliabilityFigureText(rows[k].ave).c_str(),
+                     ReliabilityFigureText(rows[k].cronbachAlpha).c_str());
     page += "</table></center>";
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/rawdata/CellText.h"
 #include "core/rawdata/ColumnStatistics.h"
+#include "core/results/MeanReplacement.h"
 
 namespace qv {
 namespace {
@@ -18,25 +19,10 @@ void prepareScoreColumns(const ProjectModel& model, RawDataTable& table) {
     }
 }
 
-// The engine's mean replacement: a missing cell takes the mean of the column's other cells.
-void replaceMissingByMean(std::vector<double>& values, std::optional<double> missingCode) {
-    if (!missingCode) return;
-    double sum = 0;
-    int available = 0;
-    for (double value : values) {
-        if (value == *missingCode) continue;
-        sum += value;
-        ++available;
-    }
-    if (available == 0 || available == static_cast<int>(values.size())) return;
-    for (double& value : values)
-        if (value == *missingCode) value = sum / available;
-}
-
 std::string standardizeColumn(RawDataTable& table, int column, std::optional<double> missingCode) {
     ColumnNumbers numbers = columnNumbers(table, column);
     if (!numbers.error.empty()) return numbers.error;
-    replaceMissingByMean(numbers.values, missingCode);
+    ReplaceMissingByMean(numbers.values, missingCode);
     const ColumnStatistics statistics = statisticsOf(numbers.values);
     // A deviation that vanishes in single precision is a constant column.
     const double deviation =

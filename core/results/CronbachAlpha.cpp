@@ -1,8 +1,7 @@
 #include "core/results/CronbachAlpha.h"
 
-#include <algorithm>
-
 #include "core/rawdata/ColumnStatistics.h"
+#include "core/results/MeanReplacement.h"
 
 namespace qv {
 namespace {
@@ -30,22 +29,15 @@ BlockItems ReadBlockItems(const ProjectModel& model, const RawDataTable& table, 
     return block;
 }
 
-std::vector<std::vector<double>> CompleteCases(std::vector<std::vector<double>> items,
-                                               std::optional<double> code) {
-    if (!code || items.empty()) return items;
-    std::vector<std::vector<double>> kept(items.size());
-    for (size_t row = 0; row < items[0].size(); ++row) {
-        const bool missing = std::any_of(items.begin(), items.end(),
-                                         [&](const auto& item) { return item[row] == *code; });
-        if (missing) continue;
-        for (size_t i = 0; i < items.size(); ++i) kept[i].push_back(items[i][row]);
-    }
-    return kept;
+std::vector<std::vector<double>> MeanReplaced(std::vector<std::vector<double>> items,
+                                              std::optional<double> code) {
+    for (std::vector<double>& item : items) ReplaceMissingByMean(item, code);
+    return items;
 }
 
-double CronbachAlphaOf(const std::vector<std::vector<double>>& items) {
+std::optional<double> CronbachAlphaOf(const std::vector<std::vector<double>>& items) {
     const double k = static_cast<double>(items.size());
-    if (items.size() < 2) return 0;
+    if (items.size() < 2) return std::nullopt;
     std::vector<double> totals(items[0].size(), 0.0);
     double itemVariances = 0;
     for (const std::vector<double>& item : items) {
@@ -53,7 +45,7 @@ double CronbachAlphaOf(const std::vector<std::vector<double>>& items) {
         itemVariances += varianceOf(item);
     }
     const double totalVariance = varianceOf(totals);
-    if (totalVariance == 0) return 0;
+    if (totalVariance == 0) return std::nullopt;
     return k * (totalVariance - itemVariances) / (totalVariance * (k - 1));
 }
 
@@ -66,7 +58,7 @@ CronbachAlphas ComputeCronbachAlphas(const ProjectModel& model, const RawDataTab
             result.error = block.error;
             return result;
         }
-        result.alphas.push_back(CronbachAlphaOf(CompleteCases(std::move(block.items), missingCode)));
+        result.alphas.push_back(CronbachAlphaOf(MeanReplaced(std::move(block.items), missingCode)));
     }
     return result;
 }

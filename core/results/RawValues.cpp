@@ -27,6 +27,7 @@ bool ReloadRawValues(const ResultContext& context, ProductTerms products) {
                      context.ports.files)
              .ok)
         return false;
+    if (context.table.emptyCellCode) FillEmptyCells(fresh, *context.table.emptyCellCode);
     int firstKept = fresh.nFields() + 1;
     if (products == ProductTerms::Recomputed) {
         if (const std::string error = ComputeProductColumns(context.model, fresh); !error.empty()) {

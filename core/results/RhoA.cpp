@@ -53,7 +53,7 @@ RhoAValues ComputeRhoA(const ProjectModel& model, const RawDataTable& table,
         std::vector<double> weights;
         for (const int i : block.indicators) weights.push_back(model.indicators[i].weight);
         const bool formative = model.constructs[c].type == 1;
-        result.values.push_back(formative ? 1.0 : RhoAOf(CompleteCases(std::move(block.items), missingCode), weights));
+        result.values.push_back(formative ? 1.0 : RhoAOf(MeanReplaced(std::move(block.items), missingCode), weights));
     }
     return result;
 }

@@ -20,7 +20,8 @@ struct RhoAValues {
 };
 
 // rho_A of every construct over its assigned indicators, from the values the grid holds; a
-// case with the missing-value code in one of a block's indicators is left out of that block.
+// cell with the missing-value code takes the mean of its indicator's other cells, as in the
+// engine.
 // Formative blocks keep 1: their weights are not a measurement of a common factor.
 RhoAValues ComputeRhoA(const ProjectModel& model, const RawDataTable& table,
                        std::optional<double> missingCode);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/engine/EstimateCommand.h"
+#include "core/model/NumberText.h"
 #include "gui/editing/ConstructDialog.h"
 #include "gui/editing/ConstructTermsDialog.h"
 #include "tests/gui/EcsiWorkbench.h"
@@ -85,7 +86,7 @@ void InteractionModelDialogsTest::interactionModelEstimatesWithTheCentredStandar
     const std::vector<double> expected = centredStandardizedProduct(data.at("IMAG2"), data.at("PERV1"));
     QCOMPARE(table.caseCount(), int(expected.size()));
     for (int r = 0; r < table.caseCount(); ++r)
-        QVERIFY2(std::abs(std::stod(table.cell(column, r + 1)) - expected[r]) < 1e-12, qPrintable(QString::number(r)));
+        QVERIFY2(std::abs(parseNumber(table.cell(column, r + 1)).value_or(1e9) - expected[r]) < 1e-12, qPrintable(QString::number(r)));
 
     // The engine gave the interaction its path and loadings.
     float beta = 0;

@@ -136,6 +136,16 @@ TEST_F(EstimateCommandTest, RefusesWithTheRightMessageAndEstimatesNothing) {
     EXPECT_FALSE(fs::exists(startDir_ / "tmppls.pls"));
 }
 
+// A failed estimate leaves the model without one, a success before it included.
+TEST_F(EstimateCommandTest, OnlyASucceededEstimateMarksTheModelEstimated) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    EXPECT_TRUE(model_.estimated);
+    addConstruct("EMPTY", {});
+    EXPECT_FALSE(command().run());
+    EXPECT_FALSE(model_.estimated);
+}
+
 TEST_F(EstimateCommandTest, EmptyCellsAreFilledOnlyWhenTheUserAgrees) {
     buildEcsi();
     table_.setCell(3, 2, "");

@@ -5,27 +5,33 @@
 #include <string>
 #include <vector>
 
+#include "core/app/LanguageTexts.h"
+#include "core/ports/ScriptedPorts.h"
+#include "core/rawdata/CaseFilter.h"
+#include "core/rawdata/RawDataReader.h"
+
 namespace qv {
 namespace {
 
 using Items = std::vector<std::vector<double>>;
 
-TEST(CronbachAlpha, IdenticalItemsGiveOneAndOpposedItemsGiveZero) {
+TEST(CronbachAlpha, IdenticalItemsGiveOne) {
     const std::vector<double> item{1, 4, 2, 5, 3};
-    EXPECT_NEAR(CronbachAlphaOf(Items{item, item, item}), 1.0, 1e-15);
-    // Equal variances and a perfect negative relation: every total is the same.
-    EXPECT_EQ(CronbachAlphaOf(Items{{1, 2, 3, 4}, {4, 3, 2, 1}}), 0.0);
+    EXPECT_NEAR(*CronbachAlphaOf(Items{item, item, item}), 1.0, 1e-15);
 }
 
-TEST(CronbachAlpha, FewerThanTwoItemsOrCasesGiveZero) {
-    EXPECT_EQ(CronbachAlphaOf(Items{}), 0.0);
-    EXPECT_EQ(CronbachAlphaOf(Items{{1, 2, 3}}), 0.0);
-    EXPECT_EQ(CronbachAlphaOf(Items{{1}, {2}}), 0.0);
+// Constant totals (equal variances, a perfect negative relation), a single item, no items
+// or a single case leave alpha undefined.
+TEST(CronbachAlpha, UndefinedAlphaIsNoNumber) {
+    EXPECT_FALSE(CronbachAlphaOf(Items{{1, 2, 3, 4}, {4, 3, 2, 1}}));
+    EXPECT_FALSE(CronbachAlphaOf(Items{}));
+    EXPECT_FALSE(CronbachAlphaOf(Items{{1, 2, 3}}));
+    EXPECT_FALSE(CronbachAlphaOf(Items{{1}, {2}}));
 }
 
 TEST(CronbachAlpha, TwoItemsByHand) {
     // Variances 2.5 and 0.5 (V = 3); the totals 3, 3, 6, 6, 7 have variance 3.5.
-    EXPECT_NEAR(CronbachAlphaOf(Items{{1, 2, 3, 4, 5}, {2, 1, 3, 2, 2}}), 2 * (3.5 - 3) / 3.5,
+    EXPECT_NEAR(*CronbachAlphaOf(Items{{1, 2, 3, 4, 5}, {2, 1, 3, 2, 2}}), 2 * (3.5 - 3) / 3.5,
                 1e-14);
 }
 
@@ -46,17 +52,43 @@ struct AlphaData {
     }
 };
 
-TEST(CronbachAlpha, ACaseWithTheMissingCodeIsLeftOutOfItsConstructOnly) {
+TEST(CronbachAlpha, AMissingCellTakesTheMeanOfItsIndicatorAsInTheEngine) {
     AlphaData data;
     const CronbachAlphas withCode = ComputeCronbachAlphas(data.model, data.table, 3, -9.0);
     ASSERT_EQ(withCode.error, "");
     ASSERT_EQ(withCode.alphas.size(), 2u);
-    // Without case 2: a = 1 3 4 5, b = 1 2 5 3.
-    EXPECT_NEAR(withCode.alphas[0], CronbachAlphaOf(Items{{1, 3, 4, 5}, {1, 2, 5, 3}}), 1e-15);
-    EXPECT_EQ(withCode.alphas[1], 0.0);
-    const CronbachAlphas withoutCode = ComputeCronbachAlphas(data.model, data.table, 3, std::nullopt);
-    EXPECT_NEAR(withoutCode.alphas[0], CronbachAlphaOf(Items{{1, 2, 3, 4, 5}, {1, -9, 2, 5, 3}}),
+    // Case 2 keeps its a; its b takes the mean of 1 2 5 3.
+    EXPECT_NEAR(*withCode.alphas[0], *CronbachAlphaOf(Items{{1, 2, 3, 4, 5}, {1, 2.75, 2, 5, 3}}),
                 1e-15);
+    EXPECT_FALSE(withCode.alphas[1]);  // c alone
+    const CronbachAlphas withoutCode = ComputeCronbachAlphas(data.model, data.table, 3, std::nullopt);
+    EXPECT_NEAR(*withoutCode.alphas[0], *CronbachAlphaOf(Items{{1, 2, 3, 4, 5}, {1, -9, 2, 5, 3}}),
+                1e-15);
+}
+
+// The corporate reputation data codes missing cells -99; loyalty's three indicators hold 10 of
+// them. Case-wise deletion would give 0.8335319559 (336 cases).
+TEST(CronbachAlpha, CorporateReputationLoyaltyWithMeanReplacement) {
+    ScriptedPorts ports;
+    LanguageTexts texts;
+    CaseFilter filter;
+    RawDataTable table;
+    table.raw = std::string(QV_TEST_DATA_DIR) + "/lvpls/corprep.txt";
+    ASSERT_TRUE(LoadRawData(table, filter, texts, ports, ports).ok);
+    ProjectModel model;
+    std::vector<std::string> names;
+    for (int c = 1; c <= table.nFields(); ++c) names.push_back(table.cell(c, 0));
+    model.rebuildIndicators(names);
+    ASSERT_TRUE(model.addConstruct(0, 0));
+    for (int i = 0; i < model.nIndicator; ++i) {
+        if (model.indicators[i].caption.starts_with("cusl_")) {
+            ASSERT_TRUE(model.assignIndicator(i, 0));
+        }
+    }
+    ASSERT_EQ(model.constructs[0].nInd, 3);
+    const CronbachAlphas alphas = ComputeCronbachAlphas(model, table, model.nIndicator, -99.0);
+    ASSERT_EQ(alphas.error, "");
+    EXPECT_NEAR(*alphas.alphas[0], 0.8315437117, 1e-9);
 }
 
 TEST(CronbachAlpha, ACellThatIsNotANumberIsReported) {

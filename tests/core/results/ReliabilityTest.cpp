@@ -28,13 +28,38 @@ TEST(Reliability, CompositeReliabilityAndAveOfTheWorkedExample) {
     EXPECT_FALSE(rows[1].compositeReliability);
     EXPECT_FALSE(rows[1].ave);
     EXPECT_EQ(FormatReliabilityTable(rows),
-              "Construct,Composite,AVE,Cronbach\n ,Reliability,,Alpha\n"
-              "IMAGE,0.662162,0.500000,0.250000\nEMPTY,N.A.,N.A.,0.000000\n");
+              "Construct,Composite,AVE,Cronbach\n"
+              " ,Reliability,,Alpha (missing values replaced by the indicator mean)\n"
+              "IMAGE,0.662162,0.500000,0.250000\nEMPTY,n/a,n/a,n/a\n");
+}
+
+// A single indicator has no internal consistency; a formative block has no reflective figures
+// at all, whatever the numbers stored for it.
+TEST(Reliability, UndefinedFiguresReadNotApplicable) {
+    ProjectModel model = twoConstructs();
+    model.indicators[1].construct = 1;
+    model.constructs[1].cronbachAlpha = 0.0;
+    auto rows = ComputeReliability(model, 3);
+    EXPECT_FALSE(rows[1].compositeReliability);
+    EXPECT_FALSE(rows[1].cronbachAlpha);
+    EXPECT_NEAR(*rows[1].ave, 0.81 / 0.91, 1e-7);
+    model.constructs[0].type = 1;
+    rows = ComputeReliability(model, 3);
+    EXPECT_FALSE(rows[0].compositeReliability || rows[0].ave || rows[0].cronbachAlpha);
+    EXPECT_EQ(FormatReliabilityTable(rows).substr(FormatReliabilityTable(rows).find("IMAGE")),
+              "IMAGE,n/a,n/a,n/a\nEMPTY,n/a,0.890110,n/a\n");
+}
+
+TEST(Reliability, ANegativeFigureThatRoundsToZeroHasNoSign) {
+    EXPECT_EQ(ReliabilityFigureText(-1e-9), "0.000000");
+    EXPECT_EQ(ReliabilityFigureText(-0.0), "0.000000");
+    EXPECT_EQ(ReliabilityFigureText(-0.0000006), "-0.000001");
 }
 
 TEST(Reliability, OnlyTheCountedIndicatorsTakePart) {
-    const auto rows = ComputeReliability(twoConstructs(), 2);  // im2 lies beyond
-    EXPECT_NEAR(*rows[0].compositeReliability, 0.64 / 1.0, 1e-7);
+    const auto rows = ComputeReliability(twoConstructs(), 2);  // im2 lies beyond: im1 alone
+    EXPECT_NEAR(*rows[0].ave, 0.64 / 1.0, 1e-7);
+    EXPECT_FALSE(rows[0].compositeReliability);
 }
 
 }  // namespace
