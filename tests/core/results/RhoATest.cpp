@@ -68,13 +68,14 @@ struct RhoAData {
     }
 };
 
-TEST(RhoA, ConstructsLeaveOutMissingCasesAndKeepOneForSingleAndFormativeBlocks) {
+TEST(RhoA, MissingCellsTakeTheirIndicatorsMeanAndSingleAndFormativeBlocksKeepOne) {
     RhoAData data;
     const RhoAValues rho = ComputeRhoA(data.model, data.table, -9.0);
     ASSERT_EQ(rho.error, "");
     ASSERT_EQ(rho.values.size(), 4u);
-    const Items complete{{1, 3, 4, 5}, {1, 2, 5, 3}};
-    EXPECT_NEAR(*rho.values[0], RhoAOf(complete, {0.6, 0.6}), 1e-7);
+    // b's missing cell in case 2 takes the mean of 1 2 5 3, as in the engine.
+    const Items replaced{{1, 2, 3, 4, 5}, {1, 2.75, 2, 5, 3}};
+    EXPECT_NEAR(*rho.values[0], RhoAOf(replaced, {0.6, 0.6}), 1e-7);
     EXPECT_EQ(*rho.values[1], 1.0);
     EXPECT_EQ(*rho.values[2], 1.0);
     EXPECT_FALSE(rho.values[3].has_value());
