@@ -20,7 +20,9 @@ const char* captionOf(const ProjectModel& model, int construct) {
 
 bool anyQ2(const ProjectModel& model) {
     for (int c = 0; c < model.nConstruct; ++c)
-        if (model.constructs[c].q2Kind != 0 && model.constructs[c].q2 != 0) return true;
+        if (model.constructs[c].q2Kind != 0 &&
+            (model.constructs[c].q2 != 0 || !model.constructs[c].q2Missing.empty()))
+            return true;
     return false;
 }
 
@@ -41,7 +43,10 @@ void printConstructs(const ProjectModel& model, std::ostream& out) {
     for (int c = 0; c < model.nConstruct; ++c) {
         const Construct& construct = model.constructs[c];
         out << formatted("%-12s%12.6f", construct.caption.c_str(), construct.rSquare);
-        if (withQ2) out << formatted("%12.6f%12.6f", construct.q2, construct.q2sd);
+        if (withQ2 && !construct.q2Missing.empty())
+            out << formatted("%12s%12s", "n/a", "n/a") << "  (" << construct.q2Missing << ")";
+        else if (withQ2)
+            out << formatted("%12.6f%12.6f", construct.q2, construct.q2sd);
         out << '\n';
     }
 }

@@ -22,31 +22,30 @@ struct RoundContext {
 
 std::string roundText(int round) { return "blindfolding round " + std::to_string(round + 1); }
 
-// Sets the round's omitted points of the target block to the mean of the indicator's other values.
+// Sets the round's omitted points of the target block to the mean of the indicator's other
+// values. Points are numbered indicator by indicator (point = indicator position x N + case),
+// so that a round omits every D-th case of each indicator, whatever the indicator count; a
+// distance of at most N cases keeps at least one value of every indicator.
 Eigen::MatrixXd omitPoints(const RoundContext& context, int round, std::vector<char>& omitted) {
     const Block& block = context.problem.model.block(context.target);
     Eigen::MatrixXd roundData = context.data;
-    const Eigen::Index cases = roundData.rows();
-    omitted.assign(std::size_t(cases) * block.indicatorCount, 0);
+    const std::size_t cases = std::size_t(roundData.rows());
+    omitted.assign(cases * std::size_t(block.indicatorCount), 0);
     for (std::size_t point = std::size_t(round); point < omitted.size(); point += std::size_t(context.distance)) {
         omitted[point] = 1;
     }
     for (int i = 0; i < block.indicatorCount; ++i) {
         auto column = roundData.col(block.firstIndicator + i);
+        const char* omittedHere = omitted.data() + std::size_t(i) * cases;
         double sum = 0;
         int kept = 0;
-        for (Eigen::Index c = 0; c < cases; ++c) {
-            if (omitted[std::size_t(c) * block.indicatorCount + i]) continue;
-            sum += column(c);
+        for (std::size_t c = 0; c < cases; ++c) {
+            if (omittedHere[c]) continue;
+            sum += column(Eigen::Index(c));
             ++kept;
         }
-        if (kept == 0) {
-            throw CrossValidationError(roundText(round) + " omits every value of indicator " +
-                               context.problem.model.indicatorName(block.firstIndicator + i) + " (omission distance " +
-                               std::to_string(context.distance) + ")");
-        }
-        for (Eigen::Index c = 0; c < cases; ++c) {
-            if (omitted[std::size_t(c) * block.indicatorCount + i]) column(c) = sum / kept;
+        for (std::size_t c = 0; c < cases; ++c) {
+            if (omittedHere[c]) column(Eigen::Index(c)) = sum / kept;
         }
     }
     return roundData;
@@ -82,8 +81,8 @@ BlindfoldRound runRound(const RoundContext& context, int round) {
     BlindfoldRound result;
     for (std::size_t point = 0; point < omitted.size(); ++point) {
         if (!omitted[point]) continue;
-        const Eigen::Index c = Eigen::Index(point / block.indicatorCount);
-        const int column = block.firstIndicator + int(point % block.indicatorCount);
+        const Eigen::Index c = Eigen::Index(point % std::size_t(context.data.rows()));
+        const int column = block.firstIndicator + int(point / std::size_t(context.data.rows()));
         const double value = context.data(c, column);
         const double mean = described.means(column);
         const double predicted = mean + described.deviations(column) * estimate.loadings(column) * score(c);

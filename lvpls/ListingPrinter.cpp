@@ -82,6 +82,10 @@ void appendProblemHead(std::string& out, int number, std::string_view title) {
 
 void appendErrorLine(std::string& out, std::string_view reason) { appendLine(out, "Error: " + printable(reason)); }
 
+void appendClosingLine(std::string& out, int problems) {
+    appendLine(out, "---- End of listing: problems " + std::to_string(problems) + " ----");
+}
+
 void appendEcho(std::string& out, const ProblemReport& report) {
     const Problem& problem = report.problem;
     const PlsEstimate& estimate = report.estimate;
@@ -106,11 +110,14 @@ void appendPathCoefficients(std::string& out, const ProblemReport& report) {
     appendPanels(out, "Path coefficients", report.problem.model, report.estimate.pathCoefficients, false);
 }
 
-void appendOuterModel(std::string& out, const ProblemReport& report) {
+namespace {
+
+// The Outer Model layout, with the figures of `scaled`.
+void appendOuterRows(std::string& out, std::string_view heading, const ProblemReport& report,
+                     const ScaledOuterModel& scaled) {
     const PathModel& model = report.problem.model;
-    const ScaledOuterModel& scaled = report.scaled;
     appendLine(out, "");
-    appendHeading(out, "Outer Model");
+    appendHeading(out, heading);
     appendLine(out, "Variable      Weight   Loading  Location  Residual  Communal    Redund");
     for (int j = 0; j < model.blockCount(); ++j) {
         const Block& block = model.block(j);
@@ -127,6 +134,19 @@ void appendOuterModel(std::string& out, const ProblemReport& report) {
             appendLine(out, line);
         }
     }
+}
+
+}  // namespace
+
+void appendOuterModel(std::string& out, const ProblemReport& report) {
+    appendOuterRows(out, "Outer Model", report, report.scaled);
+}
+
+void appendStandardizedOuterModel(std::string& out, const ProblemReport& report) {
+    const Metric metric = report.problem.metric;
+    if (metric == Metric::UnitVariance || metric == Metric::Binary) return;
+    appendOuterRows(out, "Standardized weights and loadings", report,
+                    standardizedFigures(report.estimate, report.problem.model.blockCount()));
 }
 
 void appendInnerModel(std::string& out, const ProblemReport& report) {

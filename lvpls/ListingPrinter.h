@@ -28,9 +28,14 @@ std::string printable(std::string_view text);
 
 void appendProblemHead(std::string& out, int number, std::string_view title);
 void appendErrorLine(std::string& out, std::string_view reason);
+// The last line of every listing; a listing without it was cut short.
+void appendClosingLine(std::string& out, int problems);
 void appendEcho(std::string& out, const ProblemReport& report);
 void appendPathCoefficients(std::string& out, const ProblemReport& report);
 void appendOuterModel(std::string& out, const ProblemReport& report);
+// For a metric other than unit variance: the Outer Model's layout with the figures of the
+// standardized indicators, which the workbench's derived statistics need.
+void appendStandardizedOuterModel(std::string& out, const ProblemReport& report);
 void appendInnerModel(std::string& out, const ProblemReport& report);
 void appendLatentCorrelations(std::string& out, const ProblemReport& report);
 void appendCrossvalidation(std::string& out, const ProblemReport& report);

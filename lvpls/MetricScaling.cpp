@@ -5,7 +5,6 @@
 #include <cmath>
 
 namespace lvpls {
-namespace {
 
 ScaledOuterModel standardizedFigures(const PlsEstimate& estimate, int blocks) {
     ScaledOuterModel scaled;
@@ -17,6 +16,8 @@ ScaledOuterModel standardizedFigures(const PlsEstimate& estimate, int blocks) {
     scaled.latentScales = Eigen::VectorXd::Ones(blocks);
     return scaled;
 }
+
+namespace {
 
 // Block j's figures when its weights already apply to the raw indicators (weight / deviation).
 void scaleBlock(Metric metric, const PathModel& model, int j, const StandardizedData& data, ScaledOuterModel& scaled) {

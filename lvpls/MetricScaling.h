@@ -15,6 +15,9 @@ struct ScaledOuterModel {
     Eigen::VectorXd latentScales;
 };
 
+// The figures of metric 1: weights and loadings of the standardized indicators, no locations.
+ScaledOuterModel standardizedFigures(const PlsEstimate& estimate, int blocks);
+
 // Throws ProblemError when a rescaling metric meets a block whose raw weights sum to zero.
 ScaledOuterModel scaleForMetric(Metric metric, const PathModel& model, const PlsEstimate& estimate,
                                 const StandardizedData& data);

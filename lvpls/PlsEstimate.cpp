@@ -35,7 +35,10 @@ ModeBFactors factorModeBBlocks(const PathModel& model, const Eigen::MatrixXd& co
         if (block.mode != OuterMode::B) continue;
         factors[j].emplace(correlations.block(block.firstIndicator, block.firstIndicator, block.indicatorCount,
                                               block.indicatorCount));
-        if (factors[j]->info() != Eigen::Success || !(factors[j]->rcond() > 1e-12)) {
+        // A zero pivot passes info() and rcond(): the solver would treat it as a zero weight.
+        const Eigen::VectorXd pivots = factors[j]->vectorD().cwiseAbs();
+        if (factors[j]->info() != Eigen::Success || !(factors[j]->rcond() > 1e-12) ||
+            !(pivots.minCoeff() > 1e-12 * pivots.maxCoeff())) {
             throw ProblemError("the indicators of Mode B block " + block.name + " are linearly dependent");
         }
     }

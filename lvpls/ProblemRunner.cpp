@@ -34,6 +34,7 @@ void estimateAndPrint(const ProblemText& text, std::string& out) {
     appendLatentCorrelations(out, report);
     if (crossvalidation) appendCrossvalidation(out, report);
     if (!crossvalidationFailure.empty()) appendCrossvalidationFailure(out, crossvalidationFailure);
+    appendStandardizedOuterModel(out, report);
 }
 
 }  // namespace

@@ -7,12 +7,20 @@
 
 namespace {
 
-// A message the workbench can still find: a banner line, then the "Error:" line.
-int fail(const std::string& reason) {
+void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// A message the workbench can still find: a banner line, then the "Error:" line, then the
+// closing line that every listing ends with.
+std::string failure(const std::string& reason) {
     std::string out;
     lvpls::appendLine(out, "---- pls ----");
     lvpls::appendErrorLine(out, reason);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    lvpls::appendClosingLine(out, 0);
+    return out;
+}
+
+int fail(const std::string& reason) {
+    print(failure(reason));
     std::fprintf(stderr, "pls: %s\n", reason.c_str());
     return 1;
 }
@@ -27,13 +35,15 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     // One thread: measured on the shared two-core machine, estimating problems on further
     // threads cost more processor time than it saved.
-    const int problems = lvpls::streamListing(
-        input, [](std::string_view listing) { std::fwrite(listing.data(), 1, listing.size(), stdout); });
+    const int problems = lvpls::streamListing(input, [](std::string_view listing) {
+        std::fwrite(listing.data(), 1, listing.size(), stdout);
+    });
     if (problems == 0) {
-        std::string out;
-        lvpls::appendLine(out, "---- pls ----");
-        lvpls::appendErrorLine(out, "the control file holds no problem (no COMMENT card)");
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        print(failure("the control file holds no problem (no COMMENT card)"));
+    } else {
+        std::string closing;
+        lvpls::appendClosingLine(closing, problems);
+        print(closing);
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

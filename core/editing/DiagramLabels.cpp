@@ -31,10 +31,14 @@ std::string RSquareLabel(const ProjectModel& model, int construct) {
                        model.groupConstructs[construct].rSquare);
 }
 
-// Only kind 1 is redundancy; every other kind is shown as communality.
+// Only kind 1 is redundancy; every other kind is shown as communality. A Q-square that
+// could not be computed shows as n/a, never as a number.
 std::string Q2Label(const Construct& construct) {
-    if (construct.rSquare == 0 || construct.q2 == 0) return {};
-    return Formatted("Q2(%c)=%5.3f", construct.q2Kind == 1 ? 'R' : 'C', construct.q2);
+    const bool missing = !construct.q2Missing.empty();
+    if (construct.rSquare == 0 || (construct.q2 == 0 && !missing)) return {};
+    const char kind = construct.q2Kind == 1 ? 'R' : 'C';
+    if (missing) return Formatted("Q2(%c)=n/a", kind);
+    return Formatted("Q2(%c)=%5.3f", kind, construct.q2);
 }
 
 std::string CoefficientLabel(const ProjectModel& model, int path) {

@@ -2,6 +2,7 @@
 
 #include "core/model/WholeFile.h"
 
+#include <charconv>
 #include <chrono>
 #include <fstream>
 #include <system_error>
@@ -16,6 +17,8 @@ namespace {
 constexpr auto kPollInterval = std::chrono::milliseconds(500);
 // The wait looks at the process this often, so a finished engine is noticed at once.
 constexpr auto kSlice = std::chrono::milliseconds(5);
+// The shell reports an engine ended by signal N as status 128 + N.
+constexpr int kSignalStatus = 128;
 
 // A path as one shell word: single quotes keep blanks, quotes and every other character.
 std::string shellQuoted(const fs::path& path) {
@@ -57,7 +60,7 @@ std::string EngineRunner::scriptText() const {
            "export PATH\n"
            "cd " + shellQuoted(files_.workDir) + " || exit 1\n" +
            shellQuoted(files_.enginePath) + " tmppls.pls>tmppls.out\n"
-           "echo END>qvt.tmp";
+           "echo \"END $?\">qvt.tmp";
 }
 
 bool EngineRunner::writeScript() const {
@@ -78,17 +81,14 @@ EngineOutcome EngineRunner::StartEngine() {
     return process_.start(files_.script()) ? EngineOutcome::Started : EngineOutcome::StartFailed;
 }
 
+// The script ends right after writing the marker, so the wait is for the script's end; the
+// marker then tells whether the engine itself finished.
 EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::string& caption) {
-    std::error_code ignored;
     progress.start(caption, 100);
     EngineOutcome outcome = EngineOutcome::Finished;
     int position = 0;
     auto nextTick = std::chrono::steady_clock::now() + kPollInterval;
-    while (!fs::exists(files_.marker(), ignored)) {
-        if (process_.hasEnded()) {
-            if (!fs::exists(files_.marker(), ignored)) outcome = EngineOutcome::EndedWithoutMarker;
-            break;
-        }
+    while (!process_.hasEnded()) {
         if (progress.cancelRequested()) {
             process_.terminate();
             outcome = EngineOutcome::Cancelled;
@@ -101,9 +101,42 @@ EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::str
         progress.setPosition(position);
         std::this_thread::sleep_for(kSlice);
     }
+    if (outcome == EngineOutcome::Finished) outcome = readMarker();
     progress.setPosition(100);
     progress.finish();
     return outcome;
+}
+
+// The marker reads "END status".
+EngineOutcome EngineRunner::readMarker() {
+    engineStatus_ = -1;
+    std::string reason;
+    const std::optional<std::string> marker = ReadWholeFile(files_.marker(), reason);
+    if (!marker) return EngineOutcome::EndedWithoutMarker;
+    constexpr std::string_view kEnd = "END ";
+    if (!marker->starts_with(kEnd)) return EngineOutcome::EngineFailed;
+    const char* digits = marker->data() + kEnd.size();
+    int status = -1;
+    const auto [end, error] = std::from_chars(digits, marker->data() + marker->size(), status);
+    if (error != std::errc() || end == digits) return EngineOutcome::EngineFailed;
+    engineStatus_ = status;
+    return status == 0 ? EngineOutcome::Finished : EngineOutcome::EngineFailed;
+}
+
+std::string EngineRunner::failureReason(EngineOutcome outcome) const {
+    switch (outcome) {
+    case EngineOutcome::Started:
+    case EngineOutcome::Finished: return {};
+    case EngineOutcome::Cancelled: return "the run was cancelled";
+    case EngineOutcome::ScriptFailed: return "the command script " + files_.script().string() + " cannot be written";
+    case EngineOutcome::StartFailed: return "the command script " + files_.script().string() + " cannot be started";
+    case EngineOutcome::EndedWithoutMarker: return "the command script ended before the engine did";
+    case EngineOutcome::EngineFailed: break;
+    }
+    if (engineStatus_ < 0) return "the end marker " + files_.marker().string() + " holds no exit status";
+    if (engineStatus_ > kSignalStatus)
+        return "the engine was ended by signal " + std::to_string(engineStatus_ - kSignalStatus);
+    return "the engine ended with exit status " + std::to_string(engineStatus_);
 }
 
 void EngineRunner::CleanEngineFiles() const {

@@ -28,10 +28,11 @@ bool EngineExists(const EngineFiles& files);
 // False when the file could not be kept there.
 bool KeepWorkFile(const std::filesystem::path& from, const std::string& to);
 
-// How a start or a wait ended. Only Finished means the engine ran to its end and wrote its
-// listing; Started comes from StartEngine alone.
+// How a start or a wait ended. Only Finished means the engine ran to its end with exit
+// status 0; EngineFailed: it ended with another status or by a signal. Started comes from
+// StartEngine alone.
 enum class EngineOutcome { Started, Finished, Cancelled, ScriptFailed, StartFailed,
-                           EndedWithoutMarker };
+                           EndedWithoutMarker, EngineFailed };
 
 // Starts the engine through the command script, detached and hidden, and waits for the
 // marker while the progress view stays painted; the user can cancel the wait.
@@ -45,6 +46,9 @@ public:
     EngineOutcome WaitForEngine(ProgressView& progress, const std::string& caption);
     void CleanEngineFiles() const;
 
+    // Why a run with this outcome failed, naming the exit status or the signal.
+    std::string failureReason(EngineOutcome outcome) const;
+
     // The whole listing, or nothing with the system's reason.
     std::optional<std::string> loadListing(std::string& reason) const;
 
@@ -52,8 +56,10 @@ public:
 
 private:
     bool writeScript() const;
+    EngineOutcome readMarker();
 
     EngineFiles files_;
+    int engineStatus_ = -1;  // as the shell gives it: 128 + N after signal N; -1 unknown
     DetachedProcess process_;
 };
 

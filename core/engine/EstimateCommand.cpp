@@ -103,8 +103,12 @@ bool EstimateCommand::runEngine(int stage) {
     EngineRunner runner(engineFiles_);
     const EngineOutcome outcome = runner.run(c_.ports.progress, kProgressCaption);
     runner.CleanEngineFiles();
+    if (outcome == EngineOutcome::Cancelled) {
+        tell("MSG_EngineCancelled");
+        return false;
+    }
     if (outcome != EngineOutcome::Finished) {
-        tell(outcome == EngineOutcome::Cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing");
+        tell("MSG_EngineNoListing", runner.failureReason(outcome), "%s\n(%s)");
         return false;
     }
     std::string reason;
@@ -169,6 +173,7 @@ void EstimateCommand::setUpBlindfolding() {
         model.blindfoldingFlags[k] = 0;
         model.constructs[k].q2Kind = kind;
         model.constructs[k].q2 = model.constructs[k].q2sd = 0;
+        model.constructs[k].q2Missing.clear();
     }
     for (int p = 0; p < model.nPath; ++p)
         if (BlockPosition(model, kRegularStage, model.paths[p].dest) >= 0)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/engine/Blocks.h"
+#include "core/engine/ListingEnd.h"
 
 namespace qv {
 namespace {
@@ -17,15 +18,18 @@ constexpr size_t kMaxErrorLine = 95;
 
 ListingReader::ListingReader(std::string_view listing, ProjectModel& model,
                              ListingErrorReport report)
-    : listing_(listing), model_(model), report_(std::move(report)) {}
+    : listing_(listing), model_(model), report_(std::move(report)),
+      endError_(ListingEndError(listing)) {}
 
 bool ListingReader::ReadListing(std::string_view title, int stage) {
+    if (!endError_.empty()) return reportCutShort();
     const RunText run = FindRunText(listing_, title, 0);
     if (run.title != kNotFound) nextTitleSearch_ = run.end;
     return readRun(run, title, stage);
 }
 
 bool ListingReader::ReadNextListing(std::string_view title, int stage) {
+    if (!endError_.empty()) return reportCutShort();
     const RunText run = FindRunText(listing_, title, nextTitleSearch_);
     if (run.title != kNotFound) nextTitleSearch_ = run.end;
     return readRun(run, title, stage);
@@ -44,11 +48,23 @@ bool ListingReader::readRun(const RunText& run, std::string_view title, int stag
     // A first stage has no path table; a missing outer model is what marks its failure.
     if (stage == kFirstStage && outerHeading == kNotFound) return reportRejected(run);
     if (outerHeading != kNotFound) readOuterModel(text, outerHeading, blocks);
+    // Under a metric other than unit variance the Outer Model is in the indicators' units;
+    // the records hold the standardized figures, which scores and reliabilities need.
+    const TextPos standardized = FindText(text, run.begin, "Standardized weights and loadings");
+    if (standardized != kNotFound) readOuterModel(text, standardized, blocks);
     const TextPos innerHeading = FindText(text, run.begin, "Inner Model");
     if (innerHeading != kNotFound) readInnerModel(text, innerHeading, blocks);
     AlignSigns(model_);
     if (title == "ALLSample" && model_.nBlindfolding > 0) readCrossValidation();
     return true;
+}
+
+bool ListingReader::reportCutShort() {
+    if (endReported_) return false;
+    endReported_ = true;
+    report_.prompts.tell(
+        Message{"", "The engine's listing " + report_.listingPath + " cannot be read: " + endError_, ""});
+    return false;
 }
 
 bool ListingReader::reportRejected(const RunText& run) {
@@ -121,25 +137,30 @@ void ListingReader::readInnerModel(std::string_view text, TextPos heading,
     }
 }
 
-// Every blindfolding problem of an estimate prints one cross-validation section; the k-th
-// flagged construct was the target of the k-th problem.
 // The k-th flagged construct was the target of the k-th blindfolding problem, so it takes
-// the section of that problem only: a problem the engine rejected leaves its construct
-// without Q-square instead of handing the next problem's figures down the line.
+// the section of that problem only: a problem the engine rejected, or one it could not
+// cross-validate, leaves its construct without Q-square and with the reason, instead of
+// handing the next problem's figures down the line.
 void ListingReader::readCrossValidation() {
     TextPos from = 0;
     for (int i = 0; i < model_.nConstruct; ++i) {
         if (model_.blindfoldingFlags[static_cast<size_t>(i)] != 1) continue;
+        Construct& construct = model_.constructs[static_cast<size_t>(i)];
         const RunText run = FindRunText(listing_, "ALLSample", from);
-        if (run.title == kNotFound || run.title < from) return;
+        if (run.title == kNotFound || run.title < from) {
+            construct.q2Missing = "the listing holds no blindfolding problem for this construct";
+            from = static_cast<TextPos>(listing_.size());
+            continue;
+        }
         from = run.end;
         const std::string_view text = listing_.substr(0, static_cast<size_t>(run.end));
         TextPos at = FindText(text, run.begin, "Crossvalidated");
         if (at != kNotFound) at = FindText(text, at, "Total ");
-        if (at == kNotFound) continue;
-        Construct& construct = model_.constructs[static_cast<size_t>(i)];
-        ReadNumberField(text, at + 42, construct.q2);
-        ReadNumberField(text, at + 96, construct.q2sd);
+        if (at != kNotFound && ReadNumberField(text, at + 42, construct.q2) &&
+            ReadNumberField(text, at + 96, construct.q2sd))
+            continue;
+        construct.q2 = construct.q2sd = 0;
+        construct.q2Missing = CrossValidationGap(text, run.begin);
     }
 }
 
@@ -149,6 +170,19 @@ Path* ListingReader::findPath(int src, int dest) {
         if (path.src == src && path.dest == dest) return &path;
     }
     return nullptr;
+}
+
+std::string CrossValidationGap(std::string_view problem, TextPos from) {
+    constexpr std::string_view kNoCrossValidation = "No cross-validation for this problem: ";
+    constexpr std::string_view kError = "Error: ";
+    const TextPos gap = FindText(problem, from, kNoCrossValidation);
+    if (gap != kNotFound)
+        return LineAt(problem, gap + static_cast<TextPos>(kNoCrossValidation.size()), kMaxErrorLine);
+    const TextPos error = FindText(problem, from, kError);
+    if (error != kNotFound)
+        return "the engine rejected the problem: " +
+               LineAt(problem, error + static_cast<TextPos>(kError.size()), kMaxErrorLine);
+    return "the listing holds no cross-validation for this construct";
 }
 
 void AlignSigns(ProjectModel& model) {

@@ -23,7 +23,9 @@ struct ListingErrorReport {
 };
 
 // Reads the engine's listing into the result fields of the model's records. The listing
-// text must outlive the reader.
+// text must outlive the reader. A listing without the engine's closing line, or one
+// whose count does not match, is read as nothing: every read fails, and the first one
+// tells why.
 class ListingReader {
 public:
     ListingReader(std::string_view listing, ProjectModel& model, ListingErrorReport report);
@@ -38,6 +40,7 @@ public:
 
 private:
     bool readRun(const RunText& run, std::string_view title, int stage);
+    bool reportCutShort();
     bool reportRejected(const RunText& run);
     void readPathTable(std::string_view text, TextPos heading);
     void readOuterModel(std::string_view text, TextPos heading, const std::vector<int>& blocks);
@@ -49,7 +52,13 @@ private:
     ProjectModel& model_;
     ListingErrorReport report_;
     TextPos nextTitleSearch_ = 0;
+    std::string endError_;  // why the listing cannot be trusted; empty when it is whole
+    bool endReported_ = false;
 };
+
+// Why the blindfolding problem from `from` to the end of `problem` gave no Q-square: the
+// engine's reason, or what is missing.
+std::string CrossValidationGap(std::string_view problem, TextPos from);
 
 // Makes each construct's largest-magnitude loading positive: a construct whose largest
 // loading is negative gets Sign -1 and its loadings, weights and path coefficients negated.

@@ -31,7 +31,10 @@ void ProjectModel::syncIndicatorCount(int rawVariables) {
 }
 
 void ProjectModel::clearResults() {
-    for (Construct& construct : constructs) construct.rSquare = construct.q2 = 0;
+    for (Construct& construct : constructs) {
+        construct.rSquare = construct.q2 = 0;
+        construct.q2Missing.clear();
+    }
     for (Path& path : paths) path.coefficient = path.coefficientT = 0;
     for (Indicator& indicator : indicators) indicator.loading = indicator.loadingT = 0;
 }

@@ -23,6 +23,7 @@ struct Construct {
     float q2 = 0;
     float q2sd = 0;
     int q2Kind = 0;  // 1 redundancy, -1 communality, 0 none
+    std::string q2Missing;  // why a Q-square asked for could not be computed; empty otherwise
     std::optional<double> cronbachAlpha;  // none while undefined (Reliability.h)
     int order = 1;
     int nCon = 0;

@@ -36,6 +36,7 @@ struct ReportRSquareRow {
     float rSquare = 0;
     float q2 = 0;
     float q2sd = 0;
+    std::string q2Missing;  // why there is no Q-square; empty when there is one
 };
 struct ReportRSquare {
     int q2Kind = 0;  // 0 no blindfolding, 1 redundancy, otherwise communality

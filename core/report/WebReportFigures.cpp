@@ -93,7 +93,8 @@ std::optional<ReportRSquare> ReportRSquareOf(const ProjectModel& model) {
     for (int k = 0; k < model.nConstruct; ++k) {
         if (!model.blindfoldingFlags[k]) continue;
         const Construct& construct = model.constructs[k];
-        rSquare.rows.push_back({construct.caption, construct.rSquare, construct.q2, construct.q2sd});
+        rSquare.rows.push_back(
+            {construct.caption, construct.rSquare, construct.q2, construct.q2sd, construct.q2Missing});
     }
     return rSquare;
 }

@@ -104,7 +104,9 @@ void AppendRSquareSection(std::string& page, const ReportRSquare& rSquare) {
     for (const ReportRSquareRow& row : rSquare.rows) {
         AppendFormat(page, "<tr><td align=center>%s<td align=right>%f",
                      HtmlEscaped(row.construct).c_str(), row.rSquare);
-        if (rSquare.q2Kind != 0)
+        if (rSquare.q2Kind != 0 && !row.q2Missing.empty())
+            page += "<td align=right>n/a (" + HtmlEscaped(row.q2Missing) + ")<td align=right>n/a";
+        else if (rSquare.q2Kind != 0)
             AppendFormat(page, "<td align=right>%f<td align=right>%f", row.q2, row.q2sd);
     }
     page += "</table></center>";

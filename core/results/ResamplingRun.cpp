@@ -235,7 +235,9 @@ bool ResamplingRun::runEngine() {
     const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm");
     runner.CleanEngineFiles();
     if (outcome != EngineOutcome::Finished) {
-        tell(outcome == EngineOutcome::Cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing");
+        const bool cancelled = outcome == EngineOutcome::Cancelled;
+        tell(cancelled ? "MSG_EngineCancelled" : "MSG_EngineNoListing",
+             cancelled ? "" : "\n(" + runner.failureReason(outcome) + ")");
         return false;
     }
     std::string reason;

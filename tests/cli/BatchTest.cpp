@@ -285,5 +285,25 @@ TEST(EstimateTables, ListsPathsConstructsAndAssignedIndicatorsInConstructOrder) 
               "b1          B               1.000000    1.000000\n");
 }
 
+TEST(EstimateTables, AQ2ThatCouldNotBeComputedIsNaWithItsReason) {
+    ProjectModel model;
+    model.nConstruct = 3;
+    for (int k = 0; k < 3; ++k) {
+        model.constructs[k].caption = std::string(1, char('A' + k));
+        model.constructs[k].q2Kind = 1;
+    }
+    model.constructs[1].q2 = 0.25f;
+    model.constructs[1].q2sd = 0.125f;
+    model.constructs[2].q2Missing = "the omitted points do not vary";
+    std::ostringstream out;
+    PrintEstimateTables(model, out);
+    EXPECT_NE(out.str().find("Construct       R-square    Q-square       Q2 SD\n"
+                             "A               0.000000    0.000000    0.000000\n"
+                             "B               0.000000    0.250000    0.125000\n"
+                             "C               0.000000         n/a         n/a  (the omitted points do not vary)\n"),
+              std::string::npos)
+        << out.str();
+}
+
 }  // namespace
 }  // namespace qv

@@ -150,14 +150,16 @@ double deviationOf(const Eigen::VectorXd& column) {
     return std::sqrt((column.array() - column.mean()).square().sum() / double(column.size() - 1));
 }
 
-// Round d's data: the block's points numbered case by case, those with number mod D = d set
-// to the mean of their indicator's other values.
+// Round d's data: the block's points numbered indicator by indicator (point = indicator
+// position x N + case), those with number mod D = d set to the mean of their indicator's
+// other values.
 Eigen::MatrixXd omitRound(const Problem& problem, const Block& block, int distance, int d,
                           std::vector<std::pair<int, int>>& omitted) {
     const int k = block.indicatorCount;
+    const int n = int(problem.data.rows());
     Eigen::MatrixXd data = problem.data;
     omitted.clear();
-    for (int p = d; p < int(data.rows()) * k; p += distance) omitted.emplace_back(p / k, block.firstIndicator + p % k);
+    for (int p = d; p < n * k; p += distance) omitted.emplace_back(p % n, block.firstIndicator + p / n);
     for (int column = block.firstIndicator; column < block.firstIndicator + k; ++column) {
         double sum = 0;
         int kept = 0;
@@ -197,25 +199,45 @@ std::pair<double, double> directQ2(const Problem& problem, int target, int dista
     return {1 - sse / sso, std::sqrt((q2.array() - q2.mean()).square().sum() / double(distance - 1))};
 }
 
+// SAT (3 indicators) and QUAL (7 indicators, as many as the distance: numbered case by case,
+// a round would omit a whole indicator).
 TEST(Blindfolding, CommunalityAndRedundancyQ2FollowTheirDefinitions) {
-    for (const bool redundancy : {false, true}) {
-        Problem problem = parseRun(ecsiRun(), mobiData());
-        problem.settings.tolerance = 1e-12;
-        problem.settings.maxIterations = 1000;
-        problem.blindfold = BlindfoldSettings{7, 4, redundancy};
-        const BlindfoldResult result = blindfold(problem, problem.data, describeData(problem.data, problem.model));
-        const auto [q2, deviation] = directQ2(problem, 4, 7, redundancy);
-        EXPECT_NEAR(result.q2, q2, 1e-8) << redundancy;
-        EXPECT_NEAR(result.roundDeviation, deviation, 1e-8) << redundancy;
-        EXPECT_EQ(result.omittedPoints, 750);
-        EXPECT_EQ(result.rounds.size(), 7u);
+    for (const auto& [target, points] : {std::pair(4, 750), std::pair(2, 1750)}) {
+        for (const bool redundancy : {false, true}) {
+            Problem problem = parseRun(ecsiRun(), mobiData());
+            problem.settings.tolerance = 1e-12;
+            problem.settings.maxIterations = 1000;
+            problem.blindfold = BlindfoldSettings{7, target, redundancy};
+            const BlindfoldResult result = blindfold(problem, problem.data, describeData(problem.data, problem.model));
+            const auto [q2, deviation] = directQ2(problem, target, 7, redundancy);
+            EXPECT_NEAR(result.q2, q2, 1e-8) << target << redundancy;
+            EXPECT_NEAR(result.roundDeviation, deviation, 1e-8) << target << redundancy;
+            EXPECT_EQ(result.omittedPoints, points);
+            EXPECT_EQ(result.rounds.size(), 7u);
+        }
     }
+}
+
+// An exact duplicate makes the block's correlation matrix singular: the problem is refused
+// with an Error line instead of being estimated with a zero weight.
+TEST(ModeB, LinearlyDependentIndicatorsPrintAnErrorLine) {
+    DataSet data = mobiData();
+    data.values.col(data.column("IMAG2")) = data.values.col(data.column("IMAG1"));
+    ControlRun run = ecsiRun();
+    run.blocks[0].mode = 1;
+    std::string control;
+    appendControlRun(control, run, data);
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    EXPECT_NE(engine.listing.find("ALLSample \r\nError: the indicators of Mode B block IMAG are linearly dependent\r\n"),
+              std::string::npos)
+        << engine.listing.substr(0, 3000);
+    EXPECT_EQ(engine.listing.find("Path coefficients"), std::string::npos);
 }
 
 TEST(Blindfolding, ImpossibleSettingsAreRefused) {
     Problem problem = parseRun(ecsiRun(), mobiData());
-    problem.blindfold = BlindfoldSettings{3, 4, false};
-    EXPECT_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)), ProblemError);
+    problem.blindfold = BlindfoldSettings{3, 4, false};  // SAT's 3 indicators: no longer a whole indicator per round
+    EXPECT_NO_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)));
     problem.blindfold = BlindfoldSettings{7, 0, true};  // IMAG has no predecessors to predict it from
     EXPECT_THROW(blindfold(problem, problem.data, describeData(problem.data, problem.model)), ProblemError);
     for (int distance : {1, 101}) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -101,7 +102,7 @@ TEST(ListingLayout, LinesEndInCrLfAndOnlyTitlesNameTheSamples) {
     for (std::size_t p = engine.listing.find('\n'); p != std::string::npos; p = engine.listing.find('\n', p + 1), ++lines) {
         ASSERT_EQ(engine.listing[p - 1], '\r');
     }
-    EXPECT_EQ(engine.listing.substr(engine.listing.size() - 2), "\r\n");
+    EXPECT_TRUE(engine.listing.ends_with("\r\n---- End of listing: problems 11 ----\r\n"));
     const ListingRules listing(engine.listing);
     long previous = -1;
     for (int s = 1; s <= 11; ++s) {
@@ -168,22 +169,73 @@ TEST(ListingLayout, CrossvalidatedTotalLineHoldsQ2AndItsDeviationAtTheirOffsets)
     }
 }
 
-// An omission distance equal to the target's indicator count omits a whole indicator in
-// every round: the estimate stands and the listing says why there is no Q-square.
+// An indicator that varies in one case only turns constant in the round that omits that
+// case: the estimate stands and the listing says why there is no Q-square.
 TEST(ListingLayout, AnUncrossvalidatableProblemKeepsItsEstimateAndSaysWhy) {
     ControlRun run = ecsiRun();
     run.blindDistance = 7;
-    run.blindTarget = 3;  // QUAL, seven indicators
+    run.blindTarget = 3;  // QUAL, seven indicators: the first round omits case 1 of PERQ1
+    DataSet data = mobiData();
+    data.values.col(data.column("PERQ1")).setConstant(5);
+    data.values(0, data.column("PERQ1")) = 6;
     std::string control;
-    appendControlRun(control, run, mobiData());
+    appendControlRun(control, run, data);
     const EngineRun engine = runEngineProgram(control + "STOP");
     EXPECT_NE(engine.listing.find("Path coefficients"), std::string::npos);
-    EXPECT_NE(engine.listing.find("\r\nNo cross-validation for this problem: blindfolding round 1 "
-                                  "omits every value of indicator PERQ1"),
+    EXPECT_NE(engine.listing.find("\r\nNo cross-validation for this problem: blindfolding round 1: "
+                                  "indicator PERQ1 is constant\r\n"),
               std::string::npos)
         << engine.listing;
     EXPECT_EQ(engine.listing.find("Crossvalidated"), std::string::npos);
     EXPECT_EQ(engine.listing.find("Error"), std::string::npos);
+}
+
+// Numbered indicator by indicator, the points of a block with as many indicators as the
+// distance (QUAL: 7 at distance 7) are spread over every round.
+TEST(ListingLayout, ABlockWithAsManyIndicatorsAsTheDistanceIsCrossvalidated) {
+    ControlRun run = ecsiRun();
+    run.blindDistance = 7;
+    std::string control;
+    for (int target : {3, -3}) {  // QUAL by redundancy and by communality
+        run.blindTarget = target;
+        appendControlRun(control, run, mobiData());
+    }
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    const ListingRules listing(engine.listing);
+    for (int k = 0; k < 2; ++k) {
+        const auto [q2, deviation] = listing.crossvalidated(k);
+        EXPECT_GT(q2, 0.0) << k;
+        EXPECT_GT(deviation, 0.0) << k;
+    }
+    EXPECT_EQ(engine.listing.find("No cross-validation"), std::string::npos);
+}
+
+// The rows of the section headed `heading` in the problem titled `title`: from the column
+// headers to the blank line before the next section or to the next banner.
+std::string sectionRows(const std::string& listing, const std::string& title, const std::string& heading) {
+    const std::size_t at = listing.find(heading + "\r\n", listing.find(title + " \r\n"));
+    const std::size_t rows = listing.find("\r\nVariable", at);
+    const std::size_t end = std::min(listing.find("\r\n\r\nInner Model", rows), listing.find("\r\n----", rows));
+    return at == std::string::npos ? "" : listing.substr(rows, end - rows);
+}
+
+// Metrics 2 to 4 add the figures of metric 1 in the Outer Model's layout; metric 1 does not.
+TEST(ListingLayout, MetricsOtherThanUnitVarianceAddTheStandardizedOuterModel) {
+    ControlRun run = ecsiRun();
+    std::string control;
+    for (int metric : {1, 2, 3, 4}) {
+        run.metric = metric;
+        run.title = "Metric" + std::to_string(metric);
+        appendControlRun(control, run, mobiData());
+    }
+    const EngineRun engine = runEngineProgram(control + "STOP");
+    const std::string unitVariance = sectionRows(engine.listing, "Metric1", "Outer Model");
+    ASSERT_GT(unitVariance.size(), 1000u);
+    EXPECT_GT(engine.listing.find("Standardized weights and loadings"), engine.listing.find("Metric2 "));
+    for (const char* title : {"Metric2", "Metric3", "Metric4"}) {
+        EXPECT_EQ(sectionRows(engine.listing, title, "Standardized weights and loadings"), unitVariance) << title;
+        EXPECT_NE(sectionRows(engine.listing, title, "Outer Model"), unitVariance) << title;
+    }
 }
 
 TEST(EngineProgram, ReportsAnUnreadableControlFileAndAFileWithoutProblems) {
@@ -191,10 +243,13 @@ TEST(EngineProgram, ReportsAnUnreadableControlFileAndAFileWithoutProblems) {
     const std::string missing = "'" QV_START_DIR "/pls' '" + (folder / "none.pls").string() + "' > '" +
                                 (folder / "out").string() + "'";
     EXPECT_NE(std::system(missing.c_str()), 0);
-    EXPECT_NE(readFile(folder / "out").find("\r\nError: cannot open the control file"), std::string::npos);
+    const std::string unreadable = readFile(folder / "out");
+    EXPECT_NE(unreadable.find("\r\nError: cannot open the control file"), std::string::npos);
+    EXPECT_TRUE(unreadable.ends_with("\r\n---- End of listing: problems 0 ----\r\n"));
     const EngineRun empty = runEngineProgram("STOP");
     EXPECT_EQ(empty.exitStatus, 0);
     EXPECT_NE(empty.listing.find("\r\nError: the control file holds no problem"), std::string::npos);
+    EXPECT_TRUE(empty.listing.ends_with("\r\n---- End of listing: problems 0 ----\r\n"));
     std::filesystem::remove_all(folder);
 }
 

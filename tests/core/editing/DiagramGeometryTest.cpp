@@ -76,6 +76,9 @@ TEST(DiagramLabels, ResultsFormatAsDrawn) {
     EXPECT_EQ(Q2Label(construct), "Q2(C)=0.250");
     construct.q2Kind = 1;
     EXPECT_EQ(Q2Label(construct), "Q2(R)=0.250");
+    construct.q2 = 0;
+    construct.q2Missing = "blindfolding round 1: indicator x is constant";
+    EXPECT_EQ(Q2Label(construct), "Q2(R)=n/a");  // never a number
     Path& path = model.paths[0];
     path.coefficientT = 3;
     EXPECT_EQ(CoefficientLabel(model, 0), "");

@@ -75,6 +75,25 @@ TEST_F(EngineRunnerTest, AScriptThatDiesBeforeItsMarkerIsAFailedRun) {
     EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::EndedWithoutMarker);
 }
 
+// The script records the engine's exit status with its marker: a status other than 0 or a
+// signal fails the run and the reason names it.
+TEST_F(EngineRunnerTest, AnEngineThatFailsOrIsKilledIsAFailedRunNamingTheCause) {
+    installEngine("echo partial; exit 3");
+    EngineRunner failing(files());
+    EXPECT_EQ(failing.run(user_, "run"), EngineOutcome::EngineFailed);
+    EXPECT_EQ(failing.failureReason(EngineOutcome::EngineFailed), "the engine ended with exit status 3");
+
+    installEngine("echo partial; kill -9 $$");
+    EngineRunner killed(files());
+    EXPECT_EQ(killed.run(user_, "run"), EngineOutcome::EngineFailed);
+    EXPECT_EQ(killed.failureReason(EngineOutcome::EngineFailed), "the engine was ended by signal 9");
+
+    installEngine("echo whole");
+    EngineRunner finished(files());
+    EXPECT_EQ(finished.run(user_, "run"), EngineOutcome::Finished);
+    EXPECT_EQ(finished.failureReason(EngineOutcome::Finished), "");
+}
+
 TEST_F(EngineRunnerTest, MissingEngineAndUnwritableScriptAreReported) {
     EXPECT_FALSE(EngineExists(files()));
     EngineRunner runner(EngineFiles{startDir_ / "pls", startDir_ / "no such folder"});

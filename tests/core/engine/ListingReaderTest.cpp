@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/Blocks.h"
+#include "core/engine/ListingEnd.h"
 #include "core/engine/EngineTestModels.h"
 #include "core/ports/ScriptedPorts.h"
 
@@ -209,14 +210,33 @@ TEST(ListingReader, ARejectedBlindfoldingProblemLeavesOnlyItsOwnConstructWithout
     reading.listing = reading.listing.substr(0, second) +
                       "---- Problem 2 ----\r\nALLSample \r\nError: a whole indicator omitted\r\n" +
                       reading.listing.substr(second);
+    reading.listing.replace(reading.listing.find("problems 2"), 10, "problems 3");
     ModelBuilder b = Fork();
     b.model.blindfoldingFlags[0] = 1;
     b.model.nBlindfolding = 3;
     EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
     EXPECT_FLOAT_EQ(b.model.constructs[0].q2, 0.321f);
     EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.0f);
+    EXPECT_EQ(b.model.constructs[1].q2Missing, "the engine rejected the problem: a whole indicator omitted");
     EXPECT_FLOAT_EQ(b.model.constructs[2].q2, -0.123f);
     EXPECT_FLOAT_EQ(b.model.constructs[2].q2sd, 0.067f);
+    EXPECT_EQ(b.model.constructs[2].q2Missing, "");
+}
+
+// A problem whose estimate stands but whose rounds could not be cross-validated says why;
+// its construct keeps that reason instead of a Q-square.
+TEST(ListingReader, AProblemWithoutCrossvalidationGivesItsConstructTheReason) {
+    Reading reading("blindfolding.out");
+    const auto heading = reading.listing.rfind("\r\nCrossvalidated");
+    const auto end = reading.listing.find("---- End of listing");
+    reading.listing.replace(heading, end - heading,
+                            "\r\nNo cross-validation for this problem: the omitted points do not vary\r\n");
+    ModelBuilder b = Fork();
+    b.model.constructs[2].q2 = 0.5f;  // left from an earlier run
+    EXPECT_TRUE(reading.reader(b.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.321f);
+    EXPECT_FLOAT_EQ(b.model.constructs[2].q2, 0.0f);
+    EXPECT_EQ(b.model.constructs[2].q2Missing, "the omitted points do not vary");
 }
 
 TEST(ListingReader, CrossvalidationIsReadOnlyWhenAsked) {
@@ -281,17 +301,25 @@ TEST(ListingReader, RowsGoToTheBlocksIndicatorsByPosition) {
     EXPECT_FLOAT_EQ(b.model.indicators[static_cast<size_t>(outside)].loading, 0.0f);
 }
 
-// A listing cut anywhere, or bytes that are no listing at all, are read without a crash.
-TEST(ListingReader, TruncatedOrGarbledListingsAreReadSafely) {
+// A listing cut anywhere before the engine's closing line (the engine killed, the disk
+// full) is read as nothing, with one message; bytes that are no listing are read safely.
+TEST(ListingReader, TruncatedOrGarbledListingsAreRefusedOrReadSafely) {
     const std::string whole = TestData("listing/blindfolding.out");
-    for (size_t length = 0; length <= whole.size(); length += 7) {
+    std::vector<size_t> lengths;
+    for (size_t length = 0; length < whole.size(); length += 7) lengths.push_back(length);
+    lengths.push_back(whole.size() - 2);  // only the last line end missing
+    lengths.push_back(whole.find("---- End of listing"));
+    for (size_t length : lengths) {
         ModelBuilder b = Fork();
         ScriptedPorts ports;
         LanguageTexts texts;
         const std::string cut = whole.substr(0, length);
-        ListingReader reader(cut, b.model, ListingErrorReport{ports, ports, texts, "", ""});
-        const bool read = reader.ReadListing("ALLSample", kRegularStage);
-        EXPECT_EQ(read, cut.find("Path coefficients") != std::string::npos) << length;
+        ListingReader reader(cut, b.model, ListingErrorReport{ports, ports, texts, "", "/w/tmppls.out"});
+        EXPECT_FALSE(reader.ReadListing("ALLSample", kRegularStage)) << length;
+        EXPECT_FALSE(reader.ReadNextListing("ALLSample", kRegularStage)) << length;
+        ASSERT_EQ(ports.messages().size(), 1u) << length;
+        EXPECT_NE(ports.messages()[0].text.find("/w/tmppls.out cannot be read: the listing "), std::string::npos);
+        EXPECT_FLOAT_EQ(b.model.paths[0].coefficient, 0.0f);
     }
     std::string garbage;
     unsigned state = 7;
@@ -299,7 +327,8 @@ TEST(ListingReader, TruncatedOrGarbledListingsAreReadSafely) {
         state = state * 1103515245u + 12345u;
         garbage += static_cast<char>(state >> 23);
     }
-    garbage += "ALLSample Path coefficients\nOuter Model\nInner Model\nError";
+    garbage += "ALLSample Path coefficients\nOuter Model\nInner Model\nError\r\n"
+               "---- End of listing: problems 0 ----\r\n";
     ModelBuilder b = Fork();
     ScriptedPorts ports;
     LanguageTexts texts;
@@ -307,6 +336,23 @@ TEST(ListingReader, TruncatedOrGarbledListingsAreReadSafely) {
     EXPECT_TRUE(reader.ReadListing("ALLSample", kRegularStage));
     EXPECT_FALSE(reader.ReadListing("SubSample 3",
                                     kFirstStage));  // no title: only the bytes before "ALLSample"
+}
+
+TEST(ListingEnd, TheClosingLineMustEndTheListingAndCountItsProblems) {
+    const std::string whole = TestData("listing/subsamples.out");
+    EXPECT_EQ(ListingEndError(whole), "");
+    EXPECT_EQ(ListingEndError(""), "the listing is empty: the engine printed nothing");
+    const std::string cutShort =
+        "the listing ends before its closing line: the engine stopped before it finished (it "
+        "crashed, was killed, or the disk filled)";
+    EXPECT_EQ(ListingEndError(whole.substr(0, whole.size() - 1)), cutShort);
+    EXPECT_EQ(ListingEndError(whole + "---- Problem 13 ----\r\n"), cutShort);
+    const size_t last = whole.rfind("---- Problem 12");
+    EXPECT_EQ(ListingEndError(whole.substr(0, last) + whole.substr(whole.find("---- End", last))),
+              "the listing's closing line counts 12 problems, but 11 are printed");
+    EXPECT_EQ(ListingEndError("---- pls ----\r\nError: x\r\n---- End of listing: problems 0 ----\r\n"), "");
+    EXPECT_NE(ListingEndError("---- End of listing: problems -1 ----\r\n"), "");
+    EXPECT_NE(ListingEndError("---- End of listing: problems 0x ----\r\n"), "");
 }
 
 }  // namespace

@@ -130,6 +130,15 @@ TEST_F(WebReportTest, CaptionsAreEscapedInThePageAndItsSections) {
     EXPECT_NE(text.find("<th>a&lt;b"), std::string::npos);                // factor scores
 }
 
+TEST_F(WebReportTest, AQ2ThatCouldNotBeComputedIsNaWithItsReason) {
+    model_.constructs[2].q2 = model_.constructs[2].q2sd = 0;
+    model_.constructs[2].q2Missing = "round 1: indicator <c1> is constant";
+    ASSERT_TRUE(report());
+    EXPECT_NE(page().find("<td align=right>0.125000<td align=right>0.012500"), std::string::npos);
+    EXPECT_NE(page().find("<td align=right>n/a (round 1: indicator &lt;c1&gt; is constant)<td align=right>n/a"),
+              std::string::npos);
+}
+
 TEST_F(WebReportTest, NoEstimateOrNoWritableFolderWritesNothing) {
     model_.estimated = false;
     EXPECT_FALSE(report());

@@ -39,7 +39,7 @@ std::string listingOf(const std::vector<std::string>& blocks, const std::string&
             text += "\r\n";
         }
     }
-    return text;
+    return text + "---- End of listing: problems 1 ----\r\n";
 }
 
 ProjectModel modelOf(int constructs) {

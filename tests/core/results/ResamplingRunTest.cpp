@@ -371,8 +371,9 @@ TEST_F(ResamplingRunTest, AnEngineThatRejectsTheEntireSampleEndsTheRunAndKeepsTh
     const ProjectModel estimated = model_;
     // An engine that rejects every problem.
     fs::remove(file("pls"));
-    std::ofstream(file("pls")) << "#!/bin/sh\nawk '/^(SubSample|ALLSample)/ "
-                                  "{ printf \"%s \\r\\nError: too few cases\\r\\n\", $0 }' \"$1\"\n";
+    std::ofstream(file("pls")) << "#!/bin/sh\nawk '/^(SubSample|ALLSample)/ { n++; printf \"---- Problem %d ----\\r\\n"
+                                  "%s \\r\\nError: too few cases\\r\\n\", n, $0 } END { printf \"---- End of "
+                                  "listing: problems %d ----\\r\\n\", n }' \"$1\"\n";
     fs::permissions(file("pls"), fs::perms::owner_all);
     options_.nSample = "4";
     user_.clear();
