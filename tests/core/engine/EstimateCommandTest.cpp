@@ -48,6 +48,17 @@ protected:
         return count;
     }
 
+    // TOP over IMAG and EXPE, predicting SAT: a two-stage model.
+    int addSecondOrderTop() {
+        model_.currentOrder = 2;
+        const int top = addConstruct("TOP", {});
+        model_.currentOrder = 1;
+        EXPECT_TRUE(model_.linkConstruct(constructIndex_.at("IMAG"), top));
+        EXPECT_TRUE(model_.linkConstruct(constructIndex_.at("EXPE"), top));
+        EXPECT_TRUE(model_.addPath(top, constructIndex_.at("SAT")));
+        return top;
+    }
+
     std::map<std::string, int> constructIndex_;
 };
 
@@ -136,12 +147,7 @@ struct DerivedFigures {
 // standardized figures, so nothing derived depends on the metric.
 TEST_F(EstimateCommandTest, DerivedStatisticsScoresAndSecondStageAreTheSameForEveryMetric) {
     buildEcsi();
-    model_.currentOrder = 2;
-    const int top = addConstruct("TOP", {});
-    model_.currentOrder = 1;
-    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("IMAG"), top));
-    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("EXPE"), top));
-    ASSERT_TRUE(model_.addPath(top, constructIndex_.at("SAT")));
+    addSecondOrderTop();
     // A first estimate leaves work columns in the grid that shift the next one's first stage
     // slightly (a separate fault); every compared run starts from the same grid.
     ASSERT_TRUE(command().run());
@@ -182,12 +188,7 @@ TEST_F(EstimateCommandTest, DerivedStatisticsScoresAndSecondStageAreTheSameForEv
 
 TEST_F(EstimateCommandTest, SecondOrderModelRunsTwoStagesAndKeepsFourFiles) {
     buildEcsi();
-    model_.currentOrder = 2;
-    const int top = addConstruct("TOP", {});
-    model_.currentOrder = 1;
-    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("IMAG"), top));
-    ASSERT_TRUE(model_.linkConstruct(constructIndex_.at("EXPE"), top));
-    ASSERT_TRUE(model_.addPath(top, constructIndex_.at("SAT")));
+    const int top = addSecondOrderTop();
     ASSERT_TRUE(command().run());
     EXPECT_EQ(model_.estimationStage, 2);
     for (const char* name : {"ecsi.pls", "ecsi.out", "ecsi_2.pls", "ecsi_2.out"})
