@@ -6,10 +6,8 @@ namespace qv {
 namespace {
 
 constexpr size_t kNumberWidth = 10;
-constexpr size_t kWordWidth = 8;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isWhite(char c) { return isBlank(c) || c == '\r' || c == '\n'; }
 
 // The first non-blank position at or after position, staying on the line.
 size_t skipBlanks(std::string_view text, size_t position) {
@@ -49,14 +47,6 @@ bool ReadNumberField(std::string_view text, TextPos position, float& target) {
     if (error != std::errc() || end == field.data()) return false;
     target = value;
     return true;
-}
-
-std::string ReadWord(std::string_view text, TextPos position) {
-    if (!inside(text, position)) return {};
-    const size_t start = skipBlanks(text, static_cast<size_t>(position));
-    size_t end = start;
-    while (end < text.size() && end - start < kWordWidth && !isWhite(text[end])) ++end;
-    return std::string(text.substr(start, end - start));
 }
 
 std::string LineAt(std::string_view text, TextPos position, size_t maxLength) {

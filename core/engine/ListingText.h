@@ -23,9 +23,6 @@ TextPos SkipLines(std::string_view text, TextPos position, int count);
 // text hold none.
 bool ReadNumberField(std::string_view text, TextPos position, float& target);
 
-// A "%8s" word: blanks skipped, then at most 8 characters up to the next white space.
-std::string ReadWord(std::string_view text, TextPos position);
-
 // The rest of the line from position, without its line end, cut to at most maxLength characters.
 std::string LineAt(std::string_view text, TextPos position, size_t maxLength);
 

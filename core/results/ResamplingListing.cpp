@@ -4,6 +4,7 @@
 
 #include "core/engine/AppendFormat.h"
 #include "core/engine/Blocks.h"
+#include "core/engine/ListingEnd.h"
 
 namespace qv {
 namespace {
@@ -28,6 +29,23 @@ bool present(const ProblemAnswer& answer, std::string_view title,
                                  std::string(title) + ": the engine did not finish the run.",
                          ""});
     return false;
+}
+
+std::string SubsampleTitle(int s) {
+    std::string title;
+    AppendFormat(title, "SubSample %d", s);
+    return title;
+}
+
+// A listing cut short names the first problem it lacks, which says more than its missing
+// closing line; true when every problem is there.
+bool everyProblemPresent(const ResamplingListing& listing, const ListingErrorReport& report) {
+    TextPos searched = 0;
+    for (int s = 0; s < listing.subsamples; ++s) {
+        const std::string title = SubsampleTitle(s);
+        if (!present(AnswerTo(listing.text, title, searched), title, report)) return false;
+    }
+    return present(AnswerTo(listing.text, kEntireSample, searched), kEntireSample, report);
 }
 
 }  // namespace
@@ -55,13 +73,13 @@ ProblemAnswer AnswerTo(std::string_view listing, std::string_view title, TextPos
 bool ReadResamplingListing(const ResamplingListing& listing, ProjectModel& model,
                            ResamplingStore& store, const ListingErrorReport& report,
                            ProgressView& progress, std::vector<RejectedSubsample>& rejected) {
+    if (!ListingEndError(listing.text).empty() && !everyProblemPresent(listing, report))
+        return false;
     auto scratch = std::make_unique<ProjectModel>(model);
     ListingReader reader(listing.text, *scratch, report);
     TextPos searched = 0;
-    std::string title;
     for (int s = 0; s < listing.subsamples; ++s) {
-        title.clear();
-        AppendFormat(title, "SubSample %d", s);
+        const std::string title = SubsampleTitle(s);
         ProblemAnswer answer = AnswerTo(listing.text, title, searched);
         if (!present(answer, title, report)) return false;
         if (listing.leaveOutRejected && !answer.rejection.empty()) {

@@ -36,8 +36,6 @@ TEST(ListingText, FieldsReadLikePercentTenF) {
     EXPECT_FALSE(ReadNumberField(row, 999, value));  // past the end
     EXPECT_FALSE(ReadNumberField(row, kNotFound, value));
     EXPECT_EQ(value, 7);
-    EXPECT_EQ(ReadWord(row, 0), "x1");
-    EXPECT_EQ(ReadWord("  abcdefghij k", 0), "abcdefgh");
     EXPECT_EQ(LineAt(row, 2, 8), "        ");
     EXPECT_EQ(LineAt(row, 30, 95), "     1234567890123");
 }
