@@ -154,8 +154,8 @@ bool EstimateCommand::estimateFirstStage() {
         tell("MSG_ErrorMeasurement");
         return false;
     }
-    if (const std::string error = ComputeConstructScores(c_.model, c_.table, 1,
-                                                       MissingValueCode(c_.parameters)); !error.empty()) {
+    if (const std::string error = AddFirstStageScores(c_.model, c_.table, MissingValueCode(c_.parameters));
+        !error.empty()) {
         tellText(error);
         return false;
     }

@@ -48,6 +48,19 @@ std::string addToScore(const ProjectModel& model, RawDataTable& table, int indic
 
 }  // namespace
 
+std::string AddFirstStageScores(const ProjectModel& model, RawDataTable& table,
+                                std::optional<double> missingCode) {
+    RawDataTable scored = table;
+    if (std::string error = ComputeConstructScores(model, scored, 1, missingCode); !error.empty())
+        return error;
+    const int firstScore = scoreColumn(model, table, 0);
+    table.resize(scored.columnCount(), table.rowCount());
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = firstScore; column < scored.columnCount(); ++column)
+            table.setCell(column, row, scored.cell(column, row));
+    return {};
+}
+
 int scoreColumn(const ProjectModel& model, const RawDataTable& table, int construct) {
     return table.nFields() + model.nProduct + construct + 1;
 }

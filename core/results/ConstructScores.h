@@ -17,6 +17,11 @@ namespace qv {
 std::string ComputeConstructScores(const ProjectModel& model, RawDataTable& table, int stage,
                                    std::optional<double> missingCode = std::nullopt);
 
+// The first stage's scores for the second stage: the score columns as above, while the raw
+// and product columns keep their values, so the next estimate reads the data this one read.
+std::string AddFirstStageScores(const ProjectModel& model, RawDataTable& table,
+                                std::optional<double> missingCode);
+
 // The grid column that holds construct k's score.
 int scoreColumn(const ProjectModel& model, const RawDataTable& table, int construct);
 
