@@ -14,9 +14,15 @@ const char* const kBatchUsage =
     "  estimate    estimate the model with the engine and print its results; the control\n"
     "              file and listing are kept under the project's names\n"
     "              [--json FILE] also write the results as JSON (docs/batch-json.md)\n"
+    "  assess      estimate, then print the assessment: HTMT, Fornell-Larcker, VIF, f2,\n"
+    "              reliability (alpha, rho_A, rho_C, AVE), R2 and adjusted R2, effects, SRMR\n"
+    "              [--json FILE] write the assessment as JSON too\n"
     "  bootstrap   estimate, then bootstrap it and print the summary table\n"
     "              [--samples N] subsamples (default: the model's setting)\n"
     "              [--seed S] generator seed (0: the clock)\n"
+    "              [--confidence 90|95|99] level of the percentile and BCa intervals\n"
+    "              (default 95); the inference goes into MODEL_inference.csv\n"
+    "              [--json FILE] write the assessment with the inference as JSON\n"
     "  jackknife   estimate, then jackknife it and print the summary table\n"
     "  tables      estimate, then write every result table (CSV) beside the model and\n"
     "              print the names of the files written\n"
@@ -42,7 +48,7 @@ const char* const kBatchUsage =
 
 namespace {
 
-const std::set<std::string> kCommands = {"estimate", "bootstrap", "jackknife", "tables",
+const std::set<std::string> kCommands = {"estimate", "assess", "bootstrap", "jackknife", "tables",
                                            "report", "groups"};
 
 bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<std::string>& value) {
@@ -65,6 +71,14 @@ bool takeConditions(const std::vector<std::string>& args, size_t& at, std::vecto
     for (; at + 1 < args.size() && !args[at + 1].starts_with("--"); ++at)
         conditions.push_back(args[at + 1]);
     return !conditions.empty();
+}
+
+// 90, 95 or 99 percent.
+bool takeConfidence(const std::vector<std::string>& args, size_t& at, double& confidence) {
+    std::optional<std::string> value;
+    if (!takeValue(args, at, value) || (*value != "90" && *value != "95" && *value != "99")) return false;
+    confidence = std::stoi(*value) / 100.0;
+    return true;
 }
 
 }  // namespace
@@ -96,6 +110,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.json);
         else if (arg == "--timeout")
             understood = takeSeconds(args, at, options.timeoutSeconds);
+        else if (arg == "--confidence")
+            understood = takeConfidence(args, at, options.confidence);
         else if (arg == "--group1" || arg == "--group2")
             understood = takeConditions(args, at, arg == "--group1" ? options.group1 : options.group2);
         else if (arg.starts_with("--"))
@@ -122,8 +138,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = "--bootstrap and --jackknife belong to report";
         return std::nullopt;
     }
-    if (options.json && words[0] != "estimate") {
-        error = "--json belongs to estimate";
+    if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap") {
+        error = "--json belongs to estimate, assess and bootstrap";
         return std::nullopt;
     }
     const bool groups = words[0] == "groups";

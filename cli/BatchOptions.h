@@ -8,11 +8,12 @@ namespace qv {
 
 // The command line of quorvanta-batch: a command, the model file and the command's options.
 struct BatchOptions {
-    std::string command;  // estimate, bootstrap, jackknife, tables, report, groups; help, version
+    std::string command;  // estimate, assess, bootstrap, jackknife, tables, report, groups; help, version
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
-    std::optional<std::string> json;     // estimate: also write the results as JSON here
+    std::optional<std::string> json;     // estimate, assess, bootstrap: also write the results as JSON here
+    double confidence = 0.95;            // bootstrap: the level of the intervals
     bool cancel = false;                 // answer Cancel to every question
     std::vector<std::string> group1;     // groups: the conditions of each group
     std::vector<std::string> group2;

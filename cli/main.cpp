@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/AssessCommand.h"
 #include "cli/BatchInterrupt.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
@@ -32,7 +33,9 @@ bool resample(qv::Workbench& workbench, const qv::BatchOptions& options, qv::Sam
 bool resampleAndPrint(qv::Workbench& workbench, const qv::BatchOptions& options) {
     const auto kind = options.command == "jackknife" ? qv::SampleKind::Jackknife
                                                      : qv::SampleKind::Bootstrap;
-    if (!resample(workbench, options, kind)) return false;
+    const bool ran = kind == qv::SampleKind::Bootstrap ? qv::BootstrapAndInfer(workbench, options, std::cerr)
+                                                       : resample(workbench, options, kind);
+    if (!ran) return false;
     const auto table = qv::BuildSummaryTable(workbench.model(), kind, workbench.rawData().caseCount());
     qv::PrintResamplingTable(table, std::cout);
     return true;
@@ -40,7 +43,7 @@ bool resampleAndPrint(qv::Workbench& workbench, const qv::BatchOptions& options)
 
 // The runs the options ask for, then the web report; prints the report's path.
 bool writeReport(qv::Workbench& workbench, const qv::BatchOptions& options) {
-    if (options.bootstrap && !resample(workbench, options, qv::SampleKind::Bootstrap)) return false;
+    if (options.bootstrap && !qv::BootstrapAndInfer(workbench, options, std::cerr)) return false;
     if (options.jackknife && !resample(workbench, options, qv::SampleKind::Jackknife)) return false;
     const auto report = qv::WebReport(workbench).run();
     if (report) std::cout << report->string() << '\n';
@@ -98,7 +101,9 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
         return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (!qv::EstimateCommand(workbench).run()) return 1;
     if (options.command == "estimate") return printEstimate(workbench, options);
-    if (options.command == "tables") return writeTables(workbench) ? 0 : 1;
+    if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
+    if (options.command == "tables")
+        return writeTables(workbench) && qv::WriteAssessmentTables(workbench, std::cout) ? 0 : 1;
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
     return resampleAndPrint(workbench, options) ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 # comma-decimal locale the tests also run under.
 set -euo pipefail
 # The last four build the Debian package and validate its desktop and metainfo files.
-packages=(g++ cmake ninja-build libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev locales
+packages=(g++ cmake ninja-build libboost-dev libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev locales
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,9 @@
 #include "core/report/WebReport.h"
 
 #include "core/app/DerivedFileNames.h"
+#include "core/assessment/AssessmentCommand.h"
+#include "core/assessment/AssessmentTables.h"
+#include "core/assessment/InferenceFiles.h"
 #include "core/model/WholeFile.h"
 #include "core/report/PictureArea.h"
 #include "core/report/ReportFolder.h"
@@ -104,6 +107,15 @@ bool WebReport::addCorrelations(WebReportContents& contents) {
     return true;
 }
 
+// The assessment's sections; a model it does not cover (second order) has none, and one it
+// could not assess (told why) leaves them out rather than the whole report.
+void WebReport::addAssessment(WebReportContents& contents) {
+    if (c_.model.hasSecondOrder) return;
+    const std::optional<Assessment> assessment = AssessmentCommand(c_).assess();
+    if (!assessment) return;
+    for (AssessmentFile& file : AssessmentFiles(*assessment)) contents.assessment.push_back(std::move(file.section));
+}
+
 std::optional<std::filesystem::path> WebReport::run() {
     if (!c_.model.estimated) {
         c_.ports.prompts.tell(c_.texts.message("MSG_InvalidModelStop", "MSG_Invalid"));
@@ -116,7 +128,12 @@ std::optional<std::filesystem::path> WebReport::run() {
     contents.picture = savePicture(folder);
     copyFactorStructure(contents);
     if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
-    if (c_.model.bootstrapDone) contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
+    addAssessment(contents);
+    if (c_.model.bootstrapDone) {
+        contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
+        const std::filesystem::path inference = InferenceFragmentPath(c_.tempDir);
+        if (std::filesystem::exists(inference)) contents.inferenceSection = readFragment(inference, "\n(");
+    }
     if (c_.model.jackknifeDone) contents.jackknifeSection = readFragment(SampleKind::Jackknife);
     const std::filesystem::path report = folder / "WebOutput.html";
     if (!frame_.writeAndOpen(report.string(), FormatWebReport(contents))) return std::nullopt;

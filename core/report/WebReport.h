@@ -33,6 +33,7 @@ private:
     void copyFactorStructure(WebReportContents& contents);
     bool addEstimateTables(WebReportContents& contents);
     bool addCorrelations(WebReportContents& contents);
+    void addAssessment(WebReportContents& contents);
     std::optional<std::string> readFragment(const std::filesystem::path& path, const char* separator);
     std::optional<std::string> readFragment(SampleKind kind);
     bool failed(const std::string& error) const;

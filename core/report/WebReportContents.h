@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/assessment/FigureTable.h"
 #include "core/results/LoadingsTable.h"
 #include "core/results/Reliability.h"
 
@@ -71,6 +72,10 @@ struct WebReportContents {
     // The "_bt.html" and "_jk.html" bytes, after a run of that kind whose section could be read.
     std::optional<std::string> bootstrapSection;
     std::optional<std::string> jackknifeSection;
+    // The assessment's sections; none for a model the assessment does not cover.
+    std::vector<FigureSection> assessment;
+    // The bootstrap's inference ("inference.html"), after a bootstrap that computed it.
+    std::optional<std::string> inferenceSection;
 };
 
 }  // namespace qv

@@ -1,7 +1,9 @@
 #include "core/report/WebReportFormat.h"
 
 #include "core/app/Version.h"
+#include "core/assessment/AssessmentTables.h"
 #include "core/engine/AppendFormat.h"
+#include "core/report/FigureSectionHtml.h"
 #include "core/report/WebReportSections.h"
 
 namespace qv {
@@ -39,7 +41,9 @@ void appendContents(std::string& page, const WebReportContents& contents) {
     if (contents.rSquare) page += kRSquareItem;
     if (contents.factorStructureState != FactorStructureSection::Missing) page += kStructureItem;
     page += kScoresItem;
+    for (const FigureSection& section : contents.assessment) page += FigureSectionEntry(section);
     if (contents.bootstrapSection) page += kBootstrapItem;
+    if (contents.inferenceSection) page += FigureSectionEntry({kInferenceAnchor, kInferenceCaption, {}});
     if (contents.jackknifeSection) page += kJackknifeItem;
     page += "</ul>";
     page += contents.picture ? "<td><img src=Model.bmp></table>"
@@ -93,8 +97,10 @@ std::string FormatWebReport(const WebReportContents& contents) {
     if (contents.rSquare) AppendRSquareSection(page, *contents.rSquare);
     appendFactorStructure(page, contents);
     AppendScoresSection(page, contents.scoreCaptions, contents.scores);
-    for (const auto* section : {&contents.bootstrapSection, &contents.jackknifeSection})
-        if (*section) page += "<HR>" + **section;
+    for (const FigureSection& section : contents.assessment) AppendFigureSection(page, section);
+    if (contents.bootstrapSection) page += "<HR>" + *contents.bootstrapSection;
+    if (contents.inferenceSection) page += *contents.inferenceSection;
+    if (contents.jackknifeSection) page += "<HR>" + *contents.jackknifeSection;
     page += ReportFoot();
     return page;
 }

@@ -120,11 +120,33 @@ TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
     const CommandResult result = batch("tables '" + (folder_ / "ecsi.qvt").string() + "'");
     EXPECT_EQ(result.status, 0) << result.output;
-    for (const char* suffix : {"_cfa.csv", "_cor.csv", "_ave.csv", "_fs.csv", "_efa.csv"}) {
+    for (const char* suffix : {"_cfa.csv", "_cor.csv", "_ave.csv", "_fs.csv", "_efa.csv", "_htmt.csv",
+                               "_vif.csv", "_f2.csv", "_reliability.csv", "_effects.csv", "_fit.csv"}) {
         const fs::path file = folder_ / (std::string("ecsi") + suffix);
         EXPECT_TRUE(fs::exists(file)) << file;
         EXPECT_NE(result.output.find(file.string()), std::string::npos) << result.output;
     }
+}
+
+TEST_F(BatchEstimate, AssessPrintsTheTablesAndWritesTheJsonKeys) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const fs::path out = folder_ / "assessment.json";
+    const CommandResult result =
+        batch("assess " + testing::quoted(folder_ / "ecsi.qvt") + " --json " + testing::quoted(out));
+    ASSERT_EQ(result.status, 0) << result.output;
+    for (const char* line : {"\nHTMT2\n", "\nOuter VIF\n", "\nSRMR\n", "n/a  1.000000  1.000000  1.000000\n"})
+        EXPECT_NE(result.output.find(line), std::string::npos) << line << "\n" << result.output;
+    const auto json = nlohmann::json::parse(std::ifstream(out));
+    for (const char* key : {"constructs", "htmt", "htmt2", "fornell_larcker", "vif_outer", "vif_inner", "f2",
+                            "rho_a", "rho_c", "ave", "alpha", "r2", "r2_adjusted", "effects", "srmr"})
+        EXPECT_TRUE(json.contains(key)) << key;
+    EXPECT_TRUE(json["alpha"]["COM"].is_null());
+    EXPECT_NEAR(json["f2"]["IMAG->EXPE"].get<double>(), 0.342170326587691, 1e-6);
+
+    const CommandResult unwritable =
+        batch("assess " + testing::quoted(folder_ / "ecsi.qvt") + " --json " + testing::quoted(folder_));
+    EXPECT_NE(unwritable.status, 0);
+    EXPECT_NE(unwritable.output.find(folder_.string()), std::string::npos) << unwritable.output;
 }
 
 // The ECSI report after estimate, bootstrap and jackknife: every entry of its contents list
@@ -139,7 +161,7 @@ TEST_F(BatchEstimate, ReportAfterBothResamplingRunsPrintsItsPathAndEveryEntryRes
     std::ifstream in(report, std::ios::binary);
     const std::string page{std::istreambuf_iterator<char>(in), {}};
     const auto targets = testing::contentsTargets(page);
-    EXPECT_EQ(targets.size(), 13u);  // no R-square after a resampling run
+    EXPECT_EQ(targets.size(), 20u);  // no R-square after resampling; six assessment sections, the inference
     const auto names = testing::anchorNames(page);
     for (const std::string& target : targets) EXPECT_TRUE(names.contains(target)) << target;
     EXPECT_NE(page.find("<td rowspan=5 align=center>IMAG<td>IMAG1<td>7.640000<td>1.699988"),
@@ -229,7 +251,9 @@ TEST(BatchOptions, HelpAndVersionWinAndJsonBelongsToEstimate) {
     EXPECT_EQ(withJson->json, "out.json");
     const char* jsonOnTables[] = {"batch", "tables", "m.qvt", "--json", "out.json"};
     EXPECT_FALSE(ParseBatchOptions(5, jsonOnTables, error));
-    EXPECT_EQ(error, "--json belongs to estimate");
+    EXPECT_EQ(error, "--json belongs to estimate, assess and bootstrap");
+    const char* jsonOnAssess[] = {"batch", "assess", "m.qvt", "--json", "out.json"};
+    EXPECT_TRUE(ParseBatchOptions(5, jsonOnAssess, error));
 }
 
 TEST_F(BatchEstimate, HelpAndVersionPrintToStandardOutputAndSucceed) {

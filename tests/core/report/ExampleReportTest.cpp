@@ -52,7 +52,12 @@ TEST_F(ExampleReportTest, ProductTermModelScoresItsConstructsBesideItsPicture) {
     EXPECT_NE(page.find("<tr align=center bgcolor=008080><th>IMAG<th>VAL<th>SAT<th>IMxVAL<tr>"),
               std::string::npos);
     EXPECT_EQ(testing::contentsTargets(page),
-              (std::vector<std::string>{"LOADING", "CORR", "AVE", "RSquare", "EFA", "FScore"}));
+              (std::vector<std::string>{"LOADING", "CORR", "AVE", "RSquare", "EFA", "FScore", "HTMT", "VIF", "EFFECTSIZE",
+                                        "RELIABILITY", "EFFECTS", "FIT"}));
+    const std::set<std::string> anchors = testing::anchorNames(page);
+    for (const char* section : {"HTMT", "VIF", "EFFECTSIZE", "RELIABILITY", "EFFECTS", "FIT"})
+        EXPECT_TRUE(anchors.contains(section)) << section;
+    EXPECT_NE(page.find("<caption><u><b>Effect size f2</b></u></caption>"), std::string::npos);
     EXPECT_NE(page.find("<td><img src=Model.bmp></table>"), std::string::npos);
     const int margin = workbench_.model().radius + 30;
     EXPECT_EQ(user_.pictureRectangle(),

@@ -81,7 +81,8 @@ TEST_F(WebReportTest, AnEstimateGivesTheSixSectionsInOrderBesideThePicture) {
     EXPECT_EQ(*written, folder_ / "study_report" / "WebOutput.html");
     EXPECT_EQ(page(), goldenReport("small_WebOutput.html"));
     EXPECT_EQ(contentsTargets(page()),
-              (std::vector<std::string>{"LOADING", "CORR", "AVE", "RSquare", "EFA", "FScore"}));
+              (std::vector<std::string>{"LOADING", "CORR", "AVE", "RSquare", "EFA", "FScore", "HTMT", "VIF",
+                                        "EFFECTSIZE", "RELIABILITY", "EFFECTS", "FIT"}));
     // The constructs lie near the top-left corner: the picture starts at the surface's edge.
     EXPECT_EQ(user_.pictureRectangle(), (PictureRectangle{1, 0, 135, 95}));
     EXPECT_EQ(opened(), written->string());
@@ -95,7 +96,8 @@ TEST_F(WebReportTest, ResamplingSectionsFollowTheScoresAndTheRSquareWaitsForAnEs
     ASSERT_TRUE(report());
     EXPECT_EQ(page(), goldenReport("small_resampled_WebOutput.html"));
     EXPECT_EQ(contentsTargets(page()),
-              (std::vector<std::string>{"LOADING", "CORR", "AVE", "EFA", "FScore", "BootStrap",
+              (std::vector<std::string>{"LOADING", "CORR", "AVE", "EFA", "FScore", "HTMT", "VIF", "EFFECTSIZE",
+                                        "RELIABILITY", "EFFECTS", "FIT", "BootStrap",
                                         "BootStrapLOADING", "BootStrapWEIGHT", "BootStrapPATH",
                                         "JackKnife", "JackKnifeLOADING", "JackKnifeWEIGHT",
                                         "JackKnifePATH"}));
@@ -110,7 +112,7 @@ TEST_F(WebReportTest, EveryEntryOfTheContentsLeadsToAnAnchorOfThePage) {
     ASSERT_TRUE(report());
     const std::set<std::string> names = anchorNames(page());
     const auto targets = contentsTargets(page());
-    EXPECT_EQ(targets.size(), 9u);  // the unreadable jackknife section is left out
+    EXPECT_EQ(targets.size(), 15u);  // the unreadable jackknife section is left out
     for (const std::string& target : targets) EXPECT_TRUE(names.contains(target)) << target;
     ASSERT_EQ(user_.messages().size(), 1u);
     EXPECT_EQ(user_.messages()[0].text,
