@@ -1,21 +1,13 @@
 #include "core/assessment/AssessmentData.h"
 
 #include "core/rawdata/ColumnStatistics.h"
+#include "core/results/MeanReplacement.h"
 
 namespace qv {
 namespace {
 
 // Adjusted R-square divides by n - k - 1, so with k predictors at most K - 1.
 int minimumCases(const ModelShape& shape) { return shape.constructCount() + 1; }
-
-void replaceMissingByMean(Eigen::Ref<Eigen::VectorXd> values, std::optional<double> code) {
-    if (!code) return;
-    const Eigen::Array<bool, Eigen::Dynamic, 1> missing = values.array() == *code;
-    const Eigen::Index present = values.size() - missing.count();
-    if (present == 0 || present == values.size()) return;
-    const double mean = missing.select(0.0, values.array()).sum() / static_cast<double>(present);
-    values = missing.select(mean, values.array()).matrix();
-}
 
 }  // namespace
 
@@ -37,8 +29,8 @@ AssessmentData ReadAssessmentData(const ModelShape& shape, const RawDataTable& t
             data.error = "Indicator " + name + ": " + numbers.error;
             return data;
         }
+        ReplaceMissingByMean(numbers.values, missingCode);
         data.raw.col(i) = Eigen::Map<const Eigen::VectorXd>(numbers.values.data(), cases);
-        replaceMissingByMean(data.raw.col(i), missingCode);
         const double mean = data.raw.col(i).mean();
         const Eigen::VectorXd centred = data.raw.col(i).array() - mean;
         const double sd = std::sqrt(centred.squaredNorm() / (cases - 1));

@@ -3,33 +3,29 @@
 #include <cmath>
 
 #include "core/assessment/DiscriminantValidity.h"
+#include "core/results/CronbachAlpha.h"
+#include "core/results/RhoA.h"
 
 namespace qv {
 namespace {
 
+// The workbench's one rho_A and alpha, on the assessment's matrices.
 double rhoAOf(const Eigen::VectorXd& w, const Eigen::MatrixXd& s) {
-    if (w.size() == 1) return 1;
-    const double squaredNorm = w.squaredNorm();
-    const double offDiagonal = w.dot(s * w) - w.cwiseAbs2().dot(s.diagonal());
-    const double denominator = squaredNorm * squaredNorm - w.array().pow(4).sum();
-    return squaredNorm * squaredNorm * offDiagonal / denominator;
+    std::vector<std::vector<double>> correlations;
+    for (Eigen::Index row = 0; row < s.rows(); ++row)
+        correlations.emplace_back(s.row(row).begin(), s.row(row).end());
+    return RhoAOfCorrelations(correlations, std::vector<double>(w.begin(), w.end()));
+}
+
+double cronbachAlpha(const Eigen::MatrixXd& items) {
+    std::vector<std::vector<double>> columns;
+    for (Eigen::Index c = 0; c < items.cols(); ++c) columns.emplace_back(items.col(c).begin(), items.col(c).end());
+    return CronbachAlphaOf(columns).value_or(kUndefined);
 }
 
 double compositeReliability(const Eigen::VectorXd& l) {
     const double sum = l.sum();
     return sum * sum / (sum * sum + (1.0 - l.array().square()).sum());
-}
-
-double cronbachAlpha(const Eigen::MatrixXd& items) {
-    const double k = static_cast<double>(items.cols());
-    if (items.cols() < 2) return kUndefined;
-    const auto variance = [](const Eigen::VectorXd& v) {
-        return (v.array() - v.mean()).square().sum() / static_cast<double>(v.size() - 1);
-    };
-    double itemVariances = 0;
-    for (Eigen::Index c = 0; c < items.cols(); ++c) itemVariances += variance(items.col(c));
-    const double total = variance(items.rowwise().sum());
-    return k * (total - itemVariances) / (total * (k - 1));
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 
 #include "core/assessment/DiscriminantValidity.h"
+#include "core/results/ResamplingStatistics.h"
 
 namespace qv {
 namespace {
@@ -63,12 +65,9 @@ IntervalEstimate EstimateIntervals(double estimate, std::vector<double>& draws,
         return result;
     }
     const double count = static_cast<double>(draws.size());
-    double sum = 0;
-    for (double value : draws) sum += value;
-    result.mean = sum / count;
-    double squares = 0;
-    for (double value : draws) squares += (value - result.mean) * (value - result.mean);
-    result.se = std::sqrt(squares / (count - 1));
+    const SubsampleSpread spread = SubsampleStatistics(std::span<const double>(draws));
+    result.mean = spread.mean;
+    result.se = spread.sd;
     if (result.se > 0) {
         result.t = estimate / result.se;
         const boost::math::students_t student(count - 1);

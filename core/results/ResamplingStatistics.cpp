@@ -48,20 +48,25 @@ void computePath(Path& path, const ResamplingStore& store, int index, SampleKind
         static_cast<float>(PathFigures(path, kind, store.subsamples())[kAdjustedT].value_or(0));
 }
 
-}  // namespace
-
-SubsampleSpread SubsampleStatistics(std::span<const float> values) {
+template <typename Value>
+SubsampleSpread spreadOf(std::span<const Value> values) {
     SubsampleSpread spread;
     if (values.size() < 2) return spread;
     const double s = static_cast<double>(values.size());
     double sum = 0;
-    for (float x : values) sum += x;
+    for (Value x : values) sum += x;
     spread.mean = sum / s;
     double squares = 0;
-    for (float x : values) squares += (x - spread.mean) * (x - spread.mean);
+    for (Value x : values) squares += (x - spread.mean) * (x - spread.mean);
     spread.sd = std::sqrt(squares / (s - 1));
     return spread;
 }
+
+}  // namespace
+
+SubsampleSpread SubsampleStatistics(std::span<const float> values) { return spreadOf(values); }
+
+SubsampleSpread SubsampleStatistics(std::span<const double> values) { return spreadOf(values); }
 
 void ComputeResamplingStatistics(ProjectModel& model, const ResamplingStore& store,
                                  SampleKind kind) {

@@ -17,6 +17,7 @@ struct SubsampleSpread {
 // Mean and standard deviation (divisor S - 1) of the signed subsample values, which must be
 // aligned with the entire sample (AlignedSubsamples). Needs two values or more.
 SubsampleSpread SubsampleStatistics(std::span<const float> values);
+SubsampleSpread SubsampleStatistics(std::span<const double> values);
 
 // Fills mean, standard error and t of every loading, weight (indicators with a construct)
 // and path coefficient from the aligned subsamples in the store and the entire-sample

@@ -18,13 +18,13 @@ double correlation(const std::vector<double>& x, const std::vector<double>& y) {
 
 }  // namespace
 
-double RhoAOf(const std::vector<std::vector<double>>& items, const std::vector<double>& weights) {
-    const size_t k = items.size();
+double RhoAOfCorrelations(const std::vector<std::vector<double>>& correlations,
+                          const std::vector<double>& weights) {
+    const size_t k = weights.size();
     if (k < 2) return 1;
-    double variance = 0;  // w'Sw with S the correlations, 1 on the diagonal
+    double variance = 0;  // w'Sw
     for (size_t i = 0; i < k; ++i)
-        for (size_t j = 0; j < k; ++j)
-            variance += weights[i] * weights[j] * (i == j ? 1.0 : correlation(items[i], items[j]));
+        for (size_t j = 0; j < k; ++j) variance += weights[i] * weights[j] * correlations[i][j];
     if (variance <= 0) return 1;
     double squares = 0, fourths = 0;
     for (const double weight : weights) {
@@ -35,6 +35,15 @@ double RhoAOf(const std::vector<std::vector<double>>& items, const std::vector<d
     // With w'Sw = 1, w'(S - diag S)w is 1 - w'w.
     const double denominator = squares * squares - fourths;
     return denominator == 0 ? 1 : squares * squares * (1 - squares) / denominator;
+}
+
+double RhoAOf(const std::vector<std::vector<double>>& items, const std::vector<double>& weights) {
+    const size_t k = items.size();
+    std::vector<std::vector<double>> correlations(k, std::vector<double>(k, 1.0));
+    for (size_t i = 0; i < k; ++i)
+        for (size_t j = 0; j < k; ++j)
+            if (i != j) correlations[i][j] = correlation(items[i], items[j]);
+    return RhoAOfCorrelations(correlations, weights);
 }
 
 RhoAValues ComputeRhoA(const ProjectModel& model, const RawDataTable& table,

@@ -14,6 +14,11 @@ namespace qv {
 // (w'w)^2 w'(S - diag S)w / ((w'w)^2 - sum w_i^4). One indicator gives 1.
 double RhoAOf(const std::vector<std::vector<double>>& items, const std::vector<double>& weights);
 
+// The same from the block's correlations (k rows of k, 1 on the diagonal) and weights of any
+// scale; the one formula behind every rho_A the workbench shows.
+double RhoAOfCorrelations(const std::vector<std::vector<double>>& correlations,
+                          const std::vector<double>& weights);
+
 struct RhoAValues {
     std::vector<std::optional<double>> values;  // per construct; none without indicators of its own
     std::string error;                          // a data cell that is not a number

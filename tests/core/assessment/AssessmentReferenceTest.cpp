@@ -2,7 +2,7 @@
 
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentJson.h"
-#include "tests/core/assessment/EcsiWorkbench.h"
+#include "tests/core/assessment/EcsiAssessment.h"
 
 namespace qv {
 namespace {
@@ -34,7 +34,7 @@ void expectPairs(const Json& actual, const nlohmann::json& expected, const std::
     }
 }
 
-class AssessmentReferenceTest : public EcsiWorkbench {
+class AssessmentReferenceTest : public EcsiAssessment {
 protected:
     Json assess() {
         estimate();

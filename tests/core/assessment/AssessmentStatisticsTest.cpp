@@ -99,8 +99,8 @@ TEST_F(SmallModel, ReliabilityIsUndefinedWhereItHasNoMeaning) {
     const ConstructReliability r = ComputeConstructReliability(shape_, r_, weights, loadings, raw);
     EXPECT_NEAR(r.rhoC(0), 1.6 * 1.6 / (1.6 * 1.6 + 2 * 0.36), 1e-12);
     EXPECT_NEAR(r.ave(0), 0.64, 1e-12);
-    // Two items of equal weight: rho_A is the correlation 0.6, as the equal-weight formula gives.
-    EXPECT_NEAR(r.rhoA(0), 0.6, 1e-12);
+    // Two items of equal weight, of any scale: rho_A is 2r / (1 + r) of their correlation 0.6.
+    EXPECT_NEAR(r.rhoA(0), 2 * 0.6 / 1.6, 1e-12);
     for (const Eigen::VectorXd* figure : {&r.rhoA, &r.rhoC, &r.ave, &r.alpha})
         EXPECT_TRUE(std::isnan((*figure)(1))) << "formative";
     EXPECT_TRUE(std::isnan(r.alpha(2))) << "single indicator";

@@ -6,12 +6,12 @@
 #include "core/assessment/AssessmentJson.h"
 #include "core/assessment/InferenceCommand.h"
 #include "core/assessment/InferenceFiles.h"
-#include "tests/core/assessment/EcsiWorkbench.h"
+#include "tests/core/assessment/EcsiAssessment.h"
 
 namespace qv {
 namespace {
 
-class BootstrapInferenceTest : public EcsiWorkbench {};
+class BootstrapInferenceTest : public EcsiAssessment {};
 
 // Other random streams than the reference's: standard errors within 5 % and percentile
 // bounds within 0.01 of the range the two peers span.

@@ -16,6 +16,7 @@
 #include "core/results/EstimateScores.h"
 #include "core/results/Reliability.h"
 #include "core/results/TableCommands.h"
+#include "tests/core/support/EngineProject.h"
 #include "tests/core/support/TempFolder.h"
 
 namespace qv {
@@ -23,24 +24,10 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readBytes;
 
-// The ECSI example opened in a workbench whose start folder holds the built engine, and
-// estimated with it; the tables are written beside the copied model file.
-class EcsiTablesTest : public ::testing::Test {
+// The ECSI example estimated with the built engine; the tables are written beside the
+// copied model file.
+class EcsiTablesTest : public EcsiProject {
 protected:
-    void SetUp() override {
-        const fs::path engine = fs::path(QV_START_DIR) / "pls";
-        if (!fs::exists(engine)) GTEST_SKIP() << "the engine is not built";
-        fs::create_directories(folder_ / "start");
-        fs::create_directories(folder_ / "project");
-        fs::create_symlink(engine, folder_ / "start" / "pls");
-        fs::copy_file(fs::path(QV_START_DIR) / "English.ini", folder_ / "start" / "English.ini");
-        const fs::path example = fs::path(QV_TEST_DATA_DIR) / ".." / ".." / "examples" / "ecsi";
-        for (const char* name : {"ecsi.qvt", "mobi.txt"})
-            fs::copy_file(example / name, folder_ / "project" / name);
-        ASSERT_FALSE(workbench_.startUp().has_value());
-        ASSERT_TRUE(workbench_.openModelByName((folder_ / "project" / "ecsi.qvt").string()));
-    }
-
     int constructNamed(const std::string& name) {
         for (int k = 0; k < workbench_.model().nConstruct; ++k)
             if (workbench_.model().constructs[k].caption == name) return k;
@@ -51,11 +38,6 @@ protected:
             std::ifstream(std::string(QV_TEST_DATA_DIR) + "/reference/a_mobi_path.json"));
         return json;
     }
-    std::string written(const std::string& name) { return readBytes(folder_ / "project" / name); }
-
-    testing::TempFolder folder_;
-    ScriptedPorts user_;
-    Workbench workbench_{user_.ports(), folder_ / "start"};
 };
 
 // The listing prints loadings and residual variances with 6 decimals: rounding alone moves

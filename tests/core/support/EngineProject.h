@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
@@ -15,11 +12,11 @@
 
 namespace qv {
 
-// The ECSI example copied into a project folder and opened in a workbench whose start
+// A model and its data copied into a project folder and opened in a workbench whose start
 // folder holds the built engine; skipped when the engine is not built.
-class EcsiWorkbench : public ::testing::Test {
+class EngineProject : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void openProject(const std::filesystem::path& from, const std::string& model, const std::string& data) {
         namespace fs = std::filesystem;
         const fs::path engine = fs::path(QV_START_DIR) / "pls";
         if (!fs::exists(engine)) GTEST_SKIP() << "the engine is not built";
@@ -27,20 +24,13 @@ protected:
         fs::create_directories(folder_ / "project");
         fs::create_symlink(engine, folder_ / "start" / "pls");
         fs::copy_file(fs::path(QV_START_DIR) / "English.ini", folder_ / "start" / "English.ini");
-        for (const char* name : {"ecsi.qvt", "mobi.txt"})
-            fs::copy_file(fs::path(QV_EXAMPLES_DIR) / "ecsi" / name, folder_ / "project" / name);
+        for (const std::string& name : {model, data}) fs::copy_file(from / name, folder_ / "project" / name);
         ASSERT_FALSE(workbench_.startUp().has_value());
-        ASSERT_TRUE(workbench_.openModelByName((folder_ / "project" / "ecsi.qvt").string()));
+        ASSERT_TRUE(workbench_.openModelByName((folder_ / "project" / model).string()));
     }
 
     void estimate() { ASSERT_TRUE(EstimateCommand(workbench_).run()); }
 
-    // The modern-assessment reference of the ECSI model.
-    static const nlohmann::json& reference() {
-        static const nlohmann::json json = nlohmann::json::parse(
-            std::ifstream(std::string(QV_TEST_DATA_DIR) + "/reference/modern_a_mobi_path.json"));
-        return json;
-    }
     std::string written(const std::string& name) const {
         return testing::readBytes(folder_ / "project" / name);
     }
@@ -48,6 +38,12 @@ protected:
     testing::TempFolder folder_;
     ScriptedPorts user_;
     Workbench workbench_{user_.ports(), folder_ / "start"};
+};
+
+// The ECSI example (mobi.txt), as shipped.
+class EcsiProject : public EngineProject {
+protected:
+    void SetUp() override { openProject(std::filesystem::path(QV_EXAMPLES_DIR) / "ecsi", "ecsi.qvt", "mobi.txt"); }
 };
 
 }  // namespace qv
