@@ -39,8 +39,9 @@ Inference InferFromSubsamples(const Assessment& a, const AssessmentData& data, c
         InferenceValues(a.shape, parameters, IndicatorCorrelations(data), a.estimate());
     ValueColumns draws(parameters.size());
     SubsampleEstimate subsample;
+    const Eigen::MatrixXd casesAsColumns = data.standardized.transpose();
     while (next(subsample)) {
-        const Eigen::MatrixXd r = CorrelationsOfCases(data.standardized, subsample.cases);
+        const Eigen::MatrixXd r = CorrelationsOfCases(casesAsColumns, subsample.cases);
         append(draws, InferenceValues(a.shape, parameters, r, EstimateFromWeights(a.shape, r, subsample.weights)));
     }
     const ValueColumns jackknife = jackknifeValues(a, data, parameters);

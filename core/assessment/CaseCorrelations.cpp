@@ -14,13 +14,13 @@ Eigen::MatrixXd correlations(Eigen::MatrixXd products, const Eigen::VectorXd& su
 
 }  // namespace
 
-Eigen::MatrixXd CorrelationsOfCases(const Eigen::MatrixXd& z, const std::vector<int>& rows) {
-    Eigen::MatrixXd drawn(rows.size(), z.cols());
-    for (size_t i = 0; i < rows.size(); ++i) drawn.row(static_cast<Eigen::Index>(i)) = z.row(rows[i]);
-    Eigen::MatrixXd products = Eigen::MatrixXd::Zero(z.cols(), z.cols());
-    products.selfadjointView<Eigen::Lower>().rankUpdate(drawn.transpose());
+Eigen::MatrixXd CorrelationsOfCases(const Eigen::MatrixXd& zt, const std::vector<int>& cases) {
+    Eigen::MatrixXd drawn(zt.rows(), static_cast<Eigen::Index>(cases.size()));
+    for (size_t i = 0; i < cases.size(); ++i) drawn.col(static_cast<Eigen::Index>(i)) = zt.col(cases[i]);
+    Eigen::MatrixXd products = Eigen::MatrixXd::Zero(zt.rows(), zt.rows());
+    products.selfadjointView<Eigen::Lower>().rankUpdate(drawn);
     products = products.selfadjointView<Eigen::Lower>();
-    return correlations(std::move(products), drawn.colwise().sum().transpose(), static_cast<double>(rows.size()));
+    return correlations(std::move(products), drawn.rowwise().sum(), static_cast<double>(cases.size()));
 }
 
 Eigen::MatrixXd CorrelationsWithout(const Eigen::MatrixXd& z, const Eigen::MatrixXd& zz, int row) {

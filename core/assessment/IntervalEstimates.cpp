@@ -27,10 +27,10 @@ double acceleration(const std::vector<double>& jackknife) {
     return squares > 0 ? cubes / (6 * std::pow(squares, 1.5)) : 0;
 }
 
-std::array<double, 2> bcaInterval(double estimate, const std::vector<double>& sorted,
+std::array<double, 2> bcaInterval(double estimate, std::vector<double>& draws,
                                   const std::vector<double>& jackknife, double confidence) {
-    const auto below = std::lower_bound(sorted.begin(), sorted.end(), estimate) - sorted.begin();
-    const double share = static_cast<double>(below) / static_cast<double>(sorted.size());
+    const auto below = std::count_if(draws.begin(), draws.end(), [estimate](double v) { return v < estimate; });
+    const double share = static_cast<double>(below) / static_cast<double>(draws.size());
     if (share <= 0 || share >= 1) return {kUndefined, kUndefined};
     const boost::math::normal normal;
     const double z0 = boost::math::quantile(normal, share);
@@ -41,18 +41,20 @@ std::array<double, 2> bcaInterval(double estimate, const std::vector<double>& so
         const double z = z0 + boost::math::quantile(normal, tails[side]);
         const double denominator = 1 - a * z;
         if (!(denominator > 0)) return {kUndefined, kUndefined};
-        bounds[side] = QuantileType7(sorted, boost::math::cdf(normal, z0 + z / denominator));
+        bounds[side] = QuantileType7(draws, boost::math::cdf(normal, z0 + z / denominator));
     }
     return bounds;
 }
 
 }  // namespace
 
-double QuantileType7(const std::vector<double>& sorted, double probability) {
-    const double h = (static_cast<double>(sorted.size()) - 1) * std::clamp(probability, 0.0, 1.0);
-    const size_t low = static_cast<size_t>(std::floor(h));
-    const size_t high = std::min(low + 1, sorted.size() - 1);
-    return sorted[low] + (h - static_cast<double>(low)) * (sorted[high] - sorted[low]);
+double QuantileType7(std::vector<double>& values, double probability) {
+    const double h = (static_cast<double>(values.size()) - 1) * std::clamp(probability, 0.0, 1.0);
+    const auto low = values.begin() + static_cast<std::ptrdiff_t>(std::floor(h));
+    // Selecting two order statistics costs a pass or two where sorting all would cost log B.
+    std::nth_element(values.begin(), low, values.end());
+    const double next = low + 1 == values.end() ? *low : *std::min_element(low + 1, values.end());
+    return *low + (h - static_cast<double>(low - values.begin())) * (next - *low);
 }
 
 IntervalEstimate EstimateIntervals(double estimate, std::vector<double>& draws,
@@ -75,7 +77,6 @@ IntervalEstimate EstimateIntervals(double estimate, std::vector<double>& draws,
     } else {
         result.t = result.p = kUndefined;
     }
-    std::sort(draws.begin(), draws.end());
     result.percentile = {QuantileType7(draws, (1 - confidence) / 2), QuantileType7(draws, (1 + confidence) / 2)};
     result.bca = bcaInterval(estimate, draws, jackknife, confidence);
     return result;

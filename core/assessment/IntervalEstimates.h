@@ -24,7 +24,8 @@ struct IntervalEstimate {
 IntervalEstimate EstimateIntervals(double estimate, std::vector<double>& draws,
                                    const std::vector<double>& jackknife, double confidence);
 
-// The quantile of sorted values by linear interpolation between order statistics (type 7).
-double QuantileType7(const std::vector<double>& sorted, double probability);
+// The quantile of the values by linear interpolation between order statistics (type 7);
+// the values are reordered.
+double QuantileType7(std::vector<double>& values, double probability);
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "core/results/ResamplingGenerator.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace qv {
 
@@ -31,9 +31,12 @@ int ResamplingGenerator::drawIndex(int cases) {
 }
 
 std::vector<int> DrawBootstrapCases(ResamplingGenerator& generator, int cases) {
-    std::vector<int> drawn(static_cast<size_t>(cases));
-    for (int& number : drawn) number = generator.drawIndex(cases) + 1;
-    std::sort(drawn.begin(), drawn.end());
+    // Counted case by case, which sorts them in one pass.
+    std::vector<int> times(static_cast<std::size_t>(cases), 0);
+    for (int draw = 0; draw < cases; ++draw) ++times[static_cast<std::size_t>(generator.drawIndex(cases))];
+    std::vector<int> drawn;
+    drawn.reserve(static_cast<std::size_t>(cases));
+    for (int c = 0; c < cases; ++c) drawn.insert(drawn.end(), static_cast<std::size_t>(times[static_cast<std::size_t>(c)]), c + 1);
     return drawn;
 }
 

@@ -8,11 +8,12 @@ namespace qv {
 namespace {
 
 TEST(IntervalEstimates, QuantilesInterpolateBetweenOrderStatistics) {
-    const std::vector<double> sorted{1, 2, 3, 4, 10};
-    EXPECT_DOUBLE_EQ(QuantileType7(sorted, 0.5), 3);
-    EXPECT_DOUBLE_EQ(QuantileType7(sorted, 0.9), 4 + 0.6 * 6);
-    EXPECT_DOUBLE_EQ(QuantileType7(sorted, 0), 1);
-    EXPECT_DOUBLE_EQ(QuantileType7(sorted, 1), 10);
+    std::vector<double> values{10, 3, 1, 4, 2};
+    EXPECT_DOUBLE_EQ(QuantileType7(values, 0.5), 3);
+    EXPECT_DOUBLE_EQ(QuantileType7(values, 0.9), 4 + 0.6 * 6);
+    EXPECT_DOUBLE_EQ(QuantileType7(values, 0), 1);
+    EXPECT_DOUBLE_EQ(QuantileType7(values, 1), 10);
+    EXPECT_DOUBLE_EQ(QuantileType7(values, 0.3), 2 + 0.2 * 1);
 }
 
 TEST(IntervalEstimates, StandardErrorTAndStudentPValue) {
