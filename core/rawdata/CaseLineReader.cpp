@@ -1,15 +1,9 @@
 #include "core/rawdata/CaseLineReader.h"
 
 #include "core/rawdata/DataCellText.h"
+#include "core/rawdata/RawDataTable.h"
 
 namespace qv {
-
-CaseLineReader::CaseLineReader(RawDataTable& table, const CaseFilter& filter, Separator separator)
-    : table_(table),
-      filter_(filter),
-      separator_(separator),
-      splitter_(separator),
-      variables_(table.nFields()) {}
 
 void CaseLineReader::add(char c) {
     if (failure_ != Failure::None) return;
@@ -27,41 +21,22 @@ void CaseLineReader::add(char c) {
 
 void CaseLineReader::storeField() {
     std::string text = dataCellText(splitter_.takeField(), separator_);
-    if (field_ < variables_) table_.setCell(field_ + 1, kept_ + 1, std::move(text));
+    if (field_ < rows_.variableCount()) fields_.push_back(std::move(text));
     ++field_;
 }
 
-// A rejected case is cleared, so the next line never inherits its trailing fields.
 void CaseLineReader::endLine() {
     if (failure_ != Failure::None) return;
-    if (!splitter_.lineHasContent()) {  // its tabs may have stored empty fields
-        splitter_.endLine();
-        field_ = 0;
-        return;
-    }
-    storeField();
+    const bool content = splitter_.lineHasContent();
+    if (content) storeField();
     splitter_.endLine();
-    const int row = kept_ + 1;
-    const CaseSelection verdict = filter_.caseSelected(table_, row);
-    if (!verdict.error.empty()) {
+    if (content && !rows_.add(fields_)) {
         failure_ = Failure::Conversion;
-        error_ = verdict.error;
-        return;
+        error_ = rows_.error();
     }
-    if (verdict.kept) {
-        table_.setCell(0, row, std::to_string(row));
-        ++kept_;
-    } else {
-        clearRow(row);
-    }
+    fields_.clear();
     field_ = 0;
-    ++line_;
+    if (content) ++line_;
 }
-
-void CaseLineReader::clearRow(int row) {
-    for (int column = 1; column <= variables_; ++column) table_.setCell(column, row, {});
-}
-
-void CaseLineReader::finish() { table_.resize(variables_ + 1, kept_ + 1); }
 
 }  // namespace qv

@@ -49,7 +49,7 @@ void DataFileParser::finish() {
     if (!cases_ && !header_.failed()) headerFailed_ = true;
     if (!cases_) return;
     cases_->endLine();
-    if (cases_->failure() == CaseLineReader::Failure::None) cases_->finish();
+    if (cases_->failure() == CaseLineReader::Failure::None) rows_->finish();
 }
 
 void DataFileParser::byte(char c) {
@@ -73,14 +73,11 @@ void DataFileParser::lineEnd() {
     startCases();
 }
 
+// The header checked the names, so the rows take them.
 void DataFileParser::startCases() {
-    const auto& names = header_.names();
-    const int count = static_cast<int>(names.size());
-    table_.resize(count + 1, 1);
-    table_.setFieldCount(count);
-    for (int column = 1; column <= count; ++column)
-        table_.setCell(column, 0, names[static_cast<size_t>(column - 1)]);
-    cases_.emplace(table_, filter_, header_.separator());
+    rows_.emplace(table_, filter_);
+    rows_->setNames(header_.names());
+    cases_.emplace(*rows_, header_.separator());
 }
 
 DataFileParser::Failure DataFileParser::failure() const {

@@ -6,6 +6,7 @@
 
 #include "core/rawdata/CaseFilter.h"
 #include "core/rawdata/CaseLineReader.h"
+#include "core/rawdata/CaseRows.h"
 #include "core/rawdata/HeaderLineParser.h"
 #include "core/rawdata/RawDataTable.h"
 
@@ -48,6 +49,7 @@ private:
     size_t byteOrderMarkSeen_ = 0;  // how many bytes of the mark the file began with
     HeaderLineParser header_;
     RawDataTable table_;
+    std::optional<CaseRows> rows_;
     std::optional<CaseLineReader> cases_;
 };
 

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <filesystem>
 
-#include "core/model/Utf8Text.h"
 #include "core/rawdata/RawDataTable.h"
+#include "core/rawdata/VariableNames.h"
 
 namespace qv {
 namespace {
@@ -89,15 +89,8 @@ void HeaderLineParser::splitNames() {
 }
 
 void HeaderLineParser::checkNames() {
-    for (const std::string& name : names_)
-        if (characterCount(name) > static_cast<size_t>(kMaxVariableNameLength))
-            return fail(Failure::Names, "Error: length of variables name greater than " +
-                                            std::to_string(kMaxVariableNameLength) + " (" +
-                                            leadingCharacters(name, kMaxVariableNameLength) +
-                                            "...)");
-    if (names_.size() > static_cast<size_t>(kMaxRawVariables))
-        fail(Failure::Names,
-             "Error: max no. of variables greater than " + std::to_string(kMaxRawVariables));
+    if (std::string error = VariableNamesError(names_); !error.empty())
+        fail(Failure::Names, std::move(error));
 }
 
 // A refused header gives no variables at all.

@@ -5,13 +5,16 @@
 #include <new>
 #include <vector>
 
+#include "core/rawdata/CaseRows.h"
 #include "core/rawdata/DataFileParser.h"
+#include "core/rawdata/formats/DataFormatReader.h"
 
 namespace qv {
 namespace {
 
 constexpr size_t kReadChunk = 1 << 16;
 constexpr size_t kEmptyCellListLimit = 1000;
+const char* const kImproperFormat = "Improper Format of Data File!\nPlease Check the Data.";
 
 void tellFixed(Prompts& prompts, std::string text) { prompts.tell(Message{"", std::move(text), ""}); }
 
@@ -64,38 +67,59 @@ std::string statusText(const RawDataTable& table, const LanguageTexts& texts) {
            texts.lookup("MSG_nRow") + ": " + std::to_string(table.caseCount());
 }
 
-// Tells why the parse failed and leaves the table as the failure demands.
-void reportFailure(DataFileParser& parser, RawDataTable& table, Prompts& prompts) {
-    if (!parser.error().empty()) tellFixed(prompts, parser.error());
-    if (parser.failure() == DataFileParser::Failure::Header)
-        tellFixed(prompts, "Improper Format of Data File!\nPlease Check the Data.");
+// The table just read takes the place of the old one and keeps its file name.
+bool takeTable(RawDataTable& read, RawDataTable& table, const LanguageTexts& texts,
+               Prompts& prompts) {
+    const std::string raw = table.raw;
+    table = std::move(read);
+    table.raw = raw;
+    if (table.caseCount() == 0) tellFixed(prompts, "no Row in Data Set");
+    table.statusText = statusText(table, texts);
+    return true;
+}
+
+// A failed read empties the table; a refused case selection keeps the names so the
+// selection can be mended.
+void clearAfterFailure(RawDataTable& read, RawDataTable& table, bool keepNames) {
     const std::string raw = table.raw;
     table = RawDataTable();
-    if (parser.failure() == DataFileParser::Failure::Conversion) {
-        table = std::move(parser.table());
+    if (keepNames) {
+        table = std::move(read);
         table.resize(table.nFields() + 1, 1);
     }
     table.raw = raw;
 }
 
-bool readOpenedFile(std::ifstream& in, RawDataTable& table, const CaseFilter& filter,
-                    const LanguageTexts& texts, Prompts& prompts) {
+bool readTextFile(std::ifstream& in, RawDataTable& table, const CaseFilter& filter,
+                  const LanguageTexts& texts, Prompts& prompts) {
     DataFileParser parser(filter, table.raw);
     if (!parseFile(in, parser)) {
         tellFixed(prompts, "Cannot read the data file " + table.raw + ".");
         return false;
     }
     parser.finish();
-    if (parser.failure() != DataFileParser::Failure::None) {
-        reportFailure(parser, table, prompts);
+    if (parser.failure() == DataFileParser::Failure::None)
+        return takeTable(parser.table(), table, texts, prompts);
+    if (!parser.error().empty()) tellFixed(prompts, parser.error());
+    if (parser.failure() == DataFileParser::Failure::Header) tellFixed(prompts, kImproperFormat);
+    clearAfterFailure(parser.table(), table, parser.failure() == DataFileParser::Failure::Conversion);
+    return false;
+}
+
+bool readFormatFile(DataFormatReader& reader, RawDataTable& table, const CaseFilter& filter,
+                    const LanguageTexts& texts, Prompts& prompts) {
+    RawDataTable read;
+    CaseRows rows(read, filter);
+    const std::string error = reader.read(table.raw, rows);
+    if (!error.empty() || !rows.hasNames()) {
+        tellFixed(prompts, error.empty() ? "The data file " + table.raw + " holds no variables." : error);
+        clearAfterFailure(read, table, rows.selectionFailed());
         return false;
     }
-    const std::string raw = table.raw;
-    table = std::move(parser.table());
-    table.raw = raw;
-    if (table.caseCount() == 0) tellFixed(prompts, "no Row in Data Set");
-    table.statusText = statusText(table, texts);
-    return true;
+    rows.finish();
+    read.labels = reader.labels();
+    if (!reader.notice().empty()) tellFixed(prompts, reader.notice());
+    return takeTable(read, table, texts, prompts);
 }
 
 }  // namespace
@@ -107,7 +131,9 @@ RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const Lan
     if (!openDataFile(table.raw, in) && !locateDataFile(table, prompts, files, startDir, in, load))
         return load;
     try {
-        load.ok = readOpenedFile(in, table, filter, texts, prompts);
+        const auto reader = DataFormatReaderFor(table.raw);
+        load.ok = reader ? readFormatFile(*reader, table, filter, texts, prompts)
+                         : readTextFile(in, table, filter, texts, prompts);
     } catch (const std::bad_alloc&) {
         tellFixed(prompts, "Not enough memory to read the data file " + table.raw + ".");
     }

@@ -10,17 +10,20 @@
 
 namespace qv {
 
-// The open dialog's filter for data files.
+// The open dialog's filter for data files: every readable kind at once, then each format.
 inline constexpr const char* kDataFileFilter =
-    "Data Files(*.dat,*.txt,*.raw-Tab or Space delimiter))|*.dat;*.txt;*.raw|"
-    "CSV(Comma delimiter)|*.csv|All File|*.*";
+    "All data files|*.dat;*.txt;*.raw;*.csv;*.tsv;*.xlsx;*.ods;*.sav;*.zsav;*.dta;*.sas7bdat|"
+    "Text (blank, tab, comma or semicolon separated)|*.dat;*.txt;*.raw;*.csv;*.tsv|"
+    "Office Open XML workbook|*.xlsx|OpenDocument spreadsheet|*.ods|SPSS data|*.sav;*.zsav|"
+    "Stata data|*.dta|SAS data|*.sas7bdat|All File|*.*";
 
 struct RawDataLoad {
     bool ok = false;
     bool relocated = false;  // the user located another file through the question; it is now raw
 };
 
-// Reads the file named by table.raw through the case filter into the table. A missing file
+// Reads the file named by table.raw through the case filter into the table: a spreadsheet
+// or statistics-package file by its extension, any other file as text. A missing file
 // asks whether to locate it; declining leaves the table as it was. A file that cannot be
 // read empties the grid (a refused condition keeps the names so the selection can be mended);
 // a file without a kept case loads with the names alone. The locate dialog starts in startDir.

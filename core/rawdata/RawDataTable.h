@@ -19,6 +19,7 @@ public:
     // The missing-value code written into the empty cells before an estimate; the result
     // commands that read the file again write it again, so they see the estimate's data.
     std::optional<int> emptyCellCode;
+    std::vector<std::string> labels;  // the variables' labels where the file keeps them
 
     int nFields() const { return nFields_; }
     void setFieldCount(int count) { nFields_ = count; }

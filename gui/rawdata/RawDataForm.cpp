@@ -2,9 +2,11 @@
 
 #include "core/app/Workbench.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/rawdata/VariableSummary.h"
 #include "gui/app/TextConversion.h"
 #include "gui/rawdata/RawDataGridModel.h"
 #include "gui/rawdata/SelectCasesDialog.h"
+#include "gui/rawdata/VariableSummaryModel.h"
 #include "ui_RawDataForm.h"
 
 namespace qv::gui {
@@ -12,11 +14,14 @@ namespace qv::gui {
 RawDataForm::RawDataForm(Workbench& workbench, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TForm3>()), workbench_(workbench),
       grid_(new RawDataGridModel(workbench.rawData(), this)),
+      variables_(new VariableSummaryModel(this)),
       selectCases_(new SelectCasesDialog(workbench.caseFilter(), workbench.rawData(),
                                          workbench.texts(), workbench.ports().prompts, this)) {
     ui_->setupUi(this);
     ui_->StringGrid1->setModel(grid_);
     ui_->StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui_->VariableGrid->setModel(variables_);
+    ui_->VariableGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(ui_->BTN_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->BtnSelectCase, &QPushButton::clicked, this, [this] { selectCases(); });
     connect(ui_->BTN_OpenAnother, &QPushButton::clicked, this, [this] { openAnother(); });
@@ -40,6 +45,7 @@ bool RawDataForm::reload() {
     setWindowTitle(ok ? file : QString("%1 not found.").arg(file));
     ui_->StatusBar1->setText(ok ? toQString(workbench_.rawData().statusText) : QString());
     grid_->refresh();
+    variables_->show(SummarizeVariables(workbench_.rawData()));
     return ok;
 }
 

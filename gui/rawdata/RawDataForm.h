@@ -15,9 +15,10 @@ namespace qv::gui {
 
 class RawDataGridModel;
 class SelectCasesDialog;
+class VariableSummaryModel;
 
-// The Raw Data form (TForm3): the raw data table in a read-only grid. Showing it reads the
-// data file again; the buttons choose another file, drop the file, or edit the case selection.
+// The Raw Data form (TForm3): the raw data table in a read-only grid, and below it one line
+// per variable with its summary figures. Showing it reads the data file again; the buttons choose another file, drop the file, or edit the case selection.
 class RawDataForm final : public QDialog {
 public:
     enum class Caller { MainWindow, Configuration };
@@ -38,6 +39,7 @@ private:
     std::unique_ptr<Ui::TForm3> ui_;
     Workbench& workbench_;
     RawDataGridModel* grid_;
+    VariableSummaryModel* variables_;
     SelectCasesDialog* selectCases_;
 };
 

@@ -22,6 +22,10 @@ QVariant RawDataGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RawDataGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // A variable's label from a statistics-package file is its name's tool tip.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal &&
+        static_cast<size_t>(section) < table_.labels.size())
+        return toQString(table_.labels[static_cast<size_t>(section)]);
     if (role != Qt::DisplayRole) return {};
     return orientation == Qt::Horizontal ? toQString(table_.cell(section + 1, 0))
                                          : toQString(table_.cell(0, section + 1));

@@ -39,8 +39,11 @@ private slots:
 
 void GuiPortsTest::fileFiltersBecomeDialogFilters() {
     QCOMPARE(gui::qtFileFilter(kDataFileFilter),
-             QString("Data Files(*.dat,*.txt,*.raw-Tab or Space delimiter)) (*.dat *.txt *.raw);;"
-                     "CSV(Comma delimiter) (*.csv);;All File (*.*)"));
+             QString("All data files (*.dat *.txt *.raw *.csv *.tsv *.xlsx *.ods *.sav *.zsav *.dta "
+                     "*.sas7bdat);;Text (blank, tab, comma or semicolon separated) (*.dat *.txt *.raw "
+                     "*.csv *.tsv);;Office Open XML workbook (*.xlsx);;OpenDocument spreadsheet "
+                     "(*.ods);;SPSS data (*.sav *.zsav);;Stata data (*.dta);;SAS data (*.sas7bdat);;"
+                     "All File (*.*)"));
     QCOMPARE(gui::qtFileFilter("Quorvanta control file|*.qvt;*.cps"),
              QString("Quorvanta control file (*.qvt *.cps)"));
     QCOMPARE(gui::qtFileFilter(""), QString());

@@ -61,6 +61,7 @@ private slots:
     void selectCasesAddsRemovesAndShowsConditions();
     void allCasesDisablesTheConditionsAndKeepsEveryCase();
     void emptyValueAddsNoCondition();
+    void variablesShowTheirSummariesAndLabels();
 };
 
 void RawDataFormTest::showsTheDataWithButtonsOfItsCaller() {
@@ -235,6 +236,35 @@ void RawDataFormTest::emptyValueAddsNoCondition() {
     QCOMPARE(listed, 0);
     QCOMPARE(f.workbench.caseFilter().nCondition(), 0);
     QCOMPARE(f.workbench.rawData().caseCount(), 250);
+}
+
+// A statistics-package file: every variable listed below the data with its figures, and
+// the labels the file keeps as tool tips of the names.
+void RawDataFormTest::variablesShowTheirSummariesAndLabels() {
+    Fixture f;
+    f.workbench.rawData().raw = QV_FORMATS_DIR "/ecsi.sav";
+    QStringList first, header;
+    QString gridTip, listTip;
+    int listed = 0;
+    auto shown = onModal("TForm3", [&](QWidget& window) {
+        const QAbstractItemModel* variables = window.findChild<QTableView*>("VariableGrid")->model();
+        listed = variables->rowCount();
+        for (int c = 0; c < variables->columnCount(); ++c) {
+            first << variables->index(0, c).data().toString();
+            header << variables->headerData(c, Qt::Horizontal).toString();
+        }
+        listTip = variables->index(0, 0).data(Qt::ToolTipRole).toString();
+        gridTip = window.findChild<QTableView*>("StringGrid1")->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString();
+        click(window, "BTN_OK");
+    });
+    f.form.showFor(gui::RawDataForm::Caller::MainWindow);
+    QVERIFY(*shown);
+    QCOMPARE(listed, 24);
+    QCOMPARE(header, QStringList({"Variable", "Type", "Missing", "Mean", "SD", "Min", "Max", "Unusable"}));
+    QCOMPARE(first.mid(0, 3), QStringList({"CUEX1", "number", "0"}));
+    QCOMPARE(first.mid(5), QStringList({"1.000", "10.000", ""}));
+    QCOMPARE(listTip, QString("Label of CUEX1"));
+    QCOMPARE(gridTip, QString("Label of CUEX1"));
 }
 
 QTEST_MAIN(RawDataFormTest)

@@ -94,6 +94,19 @@ protected:
     }
 
 
+    // Every figure the listing gave equals the plain file's: the same values reached the engine.
+    void expectFiguresOf(const ProjectModel& plain, const Rename& rename) {
+        for (int p = 0; p < plain.nPath; ++p)
+            EXPECT_EQ(model_.paths[p].coefficient, plain.paths[p].coefficient) << p;
+        for (int i = 0; i < plain.nIndicator; ++i) {
+            EXPECT_EQ(model_.indicators[i].caption, rename(plain.indicators[i].caption));
+            EXPECT_EQ(model_.indicators[i].loading, plain.indicators[i].loading) << i;
+            EXPECT_EQ(model_.indicators[i].weight, plain.indicators[i].weight) << i;
+        }
+        for (int c = 0; c < plain.nConstruct; ++c)
+            EXPECT_EQ(model_.constructs[c].rSquare, plain.constructs[c].rSquare) << c;
+    }
+
     std::string write(const std::string& name, const std::string& bytes) {
         const fs::path path = startDir_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
@@ -112,15 +125,7 @@ TEST_F(DataFileDialectsEstimate, CommaSemicolonAndTabFilesEstimateTheFiguresOfTh
     for (const Dialect& dialect : dialects) {
         SCOPED_TRACE(dialect.file);
         estimate(write(dialect.file, written(dialect)), dialect.rename);
-        for (int p = 0; p < plain.nPath; ++p)
-            EXPECT_EQ(model_.paths[p].coefficient, plain.paths[p].coefficient) << p;
-        for (int i = 0; i < plain.nIndicator; ++i) {
-            EXPECT_EQ(model_.indicators[i].caption, dialect.rename(plain.indicators[i].caption));
-            EXPECT_EQ(model_.indicators[i].loading, plain.indicators[i].loading) << i;
-            EXPECT_EQ(model_.indicators[i].weight, plain.indicators[i].weight) << i;
-        }
-        for (int c = 0; c < plain.nConstruct; ++c)
-            EXPECT_EQ(model_.constructs[c].rSquare, plain.constructs[c].rSquare) << c;
+        expectFiguresOf(plain, dialect.rename);
     }
     // The engine knew the quality block and its indicators by their positions only.
     EXPECT_EQ(model_.constructs[2].caption, "Qualität");
@@ -129,6 +134,16 @@ TEST_F(DataFileDialectsEstimate, CommaSemicolonAndTabFilesEstimateTheFiguresOfTh
     EXPECT_NE(control.str().find("   V0009\n   V0010   V0011"), std::string::npos);
     EXPECT_NE(control.str().find("\n   LV003 . 1 . . . . .\n"), std::string::npos) << control.str();
     EXPECT_EQ(control.str().find("Qualit"), std::string::npos);
+}
+
+TEST_F(DataFileDialectsEstimate, SpreadsheetAndStatisticsFilesEstimateTheFiguresOfTheTextFile) {
+    estimate(table_.raw, same);
+    const ProjectModel plain = model_;
+    for (const char* format : {"xlsx", "ods", "sav", "dta", "sas7bdat"}) {
+        SCOPED_TRACE(format);
+        estimate(std::string(QV_FORMATS_DIR) + "/ecsi." + format, same);
+        expectFiguresOf(plain, same);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#include "core/rawdata/CaseRows.h"
+
+#include "core/rawdata/VariableNames.h"
+
+namespace qv {
+
+bool CaseRows::setNames(std::vector<std::string> names) {
+    error_ = VariableNamesError(names);
+    if (!error_.empty()) return false;
+    const int count = static_cast<int>(names.size());
+    table_.resize(count + 1, 1);
+    table_.setFieldCount(count);
+    for (int column = 1; column <= count; ++column)
+        table_.setCell(column, 0, std::move(names[static_cast<size_t>(column - 1)]));
+    return true;
+}
+
+bool CaseRows::add(std::vector<std::string>& fields) {
+    const int row = kept_ + 1;
+    const int variables = table_.nFields();
+    for (int column = 1; column <= variables; ++column) {
+        const auto at = static_cast<size_t>(column - 1);
+        table_.setCell(column, row, at < fields.size() ? std::move(fields[at]) : std::string());
+    }
+    const CaseSelection verdict = filter_.caseSelected(table_, row);
+    if (!verdict.error.empty()) {
+        error_ = verdict.error;
+        selectionFailed_ = true;
+        return false;
+    }
+    if (verdict.kept) {
+        table_.setCell(0, row, std::to_string(row));
+        ++kept_;
+    }
+    return true;
+}
+
+void CaseRows::finish() { table_.resize(table_.nFields() + 1, kept_ + 1); }
+
+}  // namespace qv

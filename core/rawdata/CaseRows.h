@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/rawdata/CaseFilter.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+
+// Fills the table from a reader that hands over whole rows: the variable names first, then
+// case after case, each kept only when the case selection keeps it.
+class CaseRows {
+public:
+    CaseRows(RawDataTable& table, const CaseFilter& filter) : table_(table), filter_(filter) {}
+
+    // Refuses names that are too long or too many, with the message saying why.
+    bool setNames(std::vector<std::string> names);
+    bool hasNames() const { return table_.nFields() > 0; }
+    int variableCount() const { return table_.nFields(); }
+    // Fields beyond the variables are dropped, missing ones leave empty cells. False when
+    // the selection could not judge the case; error() then quotes the cell.
+    bool add(std::vector<std::string>& fields);
+    // Cuts the grid to the header and the kept cases.
+    void finish();
+    const std::string& error() const { return error_; }
+    // Whether error() is the case selection's: the names then stay so it can be mended.
+    bool selectionFailed() const { return selectionFailed_; }
+
+private:
+    RawDataTable& table_;
+    const CaseFilter& filter_;
+    int kept_ = 0;
+    bool selectionFailed_ = false;
+    std::string error_;
+};
+
+}  // namespace qv

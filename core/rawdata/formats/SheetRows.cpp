@@ -1,0 +1,66 @@
+#include "core/rawdata/formats/SheetRows.h"
+
+#include "core/rawdata/DataCellText.h"
+#include "core/rawdata/RawDataTable.h"
+
+namespace qv {
+namespace {
+
+constexpr size_t kListedTextCells = 20;
+
+}  // namespace
+
+int SheetRows::widestColumn() const {
+    return cases_.hasNames() ? cases_.variableCount() - 1 : kMaxRawVariables;
+}
+
+void SheetRows::cell(int row, int column, std::string text, bool isText) {
+    if (column < 0 || column > widestColumn()) return;
+    std::string cellText = cases_.hasNames() ? dataCellText(std::move(text), Separator::Blanks)
+                                             : std::move(text);
+    if (cellText.empty()) return;
+    if (isText && cases_.hasNames()) {
+        if (textCells_.size() < kListedTextCells)
+            textCells_.push_back("sheet " + sheet_ + ", row " + std::to_string(row) + ", column " +
+                                 columnLetters(column) + ": '" + cellText + "'");
+        else
+            ++unlistedTextCells_;
+    }
+    if (cells_.size() <= static_cast<size_t>(column)) cells_.resize(static_cast<size_t>(column) + 1);
+    cells_[static_cast<size_t>(column)] = std::move(cellText);
+    rowHasContent_ = true;
+}
+
+bool SheetRows::endRow() {
+    if (!rowHasContent_) return true;
+    rowHasContent_ = false;
+    const bool ok = cases_.hasNames() ? cases_.add(cells_) : cases_.setNames(cells_);
+    cells_.clear();
+    if (!ok) error_ = cases_.error();
+    return ok;
+}
+
+std::string SheetRows::textCellReport(const std::string& fileName) const {
+    if (textCells_.empty()) return {};
+    std::string text = "The data file " + fileName + " has text where numbers are expected:\n\n";
+    for (const std::string& listed : textCells_) text += listed + "\n";
+    if (unlistedTextCells_ > 0) text += "... and " + std::to_string(unlistedTextCells_) + " more\n";
+    return text + "\nThese cells cannot be used as indicator values.";
+}
+
+std::string columnLetters(int column) {
+    std::string letters;
+    for (int rest = column + 1; rest > 0; rest = (rest - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
+    return letters;
+}
+
+int columnOfReference(std::string_view reference) {
+    int column = 0;
+    size_t at = 0;
+    for (; at < reference.size() && reference[at] >= 'A' && reference[at] <= 'Z'; ++at)
+        column = column * 26 + (reference[at] - 'A' + 1);
+    return at == 0 ? -1 : column - 1;
+}
+
+}  // namespace qv

@@ -1,0 +1,198 @@
+#include <fstream>
+#include <sstream>
+
+#include "core/model/NumberText.h"
+#include "core/rawdata/RawDataReader.h"
+#include "tests/core/rawdata/DataFileFixture.h"
+#include "tests/core/rawdata/ZipParts.h"
+
+namespace qv {
+namespace {
+
+using DataFormats = DataFileFixture;
+using MalformedFormats = DataFileFixture;
+
+const char* const kFormats[] = {"xlsx", "ods", "sav", "dta", "sas7bdat"};
+
+std::string generated(const std::string& extension) {
+    return std::string(QV_FORMATS_DIR) + "/ecsi." + extension;
+}
+
+std::string bytesOf(const std::string& path) {
+    std::stringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+TEST_F(DataFormats, EveryFormatHoldsTheCellsOfTheTextFile) {
+    ASSERT_TRUE(loadFrom(QV_TEST_DATA_DIR "/rawdata/mobi.txt").ok);
+    const RawDataTable text = table;
+    for (const char* format : kFormats) {
+        SCOPED_TRACE(format);
+        ports.clear();
+        table = RawDataTable();
+        ASSERT_TRUE(loadFrom(generated(format)).ok);
+        EXPECT_TRUE(ports.messages().empty());
+        ASSERT_EQ(table.nFields(), 24);
+        ASSERT_EQ(table.caseCount(), 250);
+        EXPECT_EQ(table.statusText, "Variables: 24   Cases: 250");
+        for (int column = 1; column <= 24; ++column) {
+            EXPECT_EQ(table.cell(column, 0), text.cell(column, 0));
+            for (int row = 1; row <= 250; ++row)
+                ASSERT_EQ(parseNumber(table.cell(column, row)), parseNumber(text.cell(column, row)))
+                    << "row " << row << " column " << column;
+        }
+    }
+}
+
+TEST_F(DataFormats, StatisticsFilesBringTheirVariableLabels) {
+    ASSERT_TRUE(loadFrom(generated("sav")).ok);
+    ASSERT_EQ(table.labels.size(), 24u);
+    EXPECT_EQ(table.labels[0], "Label of CUEX1");
+    ASSERT_TRUE(loadFrom(generated("xlsx")).ok);
+    EXPECT_TRUE(table.labels.empty());
+}
+
+TEST_F(DataFormats, CaseSelectionAppliesToEveryFormat) {
+    filter.allCases = 0;
+    filter.add({6, CaseOperator::Equal, "10", CaseDataType::Integer});  // CUSCO = 10
+    ASSERT_TRUE(loadFrom(QV_TEST_DATA_DIR "/rawdata/mobi.txt").ok);
+    const int kept = table.caseCount();
+    ASSERT_GT(kept, 0);
+    for (const char* format : kFormats) {
+        ASSERT_TRUE(loadFrom(generated(format)).ok) << format;
+        EXPECT_EQ(table.caseCount(), kept) << format;
+    }
+}
+
+const std::string kSheetNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+
+// A workbook whose one sheet has the given rows (inside sheetData) and shared strings.
+std::vector<std::pair<std::string, std::string>> workbookParts(const std::string& rows,
+                                                               const std::string& shared) {
+    return {{"xl/workbook.xml", "<workbook xmlns=\"" + kSheetNamespace +
+                                    "\"><sheets><sheet name=\"Umfrage\" sheetId=\"1\"/></sheets></workbook>"},
+            {"xl/sharedStrings.xml", "<sst xmlns=\"" + kSheetNamespace + "\">" + shared + "</sst>"},
+            {"xl/worksheets/sheet1.xml",
+             "<worksheet xmlns=\"" + kSheetNamespace + "\"><sheetData>" + rows + "</sheetData></worksheet>"}};
+}
+
+std::string odsContent(const std::string& rows) {
+    return "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
+           "<table:table table:name=\"Umfrage\">" + rows + "</table:table></office:spreadsheet></office:body>"
+           "</office:document-content>";
+}
+
+std::string odsCell(const std::string& attributes, const std::string& text) {
+    return "<table:table-cell " + attributes + "><text:p>" + text + "</text:p></table:table-cell>";
+}
+
+// Spreadsheet cells as researchers leave them: names as shared and inline strings, a
+// formula with its cached value, a skipped (empty) cell, NA, an empty row, and text among
+// the numbers, which stays in the grid and is reported with sheet, row and column.
+TEST_F(DataFormats, WorkbookCellsOfEveryKind) {
+    const std::string shared = "<si><t>Qualität</t></si><si><r><t>Loy</t></r><r><t>alty</t></r></si>"
+                               "<si><t>NA</t></si><si><t>seven</t></si>";
+    const std::string rows =
+        "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"
+        "<c r=\"C1\" t=\"inlineStr\"><is><t>Image</t></is></c></row>"
+        "<row r=\"2\"><c r=\"A2\"><f>3+4</f><v>7</v></c><c r=\"C2\"><v>2.5</v></c></row>"
+        "<row r=\"4\"><c r=\"A4\" t=\"s\"><v>2</v></c><c r=\"B4\" t=\"s\"><v>3</v></c><c r=\"C4\"><v>1E-3</v></c></row>";
+    const std::string path = write("cells.xlsx", "");
+    ASSERT_TRUE(writeZipParts(path, workbookParts(rows, shared)));
+    ASSERT_TRUE(loadFrom(path).ok);
+    EXPECT_EQ(row(0), (Row{"", "Qualität", "Loyalty", "Image"}));
+    EXPECT_EQ(row(1), (Row{"1", "7", "", "2.5"}));
+    EXPECT_EQ(row(2), (Row{"2", "", "seven", "1E-3"}));
+    EXPECT_EQ(table.caseCount(), 2);
+    EXPECT_EQ(toldTexts(), (Texts{"The data file " + path + " has text where numbers are expected:\n\n"
+                                  "sheet Umfrage, row 4, column B: 'seven'\n\n"
+                                  "These cells cannot be used as indicator values."}));
+}
+
+// The same in an OpenDocument table: stored values rather than shown text, repeated cells
+// and rows spelled out, the long runs of empty cells at the end of a table ignored.
+TEST_F(DataFormats, OpenDocumentCellsOfEveryKind) {
+    const std::string rows =
+        "<table:table-row>" + odsCell("office:value-type=\"string\"", "Qualität") +
+        odsCell("office:value-type=\"string\"", "Loyalty") + odsCell("office:value-type=\"string\"", "Image") +
+        "<table:table-cell table:number-columns-repeated=\"16000\"/></table:table-row>"
+        "<table:table-row table:number-rows-repeated=\"2\">" +
+        odsCell("office:value-type=\"float\" office:value=\"0.333333333333333\"", "0.33") +
+        "<table:table-cell/>" + odsCell("office:value-type=\"percentage\" office:value=\"0.5\"", "50%") +
+        "</table:table-row><table:table-row table:number-rows-repeated=\"3\"><table:table-cell/></table:table-row>"
+        "<table:table-row>" + odsCell("office:value-type=\"string\"", "NA") +
+        odsCell("office:value-type=\"string\"", "seven") +
+        odsCell("table:number-columns-repeated=\"2\" office:value-type=\"float\" office:value=\"4\"", "4") +
+        "</table:table-row><table:table-row table:number-rows-repeated=\"1048000\">"
+        "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>";
+    const std::string path = write("cells.ods", "");
+    ASSERT_TRUE(writeZipParts(path, {{"content.xml", odsContent(rows)}}));
+    ASSERT_TRUE(loadFrom(path).ok);
+    EXPECT_EQ(row(0), (Row{"", "Qualität", "Loyalty", "Image"}));
+    EXPECT_EQ(row(1), (Row{"1", "0.333333333333333", "", "0.5"}));
+    EXPECT_EQ(row(2), (Row{"2", "0.333333333333333", "", "0.5"}));
+    EXPECT_EQ(row(3), (Row{"3", "", "seven", "4"}));
+    EXPECT_EQ(table.caseCount(), 3);
+    EXPECT_EQ(toldTexts(), (Texts{"The data file " + path + " has text where numbers are expected:\n\n"
+                                  "sheet Umfrage, row 7, column B: 'seven'\n\n"
+                                  "These cells cannot be used as indicator values."}));
+}
+
+// Damaged files never crash and never give a partial table. A zip archive is found from
+// its end, so a damaged first byte leaves a spreadsheet readable: then it must be whole.
+TEST_F(MalformedFormats, DamagedFilesAreToldByNameAndLeaveNoData) {
+    for (const std::string format : kFormats) {
+        const std::string whole = bytesOf(generated(format));
+        const bool zipped = format == "xlsx" || format == "ods";
+        const std::vector<std::pair<std::string, std::string>> damaged = {
+            {"truncated", whole.substr(0, whole.size() / 2)},
+            {"cut", whole.substr(0, 100)},
+            {"empty", ""},
+            {"text", "CUEX1 CUEX2\n1 2\n"},
+            {"magic", "\x7f" + whole.substr(1)},
+        };
+        for (const auto& [kind, bytes] : damaged) {
+            SCOPED_TRACE(format + " " + kind);
+            ports.clear();
+            table = RawDataTable();
+            const std::string name = kind + "." + format;
+            const RawDataLoad result = load(name, bytes);
+            if (zipped && kind == "magic") {
+                ASSERT_TRUE(result.ok);
+                EXPECT_EQ(table.nFields(), 24);
+                EXPECT_EQ(table.caseCount(), 250);
+                continue;
+            }
+            ASSERT_FALSE(result.ok);
+            ASSERT_EQ(toldTexts().size(), 1u);
+            EXPECT_NE(toldTexts()[0].find(name), std::string::npos) << toldTexts()[0];
+            EXPECT_EQ(table.nFields(), 0);
+            EXPECT_EQ(table.columnCount(), 0);
+        }
+    }
+}
+
+// A workbook without the parts a sheet needs, or with a sheet that is no XML, names the
+// file and the part.
+TEST_F(MalformedFormats, BrokenWorkbookPartsAreNamed) {
+    const std::string path = write("parts.xlsx", "");
+    ASSERT_TRUE(writeZipParts(path, {{"xl/workbook.xml", "<workbook><sheets><sheet name=\"A\"/></sheets></workbook>"}}));
+    EXPECT_FALSE(loadFrom(path).ok);
+    ASSERT_EQ(toldTexts().size(), 1u);
+    EXPECT_NE(toldTexts()[0].find(path + " lacks its part xl/worksheets/sheet1.xml"), std::string::npos)
+        << toldTexts()[0];
+    ports.clear();
+    auto parts = workbookParts("<row r=\"1\"><c><v>1</v></c>", "");
+    ASSERT_TRUE(writeZipParts(path, parts));
+    EXPECT_FALSE(loadFrom(path).ok);
+    ASSERT_EQ(toldTexts().size(), 1u);
+    EXPECT_NE(toldTexts()[0].find(path + " is damaged in its part xl/worksheets/sheet1.xml, line 1"),
+              std::string::npos)
+        << toldTexts()[0];
+}
+
+}  // namespace
+}  // namespace qv
