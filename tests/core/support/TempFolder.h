@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,8 +15,10 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps the runs of several build folders on one machine apart.
         path_ = std::filesystem::temp_directory_path() /
-                (std::string("qv_") + info->test_suite_name() + "_" + info->name());
+                (std::string("qv_") + info->test_suite_name() + "_" + info->name() + "_" +
+                 std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
