@@ -18,7 +18,8 @@ ConstructAssignment LoadAssignment(const ProjectModel& model, int construct) {
 }
 
 std::string CheckConstructName(const ProjectModel& model, int construct, const std::string& name) {
-    if (name.find(' ') != std::string::npos) return "MSG_NoSpace";
+    // Blanks inside a name are kept; at its ends they would be invisible in every output.
+    if (!name.empty() && (name.front() == ' ' || name.back() == ' ')) return "MSG_NoSpace";
     if (FindIndicator(model, name) >= 0) return "MSG_DuplicateName1";
     for (int c = 0; c < model.nConstruct; ++c)
         if (c != construct && model.constructs[c].caption == name) return "MSG_DuplicateName2";

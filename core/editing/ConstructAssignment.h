@@ -17,7 +17,7 @@ struct ConstructAssignment {
 
 ConstructAssignment LoadAssignment(const ProjectModel& model, int construct);
 
-// The dialog's checks on a new name, in order: a blank (MSG_NoSpace), an indicator's caption
+// The dialog's checks on a new name, in order: a blank at its start or end (MSG_NoSpace), an indicator's caption
 // (MSG_DuplicateName1), another construct's caption (MSG_DuplicateName2). Returns the key of
 // the failed check, or an empty text.
 std::string CheckConstructName(const ProjectModel& model, int construct, const std::string& name);

@@ -84,7 +84,7 @@ std::vector<TreeNode> BuildModelTree(const ProjectModel& model, const LanguageTe
 }
 
 std::optional<std::string> ProductTermText(const ProjectModel& model, const std::string& nodeText) {
-    const int found = FindIndicator(model, NodeName(nodeText, false));
+    const int found = IndicatorOfNode(model, nodeText);
     if (found < 0 || !model.indicators[found].interaction) return std::nullopt;
     const Indicator& product = model.indicators[found];
     const auto caption = [&model](int i) { return i >= 0 && i < model.nIndicator ? model.indicators[i].caption : std::string(); };
@@ -99,15 +99,14 @@ TreeMenuState TreeMenuFor(const ProjectModel& model, const std::string* nodeText
     // construct level even under a first-order construct.
     const bool constructLevel = level == 0 || (model.hasSecondOrder && level == 1);
     const bool indicatorLevel = level == 1 || (model.hasSecondOrder && level == 2);
-    const std::string name = NodeName(*nodeText, true);
     if (constructLevel) {
-        const int construct = FindConstruct(model, name);
+        const int construct = ConstructOfNode(model, *nodeText);
         if (construct >= 0) {
             state.setConstruct = true;
             state.hitConstruct = construct;
         }
     } else if (indicatorLevel) {
-        const int indicator = FindIndicator(model, name);
+        const int indicator = IndicatorOfNode(model, *nodeText);
         if (indicator >= 0 && model.indicators[indicator].construct >= 0) {
             state.removeItem = state.setConstruct = true;
             state.hitConstruct = model.indicators[indicator].construct;

@@ -3,6 +3,7 @@
 
 #include "core/model/ModelFile.h"
 #include "core/model/ModelFileEntries.h"
+#include "core/model/Utf8Text.h"
 #include "core/model/WholeFile.h"
 
 namespace qv {
@@ -19,14 +20,12 @@ std::string refusalOf(const std::optional<std::string>& bytes, const std::string
     return "";
 }
 
-// Captions are held to their field; a cut never splits a UTF-8 character.
+// Captions are held to the names' length in characters; a cut never splits a character.
 std::string caption(ModelFileEntries& entries, const char* section, int n) {
     const std::string key = numbered("Caption_", n);
     std::string text = entries.text(section, key);
-    if (text.size() <= static_cast<size_t>(kMaxCaptionLength)) return text;
-    size_t cut = kMaxCaptionLength;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    const std::string kept = text.substr(0, cut);
+    if (characterCount(text) <= static_cast<size_t>(kMaxCaptionLength)) return text;
+    const std::string kept = leadingCharacters(text, kMaxCaptionLength);
     entries.replaced(section, key, text, "longer than " + std::to_string(kMaxCaptionLength) + " characters",
                      "cut to " + kept);
     return kept;

@@ -9,7 +9,8 @@ inline constexpr int kMaxConstructs = 24;
 inline constexpr int kMaxIndicators = 288;
 inline constexpr int kMaxPaths = kMaxConstructs * (kMaxConstructs - 1) / 2;
 inline constexpr int kMaxTextLabels = 100;
-inline constexpr int kMaxCaptionLength = 11;
+// Construct and indicator names, counted in characters.
+inline constexpr int kMaxCaptionLength = 40;
 
 // A latent variable, drawn as a circle. References to other records are table indices, -1 none.
 struct Construct {

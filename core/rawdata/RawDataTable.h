@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "core/model/Records.h"
+
 namespace qv {
 
 inline constexpr int kMaxRawVariables = 200;
-inline constexpr int kMaxVariableNameLength = 8;
+// A variable name becomes an indicator name.
+inline constexpr int kMaxVariableNameLength = kMaxCaptionLength;
 inline constexpr int kMaxFieldLength = 100;
 
 // The raw data as text: row 0 holds the variable names (columns 1..R), column 0 the case

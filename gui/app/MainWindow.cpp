@@ -377,7 +377,7 @@ void MainWindow::removeItem() {
         return;
     }
     const ProjectModel& model = workbench_->model();
-    const int indicator = FindIndicator(model, NodeName(*node, false));
+    const int indicator = IndicatorOfNode(model, *node);
     if (indicator < 0 || model.indicators[indicator].construct < 0) return;
     const std::string question = texts.lookup("MSG_RemoveInd") + "(" + model.indicators[indicator].caption + ")";
     if (!prompts_.askOkCancel(Message{"MSG_RemoveInd", question, texts.lookup("MSG_RemoveFromCon")})) return;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -51,5 +53,25 @@ inline std::string batchCommand(const std::filesystem::path& program, const std:
            " XDG_RUNTIME_DIR=" + quoted(userDir / "runtime") + " XDG_CACHE_HOME= " + quoted(program) +
            " " + arguments + " 2>&1";
 }
+
+// A copy of the ECSI example in a folder of its own, so the kept files land there, and the
+// batch program run on it.
+class EcsiBatchFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() / ("qv-batch-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        std::filesystem::copy(std::filesystem::path(QV_EXAMPLES_DIR) / "ecsi", folder_,
+                              std::filesystem::copy_options::recursive);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    CommandResult batch(const std::string& arguments) const {
+        return runCommand(batchCommand(std::filesystem::path(QV_START_DIR) / "quorvanta-batch",
+                                       folder_ / "user", arguments));
+    }
+    std::filesystem::path folder_;
+};
 
 }  // namespace qv::testing

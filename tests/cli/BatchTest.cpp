@@ -19,22 +19,7 @@ namespace fs = std::filesystem;
 
 using testing::CommandResult;
 
-// A copy of the ECSI example in a folder of its own, so the kept files land there.
-class BatchEstimate : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("qv-batch-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-        fs::copy(fs::path(QV_EXAMPLES_DIR) / "ecsi", folder_, fs::copy_options::recursive);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    CommandResult batch(const std::string& arguments) const {
-        return testing::runCommand(testing::batchCommand(fs::path(QV_START_DIR) / "quorvanta-batch",
-                                                         folder_ / "user", arguments));
-    }
-    fs::path folder_;
-};
+using BatchEstimate = testing::EcsiBatchFolder;
 
 TEST_F(BatchEstimate, EstimatesTheExamplePrintsTheTablesAndKeepsTheFiles) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";

@@ -140,13 +140,13 @@ void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
         QVERIFY(form.findChild<QRadioButton*>("RB_Reflective")->isChecked());
         shownOwn = itemsOf(*form.findChild<QListWidget*>("ListBox2"));
         shownUnused = itemsOf(*form.findChild<QListWidget*>("ListBox1"));
-        for (const char* refused : {"IM AG", "CUSA1", "SAT"}) {
+        for (const char* refused : {"IMAG ", "CUSA1", "SAT"}) {
             type(form, "Edit1", refused);
             click(form, "BTN_OK");
             QVERIFY(form.isVisible());
         }
-        type(form, "Edit1", "IMAGEABCD");
-        QCOMPARE(name->text(), QString("IMAGEABC"));
+        type(form, "Edit1", "Corporate Image of the Company and its Brand");  // 44 characters
+        QCOMPARE(name->text(), QString("Corporate Image of the Company and its B"));
         selectItems(*form.findChild<QListWidget*>("ListBox2"), {"IMAG2", "IMAG4"});
         click(form, "BTN_Remove");
         click(form, "RB_Formative");
@@ -158,11 +158,11 @@ void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
     QVERIFY(shownUnused.isEmpty());
     QCOMPARE(s.script.messageKeys(), (std::vector<std::string>{"MSG_NoSpace", "MSG_DuplicateName1", "MSG_DuplicateName2"}));
     const Construct& imag = s.model().constructs[0];
-    QCOMPARE(imag.caption, std::string("IMAGEABC"));
+    QCOMPARE(imag.caption, std::string("Corporate Image of the Company and its B"));
     QCOMPARE(imag.type, 1);
     QCOMPARE(imag.nInd, 3);
     QCOMPARE(s.model().indicators[11].construct, -1);
-    QVERIFY(s.node("IMAGEABC(Formative)"));
+    QVERIFY(s.node("Corporate Image of the Company and its B(Formative)"));
     QCOMPARE(s.node("Unused Indicators")->childCount(), 2);
 }
 

@@ -105,7 +105,7 @@ void RawDataFormTest::showsTheDataWithButtonsOfItsCaller() {
 void RawDataFormTest::openAnotherReadsTheChosenFileAndDropsABadOne() {
     Fixture f;
     const std::string small = f.folder.write("small.txt", "x1 x2 x3\n1 2 3\n4 5 6\n");
-    const std::string bad = f.folder.write("bad.txt", "averylongname x\n1 2\n");
+    const std::string bad = f.folder.write("bad.txt", "a_name_longer_than_forty_characters_is_refused x\n1 2\n");
     f.script.chooseFile(small);
     f.script.chooseFile(bad);
     int columnsAfterSmall = 0;

@@ -69,7 +69,7 @@ void SecondOrderDialogTest::assignRemoveAndOkSetTheMembership() {
         QCOMPARE(itemsOf(free), QStringList({a}));
 
         // Each refused name keeps the dialog open.
-        type(window, "Edit1", "BR ND");
+        type(window, "Edit1", " BRAND");
         click(window, "BTN_OK");
         QVERIFY(m.script.told("MSG_NoSpace"));
         type(window, "Edit1", "IMAG1");

@@ -17,12 +17,14 @@ TEST(ConstructAssignment, ShowsUnusedAndOwnIndicatorsInIndexOrder) {
 
 TEST(ConstructAssignment, NameChecksComeInOrder) {
     const ProjectModel model = test::SmallModel();
-    EXPECT_EQ(CheckConstructName(model, 0, "x 1"), "MSG_NoSpace");
+    EXPECT_EQ(CheckConstructName(model, 0, " x1"), "MSG_NoSpace");
+    EXPECT_EQ(CheckConstructName(model, 0, "x1 "), "MSG_NoSpace");
     // An indicator of another construct still blocks the name.
     EXPECT_EQ(CheckConstructName(model, 0, "x4"), "MSG_DuplicateName1");
     EXPECT_EQ(CheckConstructName(model, 0, "B"), "MSG_DuplicateName2");
     EXPECT_EQ(CheckConstructName(model, 0, "A"), "");
     EXPECT_EQ(CheckConstructName(model, 0, "ABCDEFGH"), "");
+    EXPECT_EQ(CheckConstructName(model, 0, "Qualität der Leistung"), "");  // blanks inside are kept
     EXPECT_EQ(CheckConstructName(model, 0, ""), "");
     EXPECT_EQ(CheckConstructName(model, 0, "X1"), "") << "names compare with letter case";
 }

@@ -65,12 +65,27 @@ TEST(ModelTree, SecondOrderConstructsHoldTheirMembers) {
     EXPECT_EQ(textsOf(second.children[0].children), (std::vector<std::string>{"x1", "x2"}));
 }
 
-TEST(ModelTree, NodeNamesAreTheFirstEightCharactersUpToABlank) {
-    EXPECT_EQ(NodeName("x1            0.812", false), "x1");
-    EXPECT_EQ(NodeName("ABCDEFGHIJ", false), "ABCDEFGH");
-    EXPECT_EQ(NodeName("IMAG(Reflective)", true), "IMAG");
-    EXPECT_EQ(NodeName("IMAG(Reflective)", false), "IMAG(Ref");
-    EXPECT_EQ(NodeName("Qualität(Reflective)", true), "Qualität");  // 8 characters, 9 bytes
+// Names as long as people write them, blanks included, are found from the node text whole.
+TEST(ModelTree, NodesNameTheirElementByTheWholeCaption) {
+    ProjectModel model;
+    model.rebuildIndicators({"Image 1", "Image 10", "Qualität der Leistung 1", "ABCDEFGHIJ", "x"});
+    for (const char* name : {"Corporate Image", "Corporate", "Qualität der Leistung"}) {
+        model.addConstruct(100 * (model.nConstruct + 1), 100);
+        model.constructs[model.nConstruct - 1].caption = name;
+    }
+    EXPECT_EQ(IndicatorOfNode(model, "Image 1            0.812      0.300      0.341"), 0);
+    EXPECT_EQ(IndicatorOfNode(model, "Image 10     0.812      0.300      0.341"), 1);
+    EXPECT_EQ(IndicatorOfNode(model, "Image 10"), 1);
+    EXPECT_EQ(IndicatorOfNode(model, "Qualität der Leistung 1     0.812"), 2);
+    EXPECT_EQ(IndicatorOfNode(model, "ABCDEFGHIJ"), 3);
+    EXPECT_EQ(IndicatorOfNode(model, "xy"), -1);
+    EXPECT_EQ(IndicatorOfNode(model, "Image"), -1);
+    EXPECT_EQ(ConstructOfNode(model, "Corporate Image(Reflective)"), 0);
+    EXPECT_EQ(ConstructOfNode(model, "Corporate(Formative)-2nd Order"), 1);
+    EXPECT_EQ(ConstructOfNode(model, "Corporate        0.900      0.500      0.190"), 1);
+    EXPECT_EQ(ConstructOfNode(model, "Qualität der Leistung(Reflective)"), 2);
+    EXPECT_EQ(ConstructOfNode(model, "Corporat(Reflective)"), -1);
+    EXPECT_EQ(ConstructOfNode(model, "CorporateImage(Reflective)"), -1);
 }
 
 TEST(ModelTree, ProductTermsNameTheirFactors) {

@@ -84,7 +84,7 @@ TEST_F(Membership, NameChecksKeepTheDialogOpen) {
     dialog.show();
     dialog.assign({0});
     for (const auto& [name, key] : std::vector<std::pair<std::string, std::string>>{
-             {"my S", "MSG_NoSpace"}, {"c", "MSG_DuplicateName1"}, {"T", "MSG_DuplicateName2"}}) {
+             {"my S ", "MSG_NoSpace"}, {"c", "MSG_DuplicateName1"}, {"T", "MSG_DuplicateName2"}}) {
         dialog.name = name;
         EXPECT_FALSE(dialog.ok()) << name;
         EXPECT_EQ(session.user.messageKeys().back(), key);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <regex>
 
 #include "core/support/TempFolder.h"
 
@@ -113,6 +114,25 @@ TEST(ModelFile, ReadingGivesBackWhatWasWritten) {
     EXPECT_TRUE(settings.resampling.process);
 }
 
+// Names of eight characters as old files hold them, and names as long as people write them,
+// come back from a save byte for byte.
+TEST(ModelFile, ShortAndLongNamesSaveAsTheyWereRead) {
+    TempFolder folder;
+    const std::string known = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
+    const std::string renamed = std::regex_replace(
+        known, std::regex("Caption_2=QUAL"), "Caption_2=Qualität der Leistung im Überblick, 2026");
+    ASSERT_NE(renamed, known);
+    for (const std::string& bytes : {known, renamed}) {
+        folder.write("old.qvt", bytes);
+        auto model = std::make_unique<ProjectModel>();
+        ModelSettings settings;
+        const ModelFileRead read = ModelFile::read(folder / "old.qvt", *model, settings);
+        ASSERT_TRUE(read.problems.empty());
+        ASSERT_FALSE(ModelFile::write(folder / "old.qvt", *model, settings, read.storedVariables).has_value());
+        EXPECT_EQ(readBytes(folder / "old.qvt"), bytes);
+    }
+}
+
 TEST(ModelFile, SavingThreeConstructsOverFiveLeavesRecordsThreeAndFour) {
     TempFolder folder;
     fs::copy_file(kData / "five_constructs.qvt", folder / "model.qvt");
@@ -208,7 +228,7 @@ TEST(ModelFile, DamagedFileIsHeldToTheTablesAndEveryRepairIsListed) {
     TempFolder folder;
     folder.write("bad.qvt",
                  "[Basic]\nConstruct=999\nIndicator=250\nProduct=100\nPath=-4\n"
-                 "[Construct]\nCaption_0=ThisNameIsMuchTooLong\nConstruct_1=0\n"
+                 "[Construct]\nCaption_0=Qualität der Leistung und der Beratungen!\nConstruct_1=0\n"
                  "[Indicator]\nConstruct_0=57\nConstruct_1=1\n\x01\xff garbage\n");
     ProjectModel model;
     ModelSettings settings;
@@ -217,14 +237,14 @@ TEST(ModelFile, DamagedFileIsHeldToTheTablesAndEveryRepairIsListed) {
     EXPECT_EQ(model.nIndicator, 288);
     EXPECT_EQ(model.nProduct, 38);
     EXPECT_EQ(model.nPath, 0);
-    EXPECT_EQ(model.constructs[0].caption, "ThisNameIsM");
+    EXPECT_EQ(model.constructs[0].caption, "Qualität der Leistung und der Beratungen");
     EXPECT_EQ(model.constructs[1].construct, -1);  // construct 0 is not second-order
     EXPECT_EQ(model.indicators[0].construct, -1);
     EXPECT_EQ(model.constructs[1].nInd, 1);
     for (const char* line : {"[Basic] Raw: missing; left empty", "[Basic] Construct = '999': out of range 0..24; 24 used",
                              "[Basic] Product = '100': out of range 0..38; 38 used",
                              "[Basic] Path = '-4': out of range 0..276; 0 used",
-                             "[Construct] Caption_0 = 'ThisNameIsMuchTooLong': longer than 11 characters; cut to ThisNameIsM",
+                             "[Construct] Caption_0 = 'Qualität der Leistung und der Beratungen!': longer than 40 characters; cut to Qualität der Leistung und der Beratungen",
                              "[Construct] X_0: missing; 0 used",
                              "[Indicator] Construct_0 = '57': out of range -1..23; -1 used",
                              "[Construct] Construct_1 = '0': names no second-order construct it can belong to; left unlinked",

@@ -52,11 +52,11 @@ TEST_F(HeaderLine, TwoHundredNamesLoadAndOneMoreIsRefused) {
     EXPECT_EQ(table.raw.substr(table.raw.size() - 7), "201.txt");
 }
 
-TEST_F(HeaderLine, NameOfNineCharactersIsRefusedNamingItsStart) {
-    EXPECT_TRUE(load("eight.txt", "abcdefgh\n1\n").ok);
-    EXPECT_FALSE(load("nine.txt", "ok abcdefghi\n1\n").ok);
+TEST_F(HeaderLine, NameOfFortyOneCharactersIsRefusedNamingItsStart) {
+    EXPECT_TRUE(load("forty.txt", "abcdefghijklmnopqrstuvwxyzabcdefghijklmn\n1\n").ok);
+    EXPECT_FALSE(load("fortyone.txt", "ok abcdefghijklmnopqrstuvwxyzabcdefghijklmno\n1\n").ok);
     EXPECT_EQ(toldTexts(),
-              (Texts{"Error: length of variables name greater than 8 (abcdefgh...)", kImproperFormat}));
+              (Texts{"Error: length of variables name greater than 40 (abcdefghijklmnopqrstuvwxyzabcdefghijklmn...)", kImproperFormat}));
     EXPECT_EQ(table.columnCount(), 0);
 }
 
