@@ -26,8 +26,10 @@ bool writeJson(const BatchOptions& options, const nlohmann::ordered_json& json, 
 bool BootstrapAndInfer(Workbench& workbench, const BatchOptions& options, std::ostream& errors) {
     if (options.samples) workbench.resampling().nSample = *options.samples;
     if (options.seed) workbench.resampling().seed = *options.seed;
-    const std::optional<AssessedBootstrap> result = InferenceCommand(workbench).run(options.confidence);
-    if (!result) return false;
+    if (options.confidence) workbench.resampling().confidence = *options.confidence;
+    InferenceCommand command(workbench);
+    const std::optional<AssessedBootstrap> result = command.run(options.json.has_value());
+    if (!result) return command.ran() && !options.json;
     nlohmann::ordered_json json = AssessmentJson(result->assessment);
     AddInferenceJson(json, result->inference);
     return writeJson(options, json, errors);

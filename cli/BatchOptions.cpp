@@ -20,15 +20,19 @@ const char* const kBatchUsage =
     "  bootstrap   estimate, then bootstrap it and print the summary table\n"
     "              [--samples N] subsamples (default: the model's setting)\n"
     "              [--seed S] generator seed (0: the clock)\n"
-    "              [--confidence 90|95|99] level of the percentile and BCa intervals\n"
-    "              (default 95); the inference goes into MODEL_inference.csv\n"
+    "              [--confidence 90|95|99] percent level of the percentile and BCa\n"
+    "              intervals (default: the model's setting, at first 95); the inference\n"
+    "              goes into MODEL_inference.csv\n"
     "              [--json FILE] write the assessment with the inference as JSON\n"
     "  jackknife   estimate, then jackknife it and print the summary table\n"
     "  tables      estimate, then write every result table (CSV) beside the model and\n"
     "              print the names of the files written\n"
+    "              [--bootstrap] bootstrap first (with --samples, --seed and --confidence\n"
+    "              as above), so that MODEL_inference.csv is written too\n"
     "  report      estimate, then write the web report WebOutput.html into the folder\n"
     "              MODEL_report beside the model and print its path\n"
-    "              [--bootstrap] bootstrap first (with --samples and --seed as above)\n"
+    "              [--bootstrap] bootstrap first (with --samples, --seed and --confidence\n"
+    "              as above)\n"
     "              [--jackknife] jackknife first\n"
     "  groups      bootstrap the cases of each group and test every path for a difference\n"
     "              between the groups; prints the table of the comparison\n"
@@ -74,10 +78,10 @@ bool takeConditions(const std::vector<std::string>& args, size_t& at, std::vecto
 }
 
 // 90, 95 or 99 percent.
-bool takeConfidence(const std::vector<std::string>& args, size_t& at, double& confidence) {
+bool takeConfidence(const std::vector<std::string>& args, size_t& at, std::optional<int>& confidence) {
     std::optional<std::string> value;
     if (!takeValue(args, at, value) || (*value != "90" && *value != "95" && *value != "99")) return false;
-    confidence = std::stoi(*value) / 100.0;
+    confidence = *value == "90" ? 90 : *value == "95" ? 95 : 99;
     return true;
 }
 
@@ -128,14 +132,21 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = words.empty() ? "no command given" : "expected a command and one model file";
         return std::nullopt;
     }
-    const bool bootstraps = words[0] == "bootstrap" || words[0] == "groups" ||
-                            (words[0] == "report" && options.bootstrap);
-    if ((options.samples || options.seed) && !bootstraps) {
+    const bool infers = words[0] == "bootstrap" || ((words[0] == "report" || words[0] == "tables") && options.bootstrap);
+    if ((options.samples || options.seed) && !infers && words[0] != "groups") {
         error = "--samples and --seed belong to bootstrap";
         return std::nullopt;
     }
-    if ((options.bootstrap || options.jackknife) && words[0] != "report") {
-        error = "--bootstrap and --jackknife belong to report";
+    if (options.confidence && !infers) {
+        error = "--confidence belongs to bootstrap";
+        return std::nullopt;
+    }
+    if (options.bootstrap && words[0] != "report" && words[0] != "tables") {
+        error = "--bootstrap belongs to report and tables";
+        return std::nullopt;
+    }
+    if (options.jackknife && words[0] != "report") {
+        error = "--jackknife belongs to report";
         return std::nullopt;
     }
     if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap") {

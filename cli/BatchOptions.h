@@ -13,7 +13,7 @@ struct BatchOptions {
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
     std::optional<std::string> json;     // estimate, assess, bootstrap: also write the results as JSON here
-    double confidence = 0.95;            // bootstrap: the level of the intervals
+    std::optional<int> confidence;       // bootstrap: the percent level of the intervals
     bool cancel = false;                 // answer Cancel to every question
     std::vector<std::string> group1;     // groups: the conditions of each group
     std::vector<std::string> group2;

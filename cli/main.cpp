@@ -102,8 +102,10 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     if (!qv::EstimateCommand(workbench).run()) return 1;
     if (options.command == "estimate") return printEstimate(workbench, options);
     if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
-    if (options.command == "tables")
+    if (options.command == "tables") {
+        if (options.bootstrap && !qv::BootstrapAndInfer(workbench, options, std::cerr)) return 1;
         return writeTables(workbench) && qv::WriteAssessmentTables(workbench, std::cout) ? 0 : 1;
+    }
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
     return resampleAndPrint(workbench, options) ? 0 : 1;
 }

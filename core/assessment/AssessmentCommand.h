@@ -10,6 +10,10 @@
 
 namespace qv {
 
+// Why the assessment does not cover the model (second-order constructs, a construct without
+// indicators); nothing when it does.
+std::optional<std::string> WhyUnassessable(const ProjectModel& model, const ModelShape& shape);
+
 // The assessment of the last estimate, from the data as read through the case selection.
 class AssessmentCommand {
 public:
@@ -19,15 +23,24 @@ public:
     // Nothing when the model holds no estimate or cannot be assessed; the reason is told.
     std::optional<Assessment> assess();
 
-    // Assesses, then writes the assessment's CSV files beside the model. Returns the paths
-    // written, or nothing when the assessment or a file failed (told).
+    // Assesses, then writes the assessment's CSV files beside the model, and "_inference.csv"
+    // when the model's last bootstrap kept its inference. Returns the paths written, or
+    // nothing when the assessment or a file failed (told).
     std::optional<std::vector<std::string>> writeTables();
+
+    // Assesses, then writes the file of AssessmentFiles with this suffix beside the model and
+    // opens it.
+    bool writeTable(const std::string& suffix);
+    // Writes "_inference.csv" from the inference the model's last bootstrap kept and opens
+    // it; tells when there is none.
+    bool writeInferenceTable();
 
     // The data of the last assessment.
     const AssessmentData& data() const { return data_; }
 
 private:
     std::nullopt_t refuse(const std::string& reason) const;
+    std::optional<std::string> keptInference() const;
 
     ResultContext c_;
     ResultCommandFrame frame_;

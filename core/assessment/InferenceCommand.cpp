@@ -51,21 +51,30 @@ Inference InferFromRun(const ResamplingRun& run, const Assessment& assessment, c
     return inference;
 }
 
-std::optional<AssessedBootstrap> InferenceCommand::run(double confidence) {
+std::optional<AssessedBootstrap> InferenceCommand::run(bool required) {
     const ResultContext context = ResultContext::of(workbench_);
     std::error_code ignored;
-    std::filesystem::remove(InferenceFragmentPath(context.tempDir), ignored);  // never a stale section
+    for (const auto& kept : {InferenceFragmentPath(context.tempDir), InferenceTablesPath(context.tempDir)})
+        std::filesystem::remove(kept, ignored);  // never a previous run's
     ResamplingRun bootstrap(workbench_);
-    if (!bootstrap.run(SampleKind::Bootstrap)) return std::nullopt;
+    ran_ = bootstrap.run(SampleKind::Bootstrap);
+    if (!ran_) return std::nullopt;
+    // A model the assessment does not cover keeps its bootstrap without inference, unless
+    // the caller asks for the inference itself.
+    if (!required && WhyUnassessable(context.model, ShapeOf(context.model, context.parameters.innerWeighting)))
+        return std::nullopt;
     AssessmentCommand command(context);
     std::optional<Assessment> assessment = command.assess();
     if (!assessment) return std::nullopt;
+    const ResamplingOptions& options = workbench_.resampling();
     Inference inference = InferFromRun(bootstrap, *assessment, command.data(),
-                                       parseInteger(workbench_.resampling().nSample).value_or(0), confidence);
+                                       parseInteger(options.nSample).value_or(0), options.confidence / 100.0);
     const ResultCommandFrame frame(context);
     std::string section;
     AppendFigureSection(section, InferenceSection(inference));
-    if (!frame.write(frame.fileName("_inference.csv"), FormatCsvTables(InferenceTables(inference))) ||
+    const std::string tables = FormatCsvTables(InferenceTables(inference));
+    if (!frame.write(frame.fileName("_inference.csv"), tables) ||
+        !frame.write(InferenceTablesPath(context.tempDir).string(), tables) ||
         !frame.write(InferenceFragmentPath(context.tempDir).string(), section))
         return std::nullopt;
     return AssessedBootstrap{std::move(*assessment), std::move(inference)};

@@ -22,17 +22,22 @@ struct AssessedBootstrap {
 };
 
 // Run BootStrap, then the inference on every parameter of the assessment from the run's
-// subsamples, signs aligned with the entire sample and rejected ones left out. Writes
-// "_inference.csv" beside the model and the report's inference section into the work folder.
+// subsamples, signs aligned with the entire sample and rejected ones left out, at the
+// confidence of the resampling options. Writes "_inference.csv" beside the model and keeps
+// it with the report's inference section in the work folder.
 class InferenceCommand {
 public:
     explicit InferenceCommand(Workbench& workbench) : workbench_(workbench) {}
 
-    // Nothing when the run or the assessment failed (told why).
-    std::optional<AssessedBootstrap> run(double confidence);
+    // Nothing when the run or the assessment failed (told why), or when the model is one the
+    // assessment does not cover and the inference is not required (not told).
+    std::optional<AssessedBootstrap> run(bool required);
+    // Whether the bootstrap itself succeeded in the last run.
+    bool ran() const { return ran_; }
 
 private:
     Workbench& workbench_;
+    bool ran_ = false;
 };
 
 }  // namespace qv

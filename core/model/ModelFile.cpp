@@ -97,11 +97,13 @@ void writeParameters(IniFile& ini, const ModelParameters& p, const TypedEntries&
     ini.writeInt("Parameter", "BlindFoldingDistance", p.blindFoldingDistance);
 }
 
-void writeResamplingEntries(IniFile& ini, const TypedEntries& typed) {
+void writeResamplingEntries(IniFile& ini, const TypedEntries& typed, int confidence) {
     ini.writeInt("Resampling", "nSample", typed.nSample);
     ini.writeInt("Resampling", "Case", typed.cases);
     ini.writeInt("Resampling", "JackKnife", typed.jackKnife);
     ini.writeInt("Resampling", "Seed", typed.seed);
+    // Files at the usual 95 percent stay as older versions wrote them.
+    if (confidence != 95 || ini.value("Resampling", "Confidence")) ini.writeInt("Resampling", "Confidence", confidence);
 }
 
 }  // namespace
@@ -118,7 +120,7 @@ std::optional<std::string> write(const std::filesystem::path& file, const Projec
     writeBasic(ini, model, settings, rawVariables);
     writeTables(ini, model, nIndicator);
     writeParameters(ini, settings.parameters, typed);
-    writeResamplingEntries(ini, typed);
+    writeResamplingEntries(ini, typed, settings.resampling.confidence);
     ini.writeBool("Resampling", "Process", settings.resampling.process);
     if (moreSections) moreSections(ini);
     return ini.save();
@@ -129,7 +131,7 @@ std::optional<std::string> writeResampling(const std::filesystem::path& file,
     TypedEntries typed;
     if (auto error = convertResampling(resampling, typed)) return error;
     IniFile ini(file);
-    writeResamplingEntries(ini, typed);
+    writeResamplingEntries(ini, typed, resampling.confidence);
     return ini.save();
 }
 

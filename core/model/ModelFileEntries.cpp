@@ -1,5 +1,6 @@
 #include "core/model/ModelFileEntries.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/model/NumberText.h"
@@ -45,6 +46,18 @@ int ModelFileEntries::integer(const std::string& section, const std::string& key
 
 bool ModelFileEntries::flag(const std::string& section, const std::string& key, bool fallback) {
     return integer(section, key, fallback ? 1 : 0) != 0;
+}
+
+int ModelFileEntries::addedChoice(const std::string& section, const std::string& key, int fallback,
+                                  std::initializer_list<int> choices) {
+    const auto value = ini_.value(section, key);
+    if (!value) return fallback;
+    const auto number = parseInteger(*value);
+    if (number && std::find(choices.begin(), choices.end(), *number) != choices.end()) return *number;
+    std::string allowed;
+    for (const int choice : choices) allowed += (allowed.empty() ? "" : ", ") + std::to_string(choice);
+    problems_.push_back({section, key, *value, "not one of " + allowed, std::to_string(fallback) + " used"});
+    return fallback;
 }
 
 void ModelFileEntries::replaced(const std::string& section, const std::string& key, const std::string& value,

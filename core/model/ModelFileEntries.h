@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <set>
 #include <string>
@@ -23,6 +24,10 @@ public:
     int integer(const std::string& section, const std::string& key, int fallback, int low, int high);
     int integer(const std::string& section, const std::string& key, int fallback);
     bool flag(const std::string& section, const std::string& key, bool fallback);
+    // An entry that older files lack: missing, it quietly gives the fallback; a value other
+    // than one of the choices is reported.
+    int addedChoice(const std::string& section, const std::string& key, int fallback,
+                    std::initializer_list<int> choices);
 
     // A value read well that had to be replaced afterwards (a caption cut, a reference that
     // names nothing).

@@ -146,6 +146,7 @@ void readSettings(ModelFileEntries& entries, ModelSettings& settings) {
     r.jackKnife = std::to_string(entries.integer("Resampling", "JackKnife", 1));
     r.seed = std::to_string(entries.integer("Resampling", "Seed", 0));
     r.process = entries.flag("Resampling", "Process", false);
+    r.confidence = entries.addedChoice("Resampling", "Confidence", 95, {90, 95, 99});
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ struct ResamplingOptions {
     std::string jackKnife = "1";
     std::string seed = "0";
     bool process = false;
+    int confidence = 95;  // percent level of the bootstrap's intervals: 90, 95 or 99
 };
 
 // The project's file names, full paths as the user chose them.

@@ -131,8 +131,8 @@ std::optional<std::filesystem::path> WebReport::run() {
     addAssessment(contents);
     if (c_.model.bootstrapDone) {
         contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
-        const std::filesystem::path inference = InferenceFragmentPath(c_.tempDir);
-        if (std::filesystem::exists(inference)) contents.inferenceSection = readFragment(inference, "\n(");
+        if (KeptInferenceIsCurrent(c_.model, c_.files.project, c_.tempDir))
+            contents.inferenceSection = readFragment(InferenceFragmentPath(c_.tempDir), "\n(");
     }
     if (c_.model.jackknifeDone) contents.jackknifeSection = readFragment(SampleKind::Jackknife);
     const std::filesystem::path report = folder / "WebOutput.html";

@@ -12,6 +12,7 @@
 
 #include "core/app/LanguageFile.h"
 #include "core/app/Workbench.h"
+#include "core/assessment/InferenceCommand.h"
 #include "core/editing/ConstructAssignment.h"
 #include "core/editing/ModelTree.h"
 #include "core/editing/NodeName.h"
@@ -277,7 +278,14 @@ void MainWindow::runResampling(SampleKind kind) {
     if (!workbench_->ensureRawData()) return;
     prompts_.forget();
     groupResults_->hide();
-    reportable_ = ResamplingRun(*workbench_).run(kind);
+    if (kind == SampleKind::Bootstrap) {
+        // The bootstrap keeps its inference for the report and the tables.
+        InferenceCommand command(*workbench_);
+        command.run(false);
+        reportable_ = command.ran();
+    } else {
+        reportable_ = ResamplingRun(*workbench_).run(kind);
+    }
     if (!reportable_) showAboutWithoutEngine();
 }
 

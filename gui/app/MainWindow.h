@@ -128,6 +128,14 @@ private:
     void reliabilityTable();
     void factorStructure();
     void factorScores();
+    // The assessment's tables (MainWindowAssessment.cpp).
+    void htmtTable();
+    void vifTable();
+    void f2Table();
+    void assessedReliabilityTable();
+    void effectsTable();
+    void fitTable();
+    void inferenceTable();
     void webReport();
     void multiGroup();
     void groupsCompared(GroupOutcome outcome, bool significance);

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
@@ -76,6 +77,13 @@ void MainWindow::createActions() {
         {"MNU_FactorScores", "Factor Scores", &MainWindow::factorScores, A::Estimated},
         {"MNU_BootStrapSummary1", "BootStrap Summary", &MainWindow::bootStrapCsvSummary, A::BootstrapDone},
         {"MNU_JackKnifeSummary1", "JackKnife Summary", &MainWindow::jackKnifeCsvSummary, A::JackknifeDone},
+        {"MNU_HTMT", "Discriminant Validity: HTMT and Fornell-Larcker", &MainWindow::htmtTable, A::Estimated},
+        {"MNU_VIF", "Collinearity: VIF", &MainWindow::vifTable, A::Estimated},
+        {"MNU_F2", "Effect Sizes: f2", &MainWindow::f2Table, A::Estimated},
+        {"MNU_Reliability", "Reliability: Alpha, rho_A, rho_C and AVE", &MainWindow::assessedReliabilityTable, A::Estimated},
+        {"MNU_Effects", "Direct, Indirect and Total Effects", &MainWindow::effectsTable, A::Estimated},
+        {"MNU_Fit", "Explained Variance and Model Fit (SRMR)", &MainWindow::fitTable, A::Estimated},
+        {"MNU_Inference", "Bootstrap Inference: p-values and Intervals", &MainWindow::inferenceTable, A::BootstrapDone},
         {"BTN_NewModel", "New Model", &MainWindow::newModel, A::Always},
         {"BTN_OpenModel", "Open Model", &MainWindow::openModel, A::Always},
         {"BTN_SaveModel", "Save Model", &MainWindow::save, A::ModelOpen},
@@ -216,8 +224,13 @@ void MainWindow::createCentralArea() {
     reportMenu->setObjectName("PopupMenu1");
     for (const char* name : {"MNU_FactorLoading", "MNU_Correlationsoflatentvariables", "MNU_ReliabilityAVE",
                              "MNU_FactorStructure", "MNU_FactorScores", "MNU_BootStrapSummary1",
-                             "MNU_JackKnifeSummary1"})
-        reportMenu->addAction(actions_[name]);
+                             "MNU_JackKnifeSummary1", "-", "MNU_HTMT", "MNU_VIF", "MNU_F2", "MNU_Reliability",
+                             "MNU_Effects", "MNU_Fit", "MNU_Inference"}) {
+        if (std::string_view(name) == "-")
+            reportMenu->addSeparator();
+        else
+            reportMenu->addAction(actions_[name]);
+    }
     actions_["BTN_ExcelReport"]->setMenu(reportMenu);
     // The report buttons show only their pictures; their names are their hints.
     for (const char* name : {"BTN_ExcelReport", "BTN_WebReport"})

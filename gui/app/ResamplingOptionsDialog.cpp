@@ -1,6 +1,8 @@
 #include "gui/app/ResamplingOptionsDialog.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
+#include <iterator>
 
 #include "gui/app/TextConversion.h"
 #include "ui_ResamplingOptionsDialog.h"
@@ -20,6 +22,9 @@ std::vector<EntryField> entryFields(Ui::TForm4& ui) {
             {ui.Edit4, &ResamplingOptions::seed}};
 }
 
+// The confidence levels in the order the list shows them.
+constexpr int kConfidenceLevels[] = {90, 95, 99};
+
 }  // namespace
 
 ResamplingOptionsDialog::ResamplingOptionsDialog(ResamplingOptions& options, QWidget* parent)
@@ -29,6 +34,9 @@ ResamplingOptionsDialog::ResamplingOptionsDialog(ResamplingOptions& options, QWi
         connect(f.entry, &QLineEdit::textChanged, this,
                 [this, f](const QString& text) { options_.*f.field = toStdString(text); });
     connect(ui_->CK_Process, &QCheckBox::toggled, this, [this](bool on) { options_.process = on; });
+    connect(ui_->CB_Confidence, &QComboBox::currentIndexChanged, this, [this](int row) {
+        if (row >= 0 && row < static_cast<int>(std::size(kConfidenceLevels))) options_.confidence = kConfidenceLevels[row];
+    });
     connect(ui_->BTN_ResetToDefault, &QPushButton::clicked, this, [this] { resetToDefault(); });
     connect(ui_->BTN_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->BTN_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -54,6 +62,10 @@ void ResamplingOptionsDialog::load() {
     }
     const QSignalBlocker blocker(ui_->CK_Process);
     ui_->CK_Process->setChecked(values.process);
+    const QSignalBlocker listBlocker(ui_->CB_Confidence);
+    const auto* level = std::find(std::begin(kConfidenceLevels), std::end(kConfidenceLevels), values.confidence);
+    ui_->CB_Confidence->setCurrentIndex(level == std::end(kConfidenceLevels) ? 1
+                                                                            : static_cast<int>(level - kConfidenceLevels));
 }
 
 }  // namespace qv::gui

@@ -101,7 +101,7 @@ TEST_F(BatchEstimate, SeededBootstrapRepeatsAndJackknifeKeepsItsFiles) {
         EXPECT_TRUE(fs::exists(folder_ / name)) << name;
 }
 
-TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
+TEST_F(BatchEstimate, TablesWritesEveryResultTableAndTheInferenceAfterABootstrap) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
     const CommandResult result = batch("tables '" + (folder_ / "ecsi.qvt").string() + "'");
     EXPECT_EQ(result.status, 0) << result.output;
@@ -111,6 +111,16 @@ TEST_F(BatchEstimate, TablesWritesEveryResultTable) {
         EXPECT_TRUE(fs::exists(file)) << file;
         EXPECT_NE(result.output.find(file.string()), std::string::npos) << result.output;
     }
+    const fs::path inference = folder_ / "ecsi_inference.csv";
+    EXPECT_FALSE(fs::exists(inference));
+    const CommandResult bootstrapped =
+        batch("tables '" + (folder_ / "ecsi.qvt").string() + "' --bootstrap --samples 30 --seed 2 --confidence 99");
+    ASSERT_EQ(bootstrapped.status, 0) << bootstrapped.output;
+    EXPECT_TRUE(bootstrapped.output.ends_with(inference.string() + "\n")) << bootstrapped.output;
+    std::ifstream in(inference, std::ios::binary);
+    std::string header;
+    std::getline(in, header);
+    EXPECT_EQ(header, "Bootstrap inference: 30 subsamples, 0 rejected, seed 2, confidence 99%");
 }
 
 TEST_F(BatchEstimate, AssessPrintsTheTablesAndWritesTheJsonKeys) {
@@ -204,9 +214,22 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_TRUE(reportOptions->bootstrap && reportOptions->jackknife);
     const char* seedWithoutBootstrap[] = {"batch", "report", "m.qvt", "--seed", "2"};
     EXPECT_FALSE(ParseBatchOptions(5, seedWithoutBootstrap, error));
-    const char* resamplingOnTables[] = {"batch", "tables", "m.qvt", "--jackknife"};
-    EXPECT_FALSE(ParseBatchOptions(4, resamplingOnTables, error));
-    EXPECT_EQ(error, "--bootstrap and --jackknife belong to report");
+    const char* jackknifeOnTables[] = {"batch", "tables", "m.qvt", "--jackknife"};
+    EXPECT_FALSE(ParseBatchOptions(4, jackknifeOnTables, error));
+    EXPECT_EQ(error, "--jackknife belongs to report");
+    const char* bootstrapOnEstimate[] = {"batch", "estimate", "m.qvt", "--bootstrap"};
+    EXPECT_FALSE(ParseBatchOptions(4, bootstrapOnEstimate, error));
+    EXPECT_EQ(error, "--bootstrap belongs to report and tables");
+    const char* tablesWithInference[] = {"batch", "tables", "m.qvt", "--bootstrap", "--confidence", "99"};
+    const auto tablesOptions = ParseBatchOptions(6, tablesWithInference, error);
+    ASSERT_TRUE(tablesOptions.has_value()) << error;
+    EXPECT_EQ(tablesOptions->confidence, 99);
+    const char* confidenceWithoutBootstrap[] = {"batch", "tables", "m.qvt", "--confidence", "99"};
+    EXPECT_FALSE(ParseBatchOptions(5, confidenceWithoutBootstrap, error));
+    EXPECT_EQ(error, "--confidence belongs to bootstrap");
+    const char* oddConfidence[] = {"batch", "bootstrap", "m.qvt", "--confidence", "97.5"};
+    EXPECT_FALSE(ParseBatchOptions(5, oddConfidence, error));
+    EXPECT_EQ(error, "unknown option or missing value: --confidence");
     const char* twoModels[] = {"batch", "estimate", "a.qvt", "b.qvt"};
     EXPECT_FALSE(ParseBatchOptions(4, twoModels, error));
     const char* groups[] = {"batch", "groups", "m.qvt", "--group1", "a=1", "b>=2.5", "--group2",

@@ -7,6 +7,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/editing/ModelTree.h"
+#include "tests/gui/EcsiWindow.h"
 #include "tests/gui/EcsiWorkbench.h"
 
 using namespace qv;
@@ -14,20 +15,8 @@ using namespace qv::test;
 
 namespace {
 
-struct Session {
-    StartFolder folder;
-    ScriptedPorts script;
-    gui::MainWindow window{scriptedUser(script), folder.dir()};
-
-    Session() {
-        QVERIFY(!window.startUp());
-        window.show();
-        script.chooseFile((folder.work() / "ecsi.qvt").string());
-        click(window, "BTN_OpenModel");
-        script.clear();
-    }
+struct Session : EcsiWindow {
     ProjectModel& model() { return window.workbench().model(); }
-    QAction& action(const char* name) { return *window.findChild<QAction*>(name); }
     QWidget& dialog(const char* name) { return *window.findChild<QWidget*>(name); }
     bool inTree(const QString& text) {
         return !window.modelTree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive).isEmpty();

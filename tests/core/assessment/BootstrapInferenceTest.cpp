@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentJson.h"
 #include "core/assessment/InferenceCommand.h"
 #include "core/assessment/InferenceFiles.h"
+#include "core/results/ResamplingRun.h"
 #include "tests/core/assessment/EcsiAssessment.h"
 
 namespace qv {
@@ -19,7 +21,7 @@ TEST_F(BootstrapInferenceTest, FiveThousandSubsamplesLandInThePeersPlausibilityR
     estimate();
     workbench_.resampling().nSample = "5000";
     workbench_.resampling().seed = "123";
-    const auto result = InferenceCommand(workbench_).run(0.95);
+    const auto result = InferenceCommand(workbench_).run(true);
     ASSERT_TRUE(result.has_value());
     nlohmann::ordered_json json = AssessmentJson(result->assessment);
     AddInferenceJson(json, result->inference);
@@ -53,6 +55,34 @@ TEST_F(BootstrapInferenceTest, FiveThousandSubsamplesLandInThePeersPlausibilityR
     EXPECT_TRUE(json["inference"]["htmt"].contains("IMAG|EXPE"));
     EXPECT_TRUE(std::filesystem::exists(folder_ / "project" / "ecsi_inference.csv"));
     EXPECT_TRUE(std::filesystem::exists(InferenceFragmentPath(workbench_.folders().tempDir)));
+}
+
+// The table command writes "_inference.csv" again from what the last bootstrap kept, at the
+// level the options give; a later bootstrap without inference leaves nothing to write.
+TEST_F(BootstrapInferenceTest, TheTablesTakeTheLastBootstrapsInferenceOnly) {
+    estimate();
+    const auto before = AssessmentCommand(workbench_).writeTables();
+    ASSERT_TRUE(before.has_value());
+    EXPECT_EQ(before->size(), 6u) << "no bootstrap yet";
+    workbench_.resampling().nSample = "30";
+    workbench_.resampling().seed = "5";
+    workbench_.resampling().confidence = 90;
+    ASSERT_TRUE(InferenceCommand(workbench_).run(true).has_value());
+    const std::string kept = written("ecsi_inference.csv");
+    EXPECT_TRUE(kept.starts_with("Bootstrap inference: 30 subsamples, 0 rejected, seed 5, confidence 90%\n")) << kept;
+    std::filesystem::remove(folder_ / "project" / "ecsi_inference.csv");
+    const auto tables = AssessmentCommand(workbench_).writeTables();
+    ASSERT_TRUE(tables.has_value());
+    ASSERT_EQ(tables->size(), 7u);
+    EXPECT_EQ(tables->back(), (folder_ / "project" / "ecsi_inference.csv").string());
+    EXPECT_EQ(written("ecsi_inference.csv"), kept);
+
+    std::filesystem::remove(folder_ / "project" / "ecsi_inference.csv");
+    ASSERT_TRUE(ResamplingRun(workbench_).run(SampleKind::Bootstrap));
+    const auto afterPlainRun = AssessmentCommand(workbench_).writeTables();
+    ASSERT_TRUE(afterPlainRun.has_value());
+    EXPECT_EQ(afterPlainRun->size(), 6u);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "project" / "ecsi_inference.csv"));
 }
 
 }  // namespace

@@ -213,6 +213,26 @@ TEST(ModelFile, ResamplingOkWritesOnlyItsFourEntries) {
               std::optional<std::string>("'ten' is not a valid integer value"));
 }
 
+// The confidence level came after the other entries: a file at the usual 95 percent keeps the
+// bytes older versions wrote, another level is an entry of its own that reads back.
+TEST(ModelFile, TheConfidenceLevelIsAnEntryOnlyAwayFromNinetyFive) {
+    TempFolder folder;
+    fs::copy_file(kData / "known.qvt", folder / "study.qvt");
+    ResamplingOptions options{"500", "10", "1", "42", true};
+    ASSERT_FALSE(ModelFile::writeResampling(folder / "study.qvt", options).has_value());
+    EXPECT_EQ(readBytes(folder / "study.qvt"), readBytes(kData / "known.qvt"));
+    options.confidence = 99;
+    ASSERT_FALSE(ModelFile::writeResampling(folder / "study.qvt", options).has_value());
+    EXPECT_NE(readBytes(folder / "study.qvt").find("Process=1\r\nConfidence=99\r\n"), std::string::npos);
+    auto model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    EXPECT_TRUE(ModelFile::read(folder / "study.qvt", *model, settings).problems.empty());
+    EXPECT_EQ(settings.resampling.confidence, 99);
+    options.confidence = 95;  // back to the usual level: the entry says so
+    ASSERT_FALSE(ModelFile::writeResampling(folder / "study.qvt", options).has_value());
+    EXPECT_NE(readBytes(folder / "study.qvt").find("Confidence=95\r\n"), std::string::npos);
+}
+
 std::vector<std::string> described(const ModelFileRead& read) {
     std::vector<std::string> lines;
     for (const ModelFileProblem& problem : read.problems) lines.push_back(problem.describe());
@@ -266,7 +286,7 @@ TEST(ModelFile, HandEditedEntriesOutOfRangeAreListedWithTheValueUsed) {
     replace("Type_1=1", "Type_1=3");
     replace("Construct_3=2", "Construct_3=3");  // indicator 3 on the second-order construct
     replace("Blindfolding=2", "Blindfolding=9");
-    replace("Process=1\r\n", "");
+    replace("Process=1\r\n", "Confidence=97\r\n");
     folder.write("edited.qvt", "\xEF\xBB\xBF" + text);
     auto model = std::make_unique<ProjectModel>();
     ModelSettings settings;
@@ -276,10 +296,12 @@ TEST(ModelFile, HandEditedEntriesOutOfRangeAreListedWithTheValueUsed) {
                                         "[Construct] Type_1 = '3': out of range 0..1; 0 used",
                                         "[Indicator] Construct_3 = '3': names a second-order construct; left unassigned",
                                         "[Parameter] Blindfolding = '9': out of range 0..3; 1 used",
-                                        "[Resampling] Process: missing; 0 used"}));
+                                        "[Resampling] Process: missing; 0 used",
+                                        "[Resampling] Confidence = '97': not one of 90, 95, 99; 95 used"}));
     EXPECT_EQ(model->constructs[0].x, 0);
     EXPECT_EQ(model->indicators[3].construct, -1);
     EXPECT_EQ(settings.parameters.blindfolding, 1);
+    EXPECT_EQ(settings.resampling.confidence, 95);
     EXPECT_EQ(model->nConstruct, 4);  // the byte-order mark did not hide [Basic]
 }
 
