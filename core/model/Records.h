@@ -5,8 +5,11 @@
 
 namespace qv {
 
+// Every variable of the data file is an indicator of the model, assigned or not; product
+// terms and construct scores come behind them.
+inline constexpr int kMaxRawVariables = 1000;
 inline constexpr int kMaxConstructs = 24;
-inline constexpr int kMaxIndicators = 288;
+inline constexpr int kMaxIndicators = kMaxRawVariables + 288;
 inline constexpr int kMaxPaths = kMaxConstructs * (kMaxConstructs - 1) / 2;
 inline constexpr int kMaxTextLabels = 100;
 // Construct and indicator names, counted in characters.

@@ -8,7 +8,6 @@
 
 namespace qv {
 
-inline constexpr int kMaxRawVariables = 200;
 // A variable name becomes an indicator name.
 inline constexpr int kMaxVariableNameLength = kMaxCaptionLength;
 inline constexpr int kMaxFieldLength = 100;

@@ -11,9 +11,13 @@ std::string VariableNamesError(const std::vector<std::string>& names) {
             return "Error: length of variables name greater than " +
                    std::to_string(kMaxVariableNameLength) + " (" +
                    leadingCharacters(name, kMaxVariableNameLength) + "...)";
-    if (names.size() > static_cast<size_t>(kMaxRawVariables))
-        return "Error: max no. of variables greater than " + std::to_string(kMaxRawVariables);
-    return {};
+    return VariableCountError(names.size());
+}
+
+std::string VariableCountError(size_t count) {
+    if (count <= static_cast<size_t>(kMaxRawVariables)) return {};
+    return "Error: max no. of variables greater than " + std::to_string(kMaxRawVariables) + " (the file has " +
+           std::to_string(count) + ")";
 }
 
 }  // namespace qv

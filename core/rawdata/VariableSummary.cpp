@@ -45,6 +45,13 @@ VariableSummary summarize(const RawDataTable& table, int column) {
 
 }  // namespace
 
+std::string VariableLabel(const RawDataTable& table, const std::string& name) {
+    const int columns = std::min(table.nFields(), static_cast<int>(table.labels.size()));
+    for (int column = 1; column <= columns; ++column)
+        if (table.cell(column, 0) == name) return table.labels[static_cast<size_t>(column - 1)];
+    return {};
+}
+
 std::vector<VariableSummary> SummarizeVariables(const RawDataTable& table) {
     std::vector<VariableSummary> summaries;
     for (int column = 1; column <= table.nFields(); ++column)

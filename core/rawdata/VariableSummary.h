@@ -26,4 +26,7 @@ struct VariableSummary {
 // One summary per variable (columns 1..R) over the kept cases.
 std::vector<VariableSummary> SummarizeVariables(const RawDataTable& table);
 
+// The label the data file keeps for the variable of this name; empty when it keeps none.
+std::string VariableLabel(const RawDataTable& table, const std::string& name);
+
 }  // namespace qv

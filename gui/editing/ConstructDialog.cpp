@@ -2,16 +2,20 @@
 
 #include "core/app/Workbench.h"
 #include "core/editing/ConstructAssignment.h"
+#include "core/rawdata/VariableSummary.h"
 #include "gui/app/TextConversion.h"
 #include "ui_ConstructDialog.h"
 
 namespace qv::gui {
 namespace {
 
-QStringList listed(const std::vector<std::string>& captions) {
-    QStringList items;
-    for (const std::string& caption : captions) items << toQString(caption);
-    return items;
+// The indicators with the labels their data file keeps as tool tips.
+void fill(QListWidget& list, const std::vector<std::string>& captions, const RawDataTable& data) {
+    list.clear();
+    for (const std::string& caption : captions) {
+        auto* item = new QListWidgetItem(toQString(caption), &list);
+        item->setToolTip(toQString(VariableLabel(data, caption)));
+    }
 }
 
 std::vector<std::string> itemsOf(const QListWidget& list) {
@@ -45,10 +49,8 @@ void ConstructDialog::load() {
     const LanguageTexts& texts = workbench_.texts();
     const ConstructAssignment shown = LoadAssignment(model, construct_);
     ui_->Edit1->setText(toQString(model.constructs[construct_].caption));
-    ui_->ListBox1->clear();
-    ui_->ListBox1->addItems(listed(shown.unused));
-    ui_->ListBox2->clear();
-    ui_->ListBox2->addItems(listed(shown.assigned));
+    fill(*ui_->ListBox1, shown.unused, workbench_.rawData());
+    fill(*ui_->ListBox2, shown.assigned, workbench_.rawData());
     ui_->RB_Reflective->setText(toQString(texts.lookup("MSG_Reflective")));
     ui_->RB_Formative->setText(toQString(texts.lookup("MSG_Formative")));
     (shown.type == 1 ? ui_->RB_Formative : ui_->RB_Reflective)->setChecked(true);
@@ -59,7 +61,7 @@ void ConstructDialog::load() {
 void ConstructDialog::move(QListWidget& from, QListWidget& to) {
     if (from.selectedItems().isEmpty()) return;
     for (int row = 0; row < from.count(); ++row)
-        if (from.item(row)->isSelected()) to.addItem(from.item(row)->text());
+        if (from.item(row)->isSelected()) to.addItem(from.item(row)->clone());
     for (int row = from.count() - 1; row >= 0; --row)
         if (from.item(row)->isSelected()) delete from.takeItem(row);
     workbench_.model().modified = true;

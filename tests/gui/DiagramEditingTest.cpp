@@ -123,6 +123,7 @@ class DiagramEditingTest : public QObject {
 private slots:
     void constructDialogChecksTheNameAndCommits();
     void cancelKeepsTheAssignmentButMarksTheModel();
+    void constructDialogShowsTheVariableLabels();
     void treeShowsTheModelInAlphabeticalOrder();
     void treeMenuFollowsTheSelectedNode();
     void removingAnIndicatorFromTheTree();
@@ -181,6 +182,28 @@ void DiagramEditingTest::cancelKeepsTheAssignmentButMarksTheModel() {
     QCOMPARE(s.model().indicators[6].construct, 5);
     QCOMPARE(s.model().constructs[5].nInd, 1);
     QVERIFY(s.model().modified);
+}
+
+// Labels a statistics-package file keeps are the indicators' tool tips, wherever they move.
+void DiagramEditingTest::constructDialogShowsTheVariableLabels() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    RawDataTable& data = s.workbench().rawData();
+    data.labels.clear();
+    for (int column = 1; column <= data.nFields(); ++column) data.labels.push_back("Question " + data.cell(column, 0));
+    QString own, movedBack;
+    auto dialog = onModal("TForm5", [&](QWidget& form) {
+        auto& assigned = *form.findChild<QListWidget*>("ListBox2");
+        own = assigned.item(0)->toolTip();
+        selectItems(assigned, {"IMAG2"});
+        click(form, "BTN_Remove");
+        movedBack = form.findChild<QListWidget*>("ListBox1")->findItems("IMAG2", Qt::MatchExactly).front()->toolTip();
+        click(form, "BTN_Cancel");
+    });
+    s.doubleClick(s.centre(0));
+    QVERIFY(*dialog);
+    QCOMPARE(own, QString("Question IMAG1"));
+    QCOMPARE(movedBack, QString("Question IMAG2"));
 }
 
 void DiagramEditingTest::treeShowsTheModelInAlphabeticalOrder() {

@@ -2,10 +2,12 @@
 
 #include <readstat.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/rawdata/CellText.h"
 #include "core/rawdata/RawDataTable.h"
+#include "core/rawdata/VariableNames.h"
 
 namespace qv {
 namespace {
@@ -34,12 +36,15 @@ struct Reading {
     }
 };
 
-int onVariable(int index, readstat_variable_t* variable, const char*, void* context) {
+// A file of too many variables is refused before any of them is read.
+int onMetadata(readstat_metadata_t* metadata, void* context) {
     auto& reading = *static_cast<Reading*>(context);
-    if (index >= kMaxRawVariables) {
-        reading.error = "Error: max no. of variables greater than " + std::to_string(kMaxRawVariables);
-        return READSTAT_HANDLER_ABORT;
-    }
+    reading.error = VariableCountError(static_cast<size_t>(std::max(0, readstat_get_var_count(metadata))));
+    return reading.error.empty() ? READSTAT_HANDLER_OK : READSTAT_HANDLER_ABORT;
+}
+
+int onVariable(int, readstat_variable_t* variable, const char*, void* context) {
+    auto& reading = *static_cast<Reading*>(context);
     const char* name = readstat_variable_get_name(variable);
     const char* label = readstat_variable_get_label(variable);
     reading.names.emplace_back(name ? name : "");
@@ -85,6 +90,7 @@ std::string ReadStatFile(const std::string& path, ReadStatFormat format, CaseRow
                          std::vector<std::string>& labels) {
     Reading reading{cases, labels, {}, {}, -1, {}};
     readstat_parser_t* parser = readstat_parser_init();
+    readstat_set_metadata_handler(parser, onMetadata);
     readstat_set_variable_handler(parser, onVariable);
     readstat_set_value_handler(parser, onValue);
     const readstat_error_t status = parse(parser, path, format, reading);

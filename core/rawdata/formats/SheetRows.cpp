@@ -1,7 +1,10 @@
 #include "core/rawdata/formats/SheetRows.h"
 
+#include <algorithm>
+
 #include "core/rawdata/DataCellText.h"
 #include "core/rawdata/RawDataTable.h"
+#include "core/rawdata/VariableNames.h"
 
 namespace qv {
 namespace {
@@ -15,6 +18,7 @@ int SheetRows::widestColumn() const {
 }
 
 void SheetRows::cell(int row, int column, std::string text, bool isText) {
+    if (!cases_.hasNames() && !text.empty()) headerColumns_ = std::max(headerColumns_, column + 1);
     if (column < 0 || column > widestColumn()) return;
     std::string cellText = cases_.hasNames() ? dataCellText(std::move(text), Separator::Blanks)
                                              : std::move(text);
@@ -34,6 +38,9 @@ void SheetRows::cell(int row, int column, std::string text, bool isText) {
 bool SheetRows::endRow() {
     if (!rowHasContent_) return true;
     rowHasContent_ = false;
+    // The names beyond the widest column were not kept, but they were counted.
+    if (!cases_.hasNames()) error_ = VariableCountError(static_cast<size_t>(headerColumns_));
+    if (!error_.empty()) return false;
     const bool ok = cases_.hasNames() ? cases_.add(cells_) : cases_.setNames(cells_);
     cells_.clear();
     if (!ok) error_ = cases_.error();

@@ -35,6 +35,7 @@ private:
     bool rowHasContent_ = false;
     std::vector<std::string> textCells_;
     int unlistedTextCells_ = 0;
+    int headerColumns_ = 0;  // up to the last cell of the names' row that holds text
     std::string error_;
 };
 

@@ -175,11 +175,11 @@ TEST_F(Generation, IndicatorLevelHoldsAHundredPendingTerms) {
     EXPECT_EQ(session.model->nIndicator, 106);
 }
 
-// A model with 200 raw variables leaves room for 88 product indicators.
-TEST(GenerationLimits, NoGenerationGoesBeyond288Indicators) {
+// A model of 1,200 indicators leaves room for 88 product indicators.
+TEST(GenerationLimits, NoGenerationGoesBeyondTheIndicatorTable) {
     test::DialogSession session;
     std::vector<std::string> names;
-    for (int i = 0; i < 200; ++i) names.push_back("v" + std::to_string(i));
+    for (int i = 0; i < 1200; ++i) names.push_back("v" + std::to_string(i));
     session.model->rebuildIndicators(names);
     std::vector<int> first(10), second(9);
     for (int i = 0; i < 10; ++i) first[i] = i;
@@ -191,12 +191,12 @@ TEST(GenerationLimits, NoGenerationGoesBeyond288Indicators) {
     constructs.moderator = b;
     constructs.predictorAlias = constructs.moderatorAlias = "ab";
     EXPECT_FALSE(constructs.generate()) << "10 x 9 = 90 do not fit";
-    EXPECT_EQ(session.lastMessage(), "The number of indicators is limited to 288");
+    EXPECT_EQ(session.lastMessage(), "The number of indicators is limited to 1288");
     session.model->assignIndicator(9, -1);
     session.model->assignIndicator(18, a);  // 10 x 8 = 80
     ASSERT_TRUE(constructs.generate());
     ASSERT_TRUE(constructs.ok());
-    EXPECT_EQ(session.model->nIndicator, 280);
+    EXPECT_EQ(session.model->nIndicator, 1280);
 
     IndicatorProductTerms pairs(session.context());
     pairs.predictor = 0;
@@ -206,10 +206,10 @@ TEST(GenerationLimits, NoGenerationGoesBeyond288Indicators) {
     EXPECT_FALSE(pairs.generate());
     EXPECT_EQ(session.user.messageKeys().back(), "MSG_ExceedMAXIndicator");
     ASSERT_TRUE(pairs.ok());
-    EXPECT_EQ(session.model->nIndicator, 288);
+    EXPECT_EQ(session.model->nIndicator, 1288);
     // A preview that no longer fits at OK is refused as a whole.
     EXPECT_FALSE(constructs.ok());
-    EXPECT_EQ(session.model->nIndicator, 288);
+    EXPECT_EQ(session.model->nIndicator, 1288);
 }
 
 }  // namespace

@@ -247,14 +247,14 @@ bool listed(const ModelFileRead& read, const std::string& line) {
 TEST(ModelFile, DamagedFileIsHeldToTheTablesAndEveryRepairIsListed) {
     TempFolder folder;
     folder.write("bad.qvt",
-                 "[Basic]\nConstruct=999\nIndicator=250\nProduct=100\nPath=-4\n"
+                 "[Basic]\nConstruct=999\nIndicator=1250\nProduct=100\nPath=-4\n"
                  "[Construct]\nCaption_0=Qualität der Leistung und der Beratungen!\nConstruct_1=0\n"
                  "[Indicator]\nConstruct_0=57\nConstruct_1=1\n\x01\xff garbage\n");
     ProjectModel model;
     ModelSettings settings;
     const ModelFileRead read = ModelFile::read(folder / "bad.qvt", model, settings);
     EXPECT_EQ(model.nConstruct, 24);
-    EXPECT_EQ(model.nIndicator, 288);
+    EXPECT_EQ(model.nIndicator, 1288);
     EXPECT_EQ(model.nProduct, 38);
     EXPECT_EQ(model.nPath, 0);
     EXPECT_EQ(model.constructs[0].caption, "Qualität der Leistung und der Beratungen");

@@ -130,12 +130,12 @@ TEST(ProjectModel, TextLabelsStopAt100) {
     EXPECT_EQ(model->nTextLabel, 100);
 }
 
-TEST(ProjectModel, ProductIndicatorsStopAt288) {
-    auto model = modelWith(0, 200);
-    for (int i = 200; i < 288; ++i) ASSERT_TRUE(model->addProductIndicator(Indicator{}));
+TEST(ProjectModel, ProductIndicatorsStop288BeyondAThousandVariables) {
+    auto model = modelWith(0, 1000);
+    for (int i = 1000; i < 1288; ++i) ASSERT_TRUE(model->addProductIndicator(Indicator{}));
     const EditResult refused = model->addProductIndicator(Indicator{});
     EXPECT_EQ(refused.messageKey, "MSG_ExceedMAXIndicator");
-    EXPECT_EQ(model->nProduct, 88);
+    EXPECT_EQ(model->nProduct, 288);
 }
 
 TEST(ProjectModel, DeletingConstructZeroRenumbersThePaths) {

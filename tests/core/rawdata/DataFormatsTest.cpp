@@ -141,6 +141,29 @@ TEST_F(DataFormats, OpenDocumentCellsOfEveryKind) {
                                   "These cells cannot be used as indicator values."}));
 }
 
+// A workbook of a thousand variables loads; one of 1,500 is refused with its count.
+TEST_F(DataFormats, AThousandSheetColumnsLoadAndMoreAreRefusedWithTheirCount) {
+    const auto sheetOf = [](int columns) {
+        std::string header = "<row r=\"1\">", values = "<row r=\"2\">";
+        for (int c = 0; c < columns; ++c) {
+            header += "<c t=\"inlineStr\"><is><t>v" + std::to_string(c + 1) + "</t></is></c>";
+            values += "<c><v>" + std::to_string(c % 7) + "</v></c>";
+        }
+        return workbookParts(header + "</row>" + values + "</row>", "");
+    };
+    const std::string path = write("wide.xlsx", "");
+    ASSERT_TRUE(writeZipParts(path, sheetOf(1000)));
+    ASSERT_TRUE(loadFrom(path).ok);
+    EXPECT_EQ(table.nFields(), 1000);
+    EXPECT_EQ(table.cell(1000, 0), "v1000");
+    EXPECT_EQ(table.cell(1000, 1), "5");
+    ports.clear();
+    ASSERT_TRUE(writeZipParts(path, sheetOf(1500)));
+    EXPECT_FALSE(loadFrom(path).ok);
+    EXPECT_EQ(toldTexts(), (Texts{"Error: max no. of variables greater than 1000 (the file has 1500)"}));
+    EXPECT_EQ(table.nFields(), 0);
+}
+
 // Damaged files never crash and never give a partial table. A zip archive is found from
 // its end, so a damaged first byte leaves a spreadsheet readable: then it must be whole.
 TEST_F(MalformedFormats, DamagedFilesAreToldByNameAndLeaveNoData) {

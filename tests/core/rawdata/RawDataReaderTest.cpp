@@ -38,18 +38,18 @@ TEST_F(HeaderLine, BlanksTabsAndCommasSeparateNames) {
     EXPECT_EQ(table.nFields(), 2);
 }
 
-TEST_F(HeaderLine, TwoHundredNamesLoadAndOneMoreIsRefused) {
-    ASSERT_TRUE(load("200.txt", names(200) + "1\n").ok);
-    EXPECT_EQ(table.nFields(), 200);
-    EXPECT_EQ(table.cell(200, 0), "v200");
+TEST_F(HeaderLine, AThousandNamesLoadAndOneMoreIsRefused) {
+    ASSERT_TRUE(load("1000.txt", names(1000) + "1\n").ok);
+    EXPECT_EQ(table.nFields(), 1000);
+    EXPECT_EQ(table.cell(1000, 0), "v1000");
 
-    const RawDataLoad refused = load("201.txt", names(201) + "1\n");
+    const RawDataLoad refused = load("1001.txt", names(1001) + "1\n");
     EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(toldTexts(), (Texts{"Error: max no. of variables greater than 200", kImproperFormat}));
+    EXPECT_EQ(toldTexts(), (Texts{"Error: max no. of variables greater than 1000 (the file has 1001)", kImproperFormat}));
     EXPECT_EQ(table.columnCount(), 0);
     EXPECT_EQ(table.rowCount(), 0);
     EXPECT_EQ(table.nFields(), 0);
-    EXPECT_EQ(table.raw.substr(table.raw.size() - 7), "201.txt");
+    EXPECT_EQ(table.raw.substr(table.raw.size() - 8), "1001.txt");
 }
 
 TEST_F(HeaderLine, NameOfFortyOneCharactersIsRefusedNamingItsStart) {

@@ -44,6 +44,10 @@ TEST_F(VariableSummaries, OnlyTheFilesVariablesWithTheirLabels) {
     ASSERT_EQ(summaries.size(), 2u);
     EXPECT_EQ(summaries[0].label, "first question");
     EXPECT_EQ(summaries[1].label, "second question");
+    EXPECT_EQ(VariableLabel(table, "x2"), "second question");
+    EXPECT_EQ(VariableLabel(table, "x3"), "");
+    table.labels.clear();  // a text file keeps none
+    EXPECT_EQ(VariableLabel(table, "x2"), "");
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 namespace qv {
 namespace {
 
-// Every table full: 24 constructs of 12 indicators, a path between every pair.
+// Every table full: every indicator assigned to one of 24 constructs, a path between every pair.
 void fillModel(ProjectModel& model) {
     std::vector<std::string> names;
     for (int i = 0; i < kMaxIndicators; ++i) names.push_back("v" + std::to_string(i));
     model.rebuildIndicators(names);
     for (int k = 0; k < kMaxConstructs; ++k) ASSERT_TRUE(model.addConstruct(k, k));
-    for (int i = 0; i < kMaxIndicators; ++i) ASSERT_TRUE(model.assignIndicator(i, i / 12));
+    for (int i = 0; i < kMaxIndicators; ++i) ASSERT_TRUE(model.assignIndicator(i, i % kMaxConstructs));
     for (int a = 0; a < kMaxConstructs; ++a)
         for (int b = a + 1; b < kMaxConstructs; ++b) ASSERT_TRUE(model.addPath(a, b));
     ASSERT_EQ(model.nPath, kMaxPaths);
@@ -39,12 +39,12 @@ TEST(ResamplingStoreTest, HoldsEveryIndicatorAndPathOfAFullModel) {
         store.record(s, *model);
     }
     EXPECT_EQ(store.subsamples(), 3);
-    EXPECT_EQ(std::vector<float>(store.loadings(287).begin(), store.loadings(287).end()),
-              (std::vector<float>{287, 1287, 2287}));
+    EXPECT_EQ(std::vector<float>(store.loadings(1287).begin(), store.loadings(1287).end()),
+              (std::vector<float>{1287, 2287, 3287}));
     EXPECT_EQ(store.weights(96)[2], -2096);
     EXPECT_EQ(store.coefficients(275)[1], 276);
     // Positions outside the tables give nothing rather than another parameter's values.
-    EXPECT_TRUE(store.loadings(288).empty());
+    EXPECT_TRUE(store.loadings(kMaxIndicators).empty());
     EXPECT_TRUE(store.coefficients(-1).empty());
 }
 
