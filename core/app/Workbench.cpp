@@ -83,6 +83,7 @@ bool Workbench::selectsCases() const { return caseFilter_.allCases == 0 && caseF
 int Workbench::countCasesInFile() const {
     RawDataTable all;
     all.raw = rawData_.raw;
+    all.sheet = rawData_.sheet;
     SilentUser silent;
     LoadRawData(all, CaseFilter{}, texts_, silent, silent);
     return all.caseCount();
@@ -123,17 +124,19 @@ bool Workbench::newModel() {
     // with all cases.
     const ConfigurationEntries previousEntries = configuration_;
     const ProjectFiles previousFiles = files_;
-    const std::string previousRaw = rawData_.raw;
+    const std::string previousRaw = rawData_.raw, previousSheet = rawData_.sheet;
     const CaseFilter previousFilter = caseFilter_;
     configuration_ = {};
     files_.pls = files_.bootStrap = files_.jackKnife = files_.result = "";
     rawData_.raw.clear();
+    rawData_.sheet.clear();
     caseFilter_.reset();
     model_->nScoreIndicator = 0;
     if (!ports_.dialogs.showConfiguration(true)) {
         configuration_ = previousEntries;
         files_ = previousFiles;
         rawData_.raw = previousRaw;
+        rawData_.sheet = previousSheet;
         caseFilter_ = previousFilter;
         return false;
     }
@@ -172,7 +175,10 @@ bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newMod
         mayClose = true;  // the same data: the grid and the selection stay as they are
     } else {
         // Other data: the selection named the old file's variables.
-        if (configuration_.rawFile != rawData_.raw) caseFilter_.reset();
+        if (configuration_.rawFile != rawData_.raw) {
+            caseFilter_.reset();
+            rawData_.sheet.clear();
+        }
         rawData_.raw = configuration_.rawFile;
         mayClose = loadRawData();
         if (!mayClose) tell("MSG_RawDataOpenError");

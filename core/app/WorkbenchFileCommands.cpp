@@ -92,6 +92,7 @@ bool Workbench::openModelByName(const std::string& name) {
     storedVariables_ = read.storedVariables;
     rawData_.clear();
     rawData_.raw = stored.raw;
+    rawData_.sheet = stored.sheet;
     dataMissing_ = true;
     if (!stored.raw.empty() && loadRawData()) attachLoadedData();
     model_->modified = rawData_.raw != stored.raw || model_->modified;
@@ -150,7 +151,7 @@ void Workbench::matchStoredVariables(int storedVariables) {
 bool Workbench::writeModel(const std::string& file) {
     const int rawVariables = dataMissing_ ? storedVariables_ : rawData_.nFields();
     model_->syncIndicatorCount(rawVariables);
-    const ModelSettings settings{rawData_.raw, files_, parameters_, resampling_};
+    const ModelSettings settings{rawData_.raw, files_, parameters_, resampling_, rawData_.sheet};
     const auto cases = [this](IniFile& ini) { WriteCaseFilter(ini, caseFilter_); };
     if (auto error = ModelFile::write(file, *model_, settings, rawVariables, cases)) {
         tell("MSG_SaveFail", *error);

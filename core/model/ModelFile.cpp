@@ -122,6 +122,8 @@ std::optional<std::string> write(const std::filesystem::path& file, const Projec
     writeParameters(ini, settings.parameters, typed);
     writeResamplingEntries(ini, typed, settings.resampling.confidence);
     ini.writeBool("Resampling", "Process", settings.resampling.process);
+    // Older readers skip the section; a model whose data never had a chosen sheet gets none.
+    if (!settings.sheet.empty() || ini.value("Data", "Sheet")) ini.writeString("Data", "Sheet", settings.sheet);
     if (moreSections) moreSections(ini);
     return ini.save();
 }

@@ -19,6 +19,7 @@ struct ModelSettings {
     ProjectFiles files;           // PLS, BootStrap, JackKnife, Result (the project name is not stored)
     ModelParameters parameters;
     ResamplingOptions resampling;
+    std::string sheet;            // the workbook sheet chosen in the raw data file; empty for the first
 };
 
 // One damaged entry of a model file: what was found and what was used instead.

@@ -170,6 +170,7 @@ ModelFileRead read(const std::filesystem::path& file, ProjectModel& model, Model
     if (!result.refusal.empty()) return result;
     ModelFileEntries entries(ini, result.problems);
     settings.raw = entries.text("Basic", "Raw");
+    settings.sheet = ini.value("Data", "Sheet").value_or("");
     settings.files.pls = entries.text("Basic", "PLS");
     settings.files.bootStrap = entries.text("Basic", "BootStrap");
     settings.files.jackKnife = entries.text("Basic", "JackKnife");

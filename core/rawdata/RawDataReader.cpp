@@ -67,12 +67,12 @@ std::string statusText(const RawDataTable& table, const LanguageTexts& texts) {
            texts.lookup("MSG_nRow") + ": " + std::to_string(table.caseCount());
 }
 
-// The table just read takes the place of the old one and keeps its file name.
+// The table just read takes the place of the old one and keeps its file and sheet.
 bool takeTable(RawDataTable& read, RawDataTable& table, const LanguageTexts& texts,
                Prompts& prompts) {
-    const std::string raw = table.raw;
+    read.raw = std::move(table.raw);
+    read.sheet = std::move(table.sheet);
     table = std::move(read);
-    table.raw = raw;
     if (table.caseCount() == 0) tellFixed(prompts, "no Row in Data Set");
     table.statusText = statusText(table, texts);
     return true;
@@ -81,13 +81,14 @@ bool takeTable(RawDataTable& read, RawDataTable& table, const LanguageTexts& tex
 // A failed read empties the table; a refused case selection keeps the names so the
 // selection can be mended.
 void clearAfterFailure(RawDataTable& read, RawDataTable& table, bool keepNames) {
-    const std::string raw = table.raw;
+    const std::string raw = table.raw, sheet = table.sheet;
     table = RawDataTable();
     if (keepNames) {
         table = std::move(read);
         table.resize(table.nFields() + 1, 1);
     }
     table.raw = raw;
+    table.sheet = sheet;
 }
 
 bool readTextFile(std::ifstream& in, RawDataTable& table, const CaseFilter& filter,
@@ -110,6 +111,7 @@ bool readFormatFile(DataFormatReader& reader, RawDataTable& table, const CaseFil
                     const LanguageTexts& texts, Prompts& prompts) {
     RawDataTable read;
     CaseRows rows(read, filter);
+    reader.setSheet(table.sheet);
     const std::string error = reader.read(table.raw, rows);
     if (!error.empty() || !rows.hasNames()) {
         tellFixed(prompts, error.empty() ? "The data file " + table.raw + " holds no variables." : error);

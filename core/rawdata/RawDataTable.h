@@ -17,6 +17,7 @@ inline constexpr int kMaxFieldLength = 100;
 class RawDataTable {
 public:
     std::string raw;         // the data file's name
+    std::string sheet;       // the workbook sheet read; empty for the first
     std::string statusText;  // "%s: %d   %s: %d" with the variable and case counts
     // The missing-value code written into the empty cells before an estimate; the result
     // commands that read the file again write it again, so they see the estimate's data.

@@ -23,6 +23,7 @@ void keepColumns(const RawDataTable& from, RawDataTable& to, int firstColumn) {
 bool ReloadRawValues(const ResultContext& context, ProductTerms products) {
     RawDataTable fresh;
     fresh.raw = context.table.raw;
+    fresh.sheet = context.table.sheet;
     if (!LoadRawData(fresh, context.filter, context.texts, context.ports.prompts,
                      context.ports.files)
              .ok)

@@ -3,6 +3,7 @@
 #include "core/app/DerivedFileNames.h"
 #include "core/app/Workbench.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/rawdata/formats/WorkbookSheets.h"
 #include "gui/app/TextConversion.h"
 #include "gui/rawdata/RawDataForm.h"
 #include "ui_ConfigurationDialog.h"
@@ -26,6 +27,7 @@ ConfigurationDialog::ConfigurationDialog(Workbench& workbench, RawDataForm& rawD
     connect(ui_->Edit6, &QLineEdit::editingFinished, this, [this] { completeProjectName(); });
     connect(ui_->SpeedButton1, &QToolButton::clicked, this, [this] { browseRawData(); });
     connect(ui_->SpeedButton2, &QToolButton::clicked, this, [this] { browseProject(); });
+    connect(ui_->CB_Sheet, &QComboBox::currentIndexChanged, this, [this](int index) { chooseSheet(index); });
     connect(ui_->BTN_OK, &QPushButton::clicked, this, [this] { tryAccept(); });
     connect(ui_->BTN_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -50,7 +52,28 @@ void ConfigurationDialog::prepare(bool newModelMode) {
     ui_->SpeedButton1->setVisible(newModelMode);
     ui_->SpeedButton2->setVisible(newModelMode);
     ui_->BTN_Cancel->setVisible(newModelMode);
+    showSheets();
     (newModelMode ? ui_->Edit6 : ui_->Edit2)->setFocus();
+}
+
+// A workbook of several sheets offers them; the sheet is chosen with the file, for a new model.
+void ConfigurationDialog::showSheets() {
+    const RawDataTable& data = workbench_.rawData();
+    std::string error;
+    const std::vector<std::string> sheets = WorkbookSheets(data.raw, error);
+    const QSignalBlocker quiet(ui_->CB_Sheet);
+    ui_->CB_Sheet->clear();
+    for (const std::string& sheet : sheets) ui_->CB_Sheet->addItem(toQString(sheet));
+    ui_->CB_Sheet->setCurrentIndex(std::max(0, ui_->CB_Sheet->findText(toQString(data.sheet))));
+    ui_->CB_Sheet->setEnabled(newModelMode_);
+    ui_->CB_Sheet->setVisible(sheets.size() > 1);
+    ui_->LB_Sheet->setVisible(sheets.size() > 1);
+}
+
+// The first sheet is stored as no choice, so a model of a one-sheet workbook names none.
+void ConfigurationDialog::chooseSheet(int index) {
+    workbench_.rawData().sheet = index > 0 ? toStdString(ui_->CB_Sheet->itemText(index)) : std::string();
+    workbench_.loadRawData();
 }
 
 void ConfigurationDialog::completeProjectName() {
@@ -71,8 +94,10 @@ void ConfigurationDialog::browseRawData() {
                                                                   workbench_.settings().workingDir);
     if (!chosen) return;
     workbench_.rawData().raw = *chosen;
+    workbench_.rawData().sheet.clear();
     if (rawDataForm_.showFor(RawDataForm::Caller::Configuration))
         ui_->Edit1->setText(toQString(workbench_.rawData().raw));
+    showSheets();
 }
 
 void ConfigurationDialog::tryAccept() {

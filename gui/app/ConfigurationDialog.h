@@ -15,8 +15,8 @@ namespace qv::gui {
 
 class RawDataForm;
 
-// The Configuration dialog (TForm2): the project file, the raw data file and the four output
-// names. The output fields edit the Workbench's file names directly; OK asks the Workbench
+// The Configuration dialog (TForm2): the project file, the raw data file (with its sheet
+// when it is a workbook of several) and the four output names. The output fields edit the Workbench's file names directly; OK asks the Workbench
 // whether the entries are acceptable and stays open until they are.
 class ConfigurationDialog final : public QDialog {
 public:
@@ -31,6 +31,8 @@ private:
     void prepare(bool newModelMode);
     void browseProject();
     void browseRawData();
+    void showSheets();
+    void chooseSheet(int index);
     void completeProjectName();
     void tryAccept();
 

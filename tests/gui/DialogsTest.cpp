@@ -11,6 +11,7 @@
 #include "gui/app/ModelParameterDialog.h"
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/rawdata/RawDataForm.h"
+#include "tests/core/rawdata/ZipParts.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -36,6 +37,7 @@ private slots:
     void configurationChecksItsEntriesBeforeClosing();
     void configurationCompletesTheProjectExtension();
     void configurationViewModeIsReadOnly();
+    void configurationOffersTheSheetsOfAWorkbook();
 };
 
 void DialogsTest::modelParameterShowsTwoDecimalsAtStartAndZeroAfterReset() {
@@ -262,6 +264,50 @@ void DialogsTest::configurationCompletesTheProjectExtension() {
     QVERIFY(!f.dialog.showFor(true));
     QVERIFY(*shown);
     QCOMPARE(completed, QStringList({"model.qvt", "model.txt", "folder/", ""}));
+}
+
+// A workbook of two tables: the dialog offers both once the file is chosen, and the data are
+// read again from the sheet picked.
+void DialogsTest::configurationOffersTheSheetsOfAWorkbook() {
+    ConfigurationFixture f;
+    const auto table = [](const char* name, const char* variables) {
+        return std::string("<table:table table:name=\"") + name + "\"><table:table-row>" + variables +
+               "</table:table-row><table:table-row><table:table-cell office:value-type=\"float\" "
+               "office:value=\"4\"/></table:table-row></table:table>";
+    };
+    const std::string name = "<table:table-cell office:value-type=\"string\"><text:p>";
+    const std::string content =
+        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>" +
+        table("Erste Welle", (name + "a1</text:p></table:table-cell>" + name + "a2</text:p></table:table-cell>").c_str()) +
+        table("Zweite Welle", (name + "b1</text:p></table:table-cell>").c_str()) +
+        "</office:spreadsheet></office:body></office:document-content>";
+    const std::string book = (f.folder.work() / "waves.ods").string();
+    QVERIFY(writeZipParts(book, {{"content.xml", content}}));
+    f.script.chooseFile(book);
+    QStringList sheets;
+    bool hiddenForNoFile = false;
+    int fieldsOfFirst = 0;
+    auto shown = onModal("TForm2", [&](QWidget& window) {
+        auto* combo = window.findChild<QComboBox*>("CB_Sheet");
+        hiddenForNoFile = !combo->isVisible();
+        auto rawForm = onModal("TForm3", [&](QWidget& form) { click(form, "BTN_OK"); });
+        click(window, "SpeedButton1");
+        fieldsOfFirst = f.workbench.rawData().nFields();
+        for (int i = 0; i < combo->count(); ++i) sheets << combo->itemText(i);
+        combo->setCurrentIndex(1);
+        type(window, "Edit6", QString::fromStdString((f.folder.work() / "waves").string()));
+        click(window, "BTN_OK");
+    });
+    QVERIFY(f.dialog.showFor(true));
+    QVERIFY(*shown);
+    QVERIFY(hiddenForNoFile);
+    QCOMPARE(fieldsOfFirst, 2);
+    QCOMPARE(sheets, QStringList({"Erste Welle", "Zweite Welle"}));
+    QCOMPARE(f.workbench.rawData().sheet, std::string("Zweite Welle"));
+    QCOMPARE(f.workbench.rawData().nFields(), 1);
+    QCOMPARE(f.workbench.rawData().cell(1, 0), std::string("b1"));
 }
 
 void DialogsTest::configurationViewModeIsReadOnly() {

@@ -9,9 +9,29 @@
 
 namespace qv {
 
-std::unique_ptr<DataFormatReader> DataFormatReaderFor(const std::string& path) {
+namespace {
+
+std::string lowerExtension(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+}  // namespace
+
+WorkbookKind WorkbookKindOf(const std::string& path) {
+    const std::string extension = lowerExtension(path);
+    if (extension == ".xlsx") return WorkbookKind::OfficeOpenXml;
+    if (extension == ".ods") return WorkbookKind::OpenDocument;
+    return WorkbookKind::None;
+}
+
+std::string MissingSheetError(const std::string& path, const std::string& sheet) {
+    return "The data file " + path + " has no sheet named '" + sheet + "'.";
+}
+
+std::unique_ptr<DataFormatReader> DataFormatReaderFor(const std::string& path) {
+    const std::string extension = lowerExtension(path);
     if (extension == ".xlsx") return std::make_unique<XlsxReader>();
     if (extension == ".ods") return std::make_unique<OdsReader>();
     if (extension == ".sav" || extension == ".zsav") return std::make_unique<SpssReader>();

@@ -20,16 +20,16 @@ int repeats(const char** attributes, std::string_view name) {
 
 class ContentHandler : public XmlHandler {
 public:
-    explicit ContentHandler(SheetRows& rows) : rows_(rows) {}
+    ContentHandler(SheetRows& rows, std::string wanted) : rows_(rows), wanted_(std::move(wanted)) {}
 
     void start(std::string_view name, const char** attributes) override {
         if (done_) return;
-        if (name == "table") {
-            ++tableDepth_;
-            if (tableDepth_ == 1)
-                if (const char* table = xmlAttribute(attributes, "name")) rows_.setSheet(table);
+        if (name == "table" && ++tableDepth_ == 1) {
+            const char* table = xmlAttribute(attributes, "name");
+            chosen_ = wanted_.empty() || (table && wanted_ == table);
+            if (chosen_ && table) rows_.setSheet(table);
         }
-        if (tableDepth_ != 1) return;
+        if (tableDepth_ != 1 || !chosen_) return;
         if (name == "table-row") {
             rowRepeats_ = repeats(attributes, "number-rows-repeated");
             cells_.clear();
@@ -44,8 +44,8 @@ public:
     }
     void end(std::string_view name) override {
         if (done_) return;
-        if (name == "table" && --tableDepth_ == 0) done_ = true;
-        if (tableDepth_ != 1) return;
+        if (name == "table" && --tableDepth_ == 0) done_ = chosen_;
+        if (tableDepth_ != 1 || !chosen_) return;
         if (name == "p") inParagraph_ = false;
         if (name == "table-cell" || name == "covered-table-cell") endCell();
         if (name == "table-row") endRow();
@@ -54,6 +54,7 @@ public:
         if (inParagraph_) text_ += text;
     }
     bool done() const override { return done_; }
+    bool foundTable() const { return done_; }
 
 private:
     struct Cell {
@@ -103,6 +104,8 @@ private:
     }
 
     SheetRows& rows_;
+    const std::string wanted_;
+    bool chosen_ = false;
     int tableDepth_ = 0;
     int row_ = 0;
     int rowRepeats_ = 1;
@@ -122,8 +125,9 @@ std::string OdsReader::read(const std::string& path, CaseRows& cases) {
     const ZipArchive zip(path);
     if (!zip.openError().empty()) return zip.openError();
     SheetRows rows("1", cases);
-    ContentHandler content(rows);
+    ContentHandler content(rows, sheet_);
     if (auto error = StreamZipPart(zip, "content.xml", content); !error.empty()) return error;
+    if (!sheet_.empty() && !content.foundTable()) return MissingSheetError(path, sheet_);
     if (!rows.error().empty()) return rows.error();
     notice_ = rows.textCellReport(path);
     return {};

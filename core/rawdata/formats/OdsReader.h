@@ -6,7 +6,7 @@
 
 namespace qv {
 
-// OpenDocument spreadsheets (.ods): the first table. Numbers come from the cells' stored
+// OpenDocument spreadsheets (.ods): the chosen table, or the first. Numbers come from the cells' stored
 // values, not from their displayed text; repeated rows and cells are repeated.
 class OdsReader : public DataFormatReader {
 public:

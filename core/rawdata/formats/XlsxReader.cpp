@@ -9,21 +9,25 @@
 namespace qv {
 namespace {
 
-// The first sheet's name and relation id from the workbook part.
-struct FirstSheet {
+// The chosen sheet's name and relation id from the workbook part; the first sheet when
+// none was chosen.
+struct ChosenSheet {
+    std::string wanted;
     std::string name = "Sheet1";
     std::string relation;
     bool found = false;
     void start(std::string_view element, const char** attributes) {
         if (found || element != "sheet") return;
+        const char* named = xmlAttribute(attributes, "name");
+        if (!wanted.empty() && (!named || wanted != named)) return;
         found = true;
-        if (const char* value = xmlAttribute(attributes, "name")) name = value;
+        if (named) name = named;
         if (const char* value = xmlAttribute(attributes, "id")) relation = value;
     }
 };
 
 struct WorkbookHandler : XmlHandler {
-    FirstSheet sheet;
+    ChosenSheet sheet;
     void start(std::string_view name, const char** attributes) override { sheet.start(name, attributes); }
     void end(std::string_view) override {}
     void text(std::string_view) override {}
@@ -123,7 +127,9 @@ std::string XlsxReader::read(const std::string& path, CaseRows& cases) {
     const ZipArchive zip(path);
     if (!zip.openError().empty()) return zip.openError();
     WorkbookHandler workbook;
+    workbook.sheet.wanted = sheet_;
     if (auto error = StreamZipPart(zip, "xl/workbook.xml", workbook); !error.empty()) return error;
+    if (!sheet_.empty() && !workbook.sheet.found) return MissingSheetError(path, sheet_);
     RelationsHandler relations;
     relations.id = workbook.sheet.relation;
     if (zip.hasPart("xl/_rels/workbook.xml.rels"))

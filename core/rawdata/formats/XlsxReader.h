@@ -6,7 +6,7 @@
 
 namespace qv {
 
-// Office Open XML workbooks (.xlsx): the first sheet. Numbers and the cached values of
+// Office Open XML workbooks (.xlsx): the chosen sheet, or the first. Numbers and the cached values of
 // formulas are read as written; shared and inline strings are text.
 class XlsxReader : public DataFormatReader {
 public:

@@ -133,6 +133,27 @@ TEST(ModelFile, ShortAndLongNamesSaveAsTheyWereRead) {
     }
 }
 
+// The sheet chosen in a workbook goes into a section older readers skip, and stays there
+// once it was written, emptied when the first sheet is read again.
+TEST(ModelFile, TheChosenSheetIsKeptInASectionOfItsOwn) {
+    TempFolder folder;
+    const std::string example = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
+    folder.write("sheet.qvt", example);
+    auto model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(folder / "sheet.qvt", *model, settings);
+    EXPECT_EQ(settings.sheet, "");
+    settings.sheet = "Zweite Welle";
+    ASSERT_FALSE(ModelFile::write(folder / "sheet.qvt", *model, settings, read.storedVariables).has_value());
+    EXPECT_EQ(readBytes(folder / "sheet.qvt"), example + "[Data]\r\nSheet=Zweite Welle\r\n");
+    ModelSettings again;
+    ASSERT_TRUE(ModelFile::read(folder / "sheet.qvt", *model, again).problems.empty());
+    EXPECT_EQ(again.sheet, "Zweite Welle");
+    again.sheet.clear();
+    ASSERT_FALSE(ModelFile::write(folder / "sheet.qvt", *model, again, read.storedVariables).has_value());
+    EXPECT_EQ(readBytes(folder / "sheet.qvt"), example + "[Data]\r\nSheet=\r\n");
+}
+
 TEST(ModelFile, SavingThreeConstructsOverFiveLeavesRecordsThreeAndFour) {
     TempFolder folder;
     fs::copy_file(kData / "five_constructs.qvt", folder / "model.qvt");

@@ -3,6 +3,7 @@
 
 #include "core/model/NumberText.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/rawdata/formats/WorkbookSheets.h"
 #include "tests/core/rawdata/DataFileFixture.h"
 #include "tests/core/rawdata/ZipParts.h"
 
@@ -139,6 +140,55 @@ TEST_F(DataFormats, OpenDocumentCellsOfEveryKind) {
     EXPECT_EQ(toldTexts(), (Texts{"The data file " + path + " has text where numbers are expected:\n\n"
                                   "sheet Umfrage, row 7, column B: 'seven'\n\n"
                                   "These cells cannot be used as indicator values."}));
+}
+
+// A workbook of two sheets: the first is read unless the user chose the other by its name;
+// a name the workbook lacks is told.
+TEST_F(DataFormats, TheChosenSheetIsRead) {
+    const std::string workbook = "<workbook xmlns=\"" + kSheetNamespace + "\" xmlns:r=\"http://schemas.openxmlformats."
+                                 "org/officeDocument/2006/relationships\"><sheets><sheet name=\"Erste\" r:id=\"rId1\"/>"
+                                 "<sheet name=\"Zweite\" r:id=\"rId2\"/></sheets></workbook>";
+    const std::string relations = "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/a.xml\"/>"
+                                  "<Relationship Id=\"rId2\" Target=\"/xl/worksheets/b.xml\"/></Relationships>";
+    const auto sheet = [](const std::string& name, const std::string& value) {
+        return "<worksheet xmlns=\"" + kSheetNamespace + "\"><sheetData><row r=\"1\"><c t=\"inlineStr\"><is><t>" +
+               name + "</t></is></c></row><row r=\"2\"><c><v>" + value + "</v></c></row></sheetData></worksheet>";
+    };
+    const std::string xlsx = write("two.xlsx", "");
+    ASSERT_TRUE(writeZipParts(xlsx, {{"xl/workbook.xml", workbook}, {"xl/_rels/workbook.xml.rels", relations},
+                                     {"xl/worksheets/a.xml", sheet("first", "1")},
+                                     {"xl/worksheets/b.xml", sheet("second", "2")}}));
+    const std::string ods = write("two.ods", "");
+    const auto odsTable = [](const std::string& name, const std::string& variable) {
+        return "<table:table table:name=\"" + name + "\"><table:table-row>" +
+               odsCell("office:value-type=\"string\"", variable) + "</table:table-row><table:table-row>" +
+               odsCell("office:value-type=\"float\" office:value=\"3\"", "3") + "</table:table-row></table:table>";
+    };
+    std::string content = odsContent("");
+    content.replace(content.find("<table:table "), content.find("</table:table>") + 14 - content.find("<table:table "),
+                    odsTable("Erste", "first") + odsTable("Zweite", "second"));
+    ASSERT_TRUE(writeZipParts(ods, {{"content.xml", content}}));
+    for (const std::string& path : {xlsx, ods}) {
+        SCOPED_TRACE(path);
+        std::string error;
+        EXPECT_EQ(WorkbookSheets(path, error), (std::vector<std::string>{"Erste", "Zweite"}));
+        EXPECT_EQ(error, "");
+        table.sheet.clear();
+        ASSERT_TRUE(loadFrom(path).ok);
+        EXPECT_EQ(table.cell(1, 0), "first");
+        table.sheet = "Zweite";
+        ASSERT_TRUE(loadFrom(path).ok);
+        EXPECT_EQ(table.cell(1, 0), "second");
+        EXPECT_EQ(table.sheet, "Zweite");
+        ports.clear();
+        table.sheet = "Dritte";
+        EXPECT_FALSE(loadFrom(path).ok);
+        EXPECT_EQ(toldTexts(), (Texts{"The data file " + path + " has no sheet named 'Dritte'."}));
+        EXPECT_EQ(table.nFields(), 0);
+    }
+    std::string error;
+    EXPECT_TRUE(WorkbookSheets(QV_TEST_DATA_DIR "/rawdata/mobi.txt", error).empty());
+    EXPECT_EQ(error, "");
 }
 
 // A workbook of a thousand variables loads; one of 1,500 is refused with its count.
