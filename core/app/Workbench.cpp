@@ -7,6 +7,7 @@
 #include "core/ports/SilentUser.h"
 #include "core/rawdata/StoredCaseFilter.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/results/OutputNameClash.h"
 
 namespace qv {
 
@@ -155,6 +156,15 @@ bool Workbench::newModel() {
     return true;
 }
 
+namespace {
+
+ProjectFiles withProject(ProjectFiles files, const std::string& projectFile) {
+    files.project = projectFile;
+    return files;
+}
+
+}  // namespace
+
 bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newModelMode) {
     configuration_ = {inWorkingDir(entries.rawFile), inWorkingDir(entries.projectFile)};
     if (newModelMode) configuration_.projectFile = withModelExtension(configuration_.projectFile);
@@ -163,6 +173,10 @@ bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newMod
         tell("MSG_NoRawData");
     } else if (configuration_.projectFile.empty()) {
         tell("MSG_NoPLSProject");
+    } else if (const std::string clash = OutputNameClash(withProject(files_, configuration_.projectFile),
+                                                         configuration_.rawFile);
+               !clash.empty()) {
+        ports_.prompts.tell(Message{"", clash, ""});
     } else if (newModelMode && fs::exists(configuration_.projectFile)) {
         mayClose = ports_.prompts.askOkCancel(texts_.message("MSG_OverwriteProject", "MSG_Overwrite"));
         // The data were read when the file was chosen; read them only if they were not.

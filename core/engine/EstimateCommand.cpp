@@ -15,6 +15,7 @@
 #include "core/model/WholeFile.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/results/ConstructScores.h"
+#include "core/results/OutputNameClash.h"
 #include "core/results/RawValues.h"
 
 namespace qv {
@@ -232,6 +233,9 @@ bool EstimateCommand::run(bool groupRun) {
         std::error_code ignored;
         fs::remove(engineFiles_.marker(), ignored);
         DeriveFileNames(c_.files);
+        ok = outputNamesApart();
+    }
+    if (ok) {
         const std::string productError = ComputeProductColumns(model, c_.table);
         if (!productError.empty()) tellText(productError);
         ok = productError.empty() && (!model.hasSecondOrder || estimateFirstStage());
@@ -260,6 +264,7 @@ bool EstimateCommand::viewCode() {
     }
     if (!checkConstructs(true, "%s (%s)")) return false;
     DeriveFileNames(c_.files);
+    if (!outputNamesApart()) return false;
     if (const std::string error = ComputeProductColumns(c_.model, c_.table); !error.empty()) {
         tellText(error);
         return false;
@@ -270,6 +275,12 @@ bool EstimateCommand::viewCode() {
     if (!writeControlFile(text + "STOP", c_.files.pls)) return false;
     c_.ports.desktop.openWithEditor(c_.files.pls, c_.editor);
     return true;
+}
+
+bool EstimateCommand::outputNamesApart() {
+    const std::string clash = OutputNameClash(c_.files, c_.table.raw);
+    if (!clash.empty()) tellText(clash);
+    return clash.empty();
 }
 
 void EstimateCommand::viewResult() {

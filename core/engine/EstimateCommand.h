@@ -51,6 +51,8 @@ private:
     bool replaceEmptyCells();
     bool checkEngine();
     bool checkConstructs(bool anyOrder, const char* format);
+    // Refuses output names that would overwrite the model, the data or one another.
+    bool outputNamesApart();
     bool estimateFirstStage();
     void appendScoreIndicators();
     bool writeControlFile(const std::string& text, const std::filesystem::path& path);

@@ -6,6 +6,7 @@
 #include "core/engine/Blocks.h"
 #include "core/engine/LatentCorrelations.h"
 #include "core/engine/ListingReader.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 namespace {
@@ -17,8 +18,8 @@ std::vector<int> constructsWhere(const ProjectModel& model, bool (*takesPart)(co
     return participants;
 }
 
-const std::string& captionOf(const ProjectModel& model, int construct) {
-    return model.constructs[construct].caption;
+std::string captionOf(const ProjectModel& model, int construct) {
+    return CsvText(model.constructs[construct].caption);
 }
 
 // "-," and the captions of all participants but the last, each followed by a comma.

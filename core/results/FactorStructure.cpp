@@ -6,6 +6,7 @@
 #include "core/rawdata/ColumnStatistics.h"
 #include "core/report/HtmlText.h"
 #include "core/results/ConstructScores.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 namespace {
@@ -66,10 +67,10 @@ FactorStructure ComputeFactorStructure(const ProjectModel& model, const RawDataT
 std::string FormatFactorStructureCsv(const ProjectModel& model, const FactorStructure& structure) {
     std::string text = "Factor Structure Matrix of Loadings and Cross-Loadings\n" +
                        std::string(69, '-') + "\nScale Items   ";
-    for (int k = 0; k < model.nConstruct; ++k) text += "," + model.constructs[k].caption;
+    for (int k = 0; k < model.nConstruct; ++k) text += "," + CsvText(model.constructs[k].caption);
     text += "\n";
     for (const FactorStructureRow& row : structure.rows) {
-        text += row.indicator;
+        text += CsvText(row.indicator);
         for (double value : row.correlations) AppendFormat(text, ",%6.4f", value);
         text += "\n";
     }

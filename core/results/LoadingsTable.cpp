@@ -3,6 +3,7 @@
 #include "core/engine/AppendFormat.h"
 #include "core/rawdata/ColumnStatistics.h"
 #include "core/results/RawValues.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 
@@ -31,9 +32,9 @@ LoadingsTable ComputeLoadingsTable(const ProjectModel& model, const RawDataTable
 std::string FormatLoadingsTable(const std::vector<LoadingBlock>& blocks) {
     std::string text = "Construct,Indicator,Mean,Stdev,Loading,Residual,Weight";
     for (const LoadingBlock& block : blocks) {
-        AppendFormat(text, "\n%s", block.construct.c_str());
+        text += "\n" + CsvText(block.construct);
         for (const LoadingRow& row : block.rows)
-            AppendFormat(text, "\n,%s,%f,%f,%f,%f,%f", row.indicator.c_str(), row.mean, row.stdev,
+            AppendFormat(text, "\n,%s,%f,%f,%f,%f,%f", CsvText(row.indicator).c_str(), row.mean, row.stdev,
                          row.loading, row.residual, row.weight);
     }
     return text;

@@ -1,6 +1,7 @@
 #include "core/results/Reliability.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 namespace {
@@ -48,7 +49,7 @@ std::string FormatReliabilityTable(const std::vector<ReliabilityRow>& rows) {
     std::string text = Formatted("Construct,Composite,AVE,Cronbach\n ,Reliability,,Alpha (%s)\n",
                                  kAlphaMissingDataNote);
     for (const ReliabilityRow& row : rows)
-        AppendFormat(text, "%s,%s,%s,%s\n", row.construct.c_str(),
+        AppendFormat(text, "%s,%s,%s,%s\n", CsvText(row.construct).c_str(),
                      ReliabilityFigureText(row.compositeReliability).c_str(),
                      ReliabilityFigureText(row.ave).c_str(),
                      ReliabilityFigureText(row.cronbachAlpha).c_str());

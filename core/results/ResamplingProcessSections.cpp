@@ -3,6 +3,7 @@
 #include <span>
 
 #include "core/engine/AppendFormat.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 namespace {
@@ -15,6 +16,7 @@ struct Layout {
     const char* pathName;
     const char* value;
     const char* sections[3];
+    char separator;  // of the fields that hold captions
 };
 
 const Layout kText{
@@ -25,7 +27,8 @@ const Layout kText{
     "%8s->%-8s  ",
     "  %8.4f",
     {"1. Resampling results - Factor Loadings\n", "1. Resampling results - Factor Weights\n",
-     "2. Resampling results - Path Coefficients\n"}};
+     "2. Resampling results - Path Coefficients\n"},
+    ' '};
 const Layout kCsv{
     "=================================\n",
     "",
@@ -34,7 +37,8 @@ const Layout kCsv{
     "%s->%s",
     ",%8.4f",
     {"1. Resampling results - Factor Loadings\n", "2. Resampling results - Factor Weights\n",
-     "3. Resampling results - Path Coefficients\n"}};
+     "3. Resampling results - Path Coefficients\n"},
+    ','};
 
 void appendSectionHeading(std::string& out, const Layout& layout, int section) {
     out += "\n\n";
@@ -59,7 +63,7 @@ void appendIndicatorSection(std::string& out, const Layout& layout, int section,
     for (int i = 0; i < model.nIndicator; ++i) {
         const Indicator& indicator = model.indicators[static_cast<size_t>(i)];
         if (indicator.construct < 0) continue;
-        AppendFormat(out, layout.indicatorName, indicator.caption.c_str());
+        out += SeparatedText(Formatted(layout.indicatorName, indicator.caption.c_str()), layout.separator);
         appendValues(out, layout, section == 0 ? store.loadings(i) : store.weights(i));
     }
 }
@@ -72,9 +76,10 @@ std::string formatProcess(const Layout& layout, const ProjectModel& model,
     appendSectionHeading(out, layout, 2);
     for (int p = 0; p < model.nPath; ++p) {
         const Path& path = model.paths[static_cast<size_t>(p)];
-        AppendFormat(out, layout.pathName,
-                     model.constructs[static_cast<size_t>(path.src)].caption.c_str(),
-                     model.constructs[static_cast<size_t>(path.dest)].caption.c_str());
+        out += SeparatedText(Formatted(layout.pathName,
+                                       model.constructs[static_cast<size_t>(path.src)].caption.c_str(),
+                                       model.constructs[static_cast<size_t>(path.dest)].caption.c_str()),
+                             layout.separator);
         appendValues(out, layout, store.coefficients(p));
     }
     return out;

@@ -13,6 +13,7 @@
 #include "core/engine/ListingReader.h"
 #include "core/model/NumberText.h"
 #include "core/model/WholeFile.h"
+#include "core/results/OutputNameClash.h"
 #include "core/results/ResamplingAlignment.h"
 #include "core/results/ResamplingListing.h"
 #include "core/results/ResamplingStatistics.h"
@@ -78,6 +79,10 @@ bool ResamplingRun::checkRun() {
             tellText(kSecondOrderRefused);
             return false;
         }
+    if (const std::string clash = OutputNameClash(c_.files, c_.table.raw); !clash.empty()) {
+        tellText(clash);
+        return false;
+    }
     if (!EngineExists(engineFiles_)) {
         c_.ports.prompts.tell({"MSG_PLSNotFound",
                                engineFiles_.engine().string() + " " +

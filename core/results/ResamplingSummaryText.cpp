@@ -1,6 +1,7 @@
 #include "core/results/ResamplingSummaryText.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/results/CsvText.h"
 
 namespace qv {
 namespace {
@@ -51,7 +52,8 @@ void appendIndicatorRows(std::string& out, const std::vector<SummaryRow>& rows, 
                          const char* notAvailable) {
     for (const SummaryRow& row : rows) {
         if (row.first) out += '\n';
-        AppendFormat(out, "%8s%c%18s", row.construct.c_str(), c, row.name.c_str());
+        out += SeparatedText(Formatted("%8s", row.construct.c_str()), c) + c +
+               SeparatedText(Formatted("%18s", row.name.c_str()), c);
         appendFigures(out, row.figures, c, notAvailable);
     }
 }
@@ -78,7 +80,8 @@ std::string FormatSummaryText(const SummaryTable& table, char c) {
     appendHeading(out, "2.Structure Model\n");
     appendHeaderLines(out, table.kind, c);
     for (const SummaryRow& row : table.paths) {
-        AppendFormat(out, "%8s%c%8s->%-8s", "", c, row.name.c_str(), row.dest.c_str());
+        out += Formatted("%8s", "") + c +
+               SeparatedText(Formatted("%8s->%-8s", row.name.c_str(), row.dest.c_str()), c);
         appendFigures(out, row.figures, c, " N.A. ");
     }
     return out;

@@ -82,6 +82,35 @@ TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
     EXPECT_NE(noData.output.find("Cannot Find Data File"), std::string::npos) << noData.output;
 }
 
+// Output names from a model file that point at an input are refused before anything is
+// written: the data and the model stay byte for byte.
+TEST_F(BatchEstimate, OutputNamesThatWouldOverwriteAnInputAreRefused) {
+    const auto bytes = [](const fs::path& file) {
+        std::stringstream content;
+        content << std::ifstream(file, std::ios::binary).rdbuf();
+        return content.str();
+    };
+    const std::string data = bytes(folder_ / "mobi.txt");
+    const std::string model = bytes(folder_ / "ecsi.qvt");
+    const std::string modelArgument = "'" + (folder_ / "ecsi.qvt").string() + "'";
+    const std::pair<std::string, std::string> cases[] = {
+        {"PLS=mobi.txt", "is also the data file"},
+        {"Result=" + (folder_ / "ecsi.qvt").string(), "is also the model file"},
+        {"BootStrap=same.bt\r\nJackKnife=same.bt", "is also the BootStrap file"}};
+    for (const auto& [entries, why] : cases) {
+        std::string edited = model;
+        const std::string unnamed = "PLS=\r\nBootStrap=\r\nJackKnife=\r\nResult=\r\n";
+        edited.replace(edited.find(unnamed), unnamed.size(), "");
+        edited.replace(edited.find("Construct="), 0, entries + "\r\n");
+        std::ofstream(folder_ / "ecsi.qvt", std::ios::binary) << edited;
+        const CommandResult run = batch("bootstrap " + modelArgument + " --samples 10");
+        EXPECT_NE(run.status, 0) << entries;
+        EXPECT_NE(run.output.find(why), std::string::npos) << run.output;
+        EXPECT_EQ(bytes(folder_ / "mobi.txt"), data);
+        EXPECT_EQ(bytes(folder_ / "ecsi.qvt"), edited);
+    }
+}
+
 TEST_F(BatchEstimate, SeededBootstrapRepeatsAndJackknifeKeepsItsFiles) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
     const std::string model = "'" + (folder_ / "ecsi.qvt").string() + "'";

@@ -133,5 +133,27 @@ TEST_F(TableCommandsTest, ACellThatIsNotANumberIsToldAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(folder_ / "study_cfa.csv"));
 }
 
+// Captions reach a spreadsheet as text: a comma stays inside its field and a formula is
+// never run; the numbers beside them stay numbers.
+TEST_F(TableCommandsTest, CaptionsStayOneFieldAndNeverRunAsFormulas) {
+    model_.constructs[0].caption = "=HYPERLINK(\"http://x\")";
+    model_.constructs[1].caption = "Price, fair";
+    model_.indicators[0].caption = "@x1";
+    const std::string a = "\"'=HYPERLINK(\"\"http://x\"\")\"";
+    ASSERT_TRUE(commands().loadingsTable());
+    EXPECT_NE(written("study_cfa.csv").find("\n" + a + "\n,'@x1,3.000000,1.581139,"), std::string::npos)
+        << written("study_cfa.csv");
+    EXPECT_NE(written("study_cfa.csv").find("\n\"Price, fair\"\n"), std::string::npos);
+    ASSERT_TRUE(commands().reliabilityTable());
+    EXPECT_NE(written("study_ave.csv").find("\n" + a + ","), std::string::npos);
+    ASSERT_TRUE(commands().factorStructure());
+    EXPECT_NE(written("study_efa.csv").find("," + a + ",\"Price, fair\",C\n'@x1,"), std::string::npos)
+        << written("study_efa.csv");
+    ASSERT_TRUE(commands().factorScores());
+    EXPECT_NE(written("study_fs.csv").find(",w," + a + ",\"Price, fair\",C\n"), std::string::npos)
+        << written("study_fs.csv");
+    EXPECT_NE(written("study_fs.csv").find("\n1,1,2,3,2,1,5,3,-1.1571310778874,"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qv
