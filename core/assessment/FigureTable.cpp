@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/results/CsvText.h"
+
 namespace qv {
 namespace {
 
@@ -22,7 +24,7 @@ std::string FormatCsvTables(const std::vector<FigureTable>& tables) {
         if (!text.empty()) text += "\n";
         text += table.title + "\n";
         for (const auto& row : table.rows) {
-            for (size_t c = 0; c < row.size(); ++c) text += (c > 0 ? "," : "") + row[c];
+            for (size_t c = 0; c < row.size(); ++c) text += (c > 0 ? "," : "") + CsvText(row[c]);
             text += "\n";
         }
     }

@@ -88,25 +88,40 @@ bool ControlFileWriter::WriteControlRun(std::string& out, const ControlRun& run)
 // way the dialog's own entry check would.
 bool ControlFileWriter::convertCodes() {
     if (codes_) return true;
+    using P = ModelParameters;
     Codes codes;
-    for (const auto& [text, target] : {std::pair{&parameters_.maxIteration, &codes.maxIteration},
-                                       std::pair{&parameters_.decimal, &codes.decimal}}) {
-        const std::optional<int> value = parseInteger(*text);
-        if (!value) {
-            prompts_.tell(fixedText(integerConversionError(*text)));
-            return false;
-        }
-        *target = *value;
+    const struct {
+        const char* entry;
+        const std::string& text;
+        int low, high;
+        int& target;
+    } entries[] = {{"MaxIteration", parameters_.maxIteration, P::kMaxIterationLow, P::kMaxIterationHigh,
+                    codes.maxIteration},
+                   {"Decimal", parameters_.decimal, P::kDecimalLow, P::kDecimalHigh, codes.decimal}};
+    for (const auto& entry : entries) {
+        const std::optional<int> value = checkedInteger(entry.entry, entry.text, entry.low, entry.high);
+        if (!value) return false;
+        entry.target = *value;
     }
     if (!parameters_.missingValue.empty()) {
-        codes.missingValue = parseInteger(parameters_.missingValue);
-        if (!codes.missingValue) {
-            prompts_.tell(fixedText(integerConversionError(parameters_.missingValue)));
-            return false;
-        }
+        codes.missingValue =
+            checkedInteger("MissingValue", parameters_.missingValue, P::kMissingValueLow, P::kMissingValueHigh);
+        if (!codes.missingValue) return false;
     }
     codes_ = codes;
     return true;
+}
+
+std::optional<int> ControlFileWriter::checkedInteger(const char* entry, const std::string& text, int low,
+                                                     int high) {
+    const std::optional<int> value = parseInteger(text);
+    if (!value) {
+        prompts_.tell(fixedText(integerConversionError(text)));
+    } else if (*value < low || *value > high) {
+        prompts_.tell(fixedText(Formatted("%s %d is outside %d..%d.", entry, *value, low, high)));
+        return std::nullopt;
+    }
+    return value;
 }
 
 bool ControlFileWriter::checkRun(const ControlRun& run) {

@@ -52,6 +52,8 @@ private:
     };
 
     bool convertCodes();
+    // The entry's integer when it lies in [low, high]; otherwise none, after telling why.
+    std::optional<int> checkedInteger(const char* entry, const std::string& text, int low, int high);
     bool checkRun(const ControlRun& run);
     int recordCount(const ControlRun& run) const;
     void writeParameterLine(std::string& out, const ControlRun& run, int blockCount) const;

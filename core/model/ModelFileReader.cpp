@@ -127,21 +127,24 @@ void checkMemberships(ModelFileEntries& entries, ProjectModel& model) {
 void readSettings(ModelFileEntries& entries, ModelSettings& settings) {
     using P = ModelParameters;
     ModelParameters& p = settings.parameters;
-    const int missingValue = entries.integer("Parameter", "MissingValue", 0);
+    const int missingValue =
+        entries.integer("Parameter", "MissingValue", 0, P::kMissingValueLow, P::kMissingValueHigh);
     p.missingValue = missingValue == 0 ? std::string() : std::to_string(missingValue);
     p.blindfolding = entries.integer("Parameter", "Blindfolding", 1, 0, P::kBlindfoldingItems - 1);
     p.iterationCycle = entries.integer("Parameter", "IterationCycle", 0, 0, P::kIterationCycleItems - 1);
     p.specification = entries.integer("Parameter", "Specification", 1, 0, P::kSpecificationItems - 1);
     p.result = entries.integer("Parameter", "Result", 2, 0, P::kResultItems - 1);
     p.innerWeighting = entries.integer("Parameter", "InnerWeighting", 0, 0, P::kInnerWeightingItems - 1);
-    p.maxIteration = std::to_string(entries.integer("Parameter", "MaxIteration", 100));
-    p.decimal = std::to_string(entries.integer("Parameter", "Decimal", 0));
+    p.maxIteration = std::to_string(
+        entries.integer("Parameter", "MaxIteration", 100, P::kMaxIterationLow, P::kMaxIterationHigh));
+    p.decimal = std::to_string(entries.integer("Parameter", "Decimal", 0, P::kDecimalLow, P::kDecimalHigh));
     p.metric = entries.integer("Parameter", "Metric", 0, 0, P::kMetricItems - 1);
     p.blindFoldingType = entries.integer("Parameter", "BlindFoldingType", 0, 0, P::kBlindFoldingTypeItems - 1);
     p.blindFoldingDistance =
         entries.integer("Parameter", "BlindFoldingDistance", 0, 0, P::kBlindFoldingDistanceItems - 1);
     ResamplingOptions& r = settings.resampling;
-    r.nSample = std::to_string(entries.integer("Resampling", "nSample", 100));
+    r.nSample = std::to_string(entries.integer("Resampling", "nSample", 100, ResamplingOptions::kSamplesLow,
+                                               ResamplingOptions::kSamplesHigh));
     r.cases = std::to_string(entries.integer("Resampling", "Case", 0));
     r.jackKnife = std::to_string(entries.integer("Resampling", "JackKnife", 1));
     r.seed = std::to_string(entries.integer("Resampling", "Seed", 0));

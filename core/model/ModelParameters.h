@@ -23,6 +23,12 @@ struct ModelParameters {
     static constexpr int kBlindfoldingItems = 4, kIterationCycleItems = 4, kSpecificationItems = 5,
                          kResultItems = 5, kInnerWeightingItems = 3, kMetricItems = 5,
                          kBlindFoldingTypeItems = 3, kBlindFoldingDistanceItems = 18;
+    // The typed entries' ranges: the iterations of one estimate, the decimals asked for the
+    // data (the writer keeps at most six), and a missing-value code that fits the engine's
+    // 8-column field.
+    static constexpr int kMaxIterationLow = 1, kMaxIterationHigh = 100000;
+    static constexpr int kDecimalLow = 0, kDecimalHigh = 15;
+    static constexpr int kMissingValueLow = -9999999, kMissingValueHigh = 99999999;
 
     // The values the dialog's reset button and a new model give.
     static ModelParameters resetValues() {
@@ -40,6 +46,10 @@ struct ResamplingOptions {
     std::string seed = "0";
     bool process = false;
     int confidence = 95;  // percent level of the bootstrap's intervals: 90, 95 or 99
+
+    // A bootstrap's subsamples: at least two for a standard error, at most what one run's
+    // control file and store can hold.
+    static constexpr int kSamplesLow = 2, kSamplesHigh = 1000000;
 };
 
 // The project's file names, full paths as the user chose them.

@@ -77,7 +77,7 @@ void DataFileParser::lineEnd() {
 void DataFileParser::startCases() {
     rows_.emplace(table_, filter_);
     rows_->setNames(header_.names());
-    cases_.emplace(*rows_, header_.separator());
+    cases_.emplace(*rows_, header_.separator(), header_.fileName());
 }
 
 DataFileParser::Failure DataFileParser::failure() const {
@@ -85,7 +85,7 @@ DataFileParser::Failure DataFileParser::failure() const {
     if (headerFailed_ || header_.failed()) return Failure::Header;
     if (!cases_) return Failure::None;
     switch (cases_->failure()) {
-        case CaseLineReader::Failure::FieldTooLong: return Failure::FieldTooLong;
+        case CaseLineReader::Failure::BadRow: return Failure::BadRow;
         case CaseLineReader::Failure::Conversion: return Failure::Conversion;
         default: return Failure::None;
     }

@@ -27,7 +27,7 @@ public:
     bool feed(std::string_view bytes);  // false once an error stopped the reading
     void finish();                      // the end of the file
 
-    enum class Failure { None, Header, Separator, FieldTooLong, Conversion };
+    enum class Failure { None, Header, Separator, BadRow, Conversion };
     Failure failure() const;
     // The header's own message (may be empty for a header without names), or the
     // message of the case line that stopped the reading.

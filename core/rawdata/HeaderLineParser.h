@@ -16,6 +16,7 @@ namespace qv {
 class HeaderLineParser {
 public:
     explicit HeaderLineParser(std::string fileName) : fileName_(std::move(fileName)) {}
+    const std::string& fileName() const { return fileName_; }
 
     void add(char c);  // bytes beyond a header's longest length are not kept
     // The line end, or the end of a file without one. False when the line held only

@@ -1,5 +1,6 @@
 #include "core/rawdata/RawDataReader.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -14,13 +15,33 @@ namespace {
 
 constexpr size_t kReadChunk = 1 << 16;
 constexpr size_t kEmptyCellListLimit = 1000;
+// Larger files are refused before reading: their grid would not fit the memory of a desktop.
+constexpr std::uintmax_t kLargestDataFile = std::uintmax_t{2} << 30;
 const char* const kImproperFormat = "Improper Format of Data File!\nPlease Check the Data.";
 
 void tellFixed(Prompts& prompts, std::string text) { prompts.tell(Message{"", std::move(text), ""}); }
 
-bool openDataFile(const std::string& name, std::ifstream& in) {
+// A path that exists but cannot be data: a folder, a device or a pipe (whose reading would
+// wait for ever), or a file beyond the size limit. Told, and true; false for a readable or
+// absent file.
+bool refusedDataFile(const std::string& name, Prompts& prompts) {
+    namespace fs = std::filesystem;
     std::error_code error;
-    if (name.empty() || std::filesystem::is_directory(name, error)) return false;
+    const fs::file_status status = fs::status(name, error);
+    if (name.empty() || error || !fs::exists(status)) return false;
+    if (!fs::is_regular_file(status)) {
+        tellFixed(prompts, "The data file " + name + " is not a regular file (a folder, a device or a pipe).");
+        return true;
+    }
+    const std::uintmax_t size = fs::file_size(name, error);
+    if (error || size <= kLargestDataFile) return false;
+    tellFixed(prompts, "The data file " + name + " is larger than 2 GB (" + std::to_string(size >> 20) +
+                           " MB); split it or select fewer variables.");
+    return true;
+}
+
+bool openDataFile(const std::string& name, std::ifstream& in) {
+    if (name.empty()) return false;
     in.open(std::filesystem::path(name), std::ios::binary);
     return in.is_open();
 }
@@ -35,7 +56,7 @@ bool locateDataFile(RawDataTable& table, Prompts& prompts, FileChooser& files,
     if (!chosen) return false;
     table.raw = *chosen;
     load.relocated = true;
-    return openDataFile(table.raw, in);
+    return !refusedDataFile(table.raw, prompts) && openDataFile(table.raw, in);
 }
 
 // False when the disk failed; a parse stopped by an error ends the reading early.
@@ -130,6 +151,7 @@ RawDataLoad LoadRawData(RawDataTable& table, const CaseFilter& filter, const Lan
                         Prompts& prompts, FileChooser& files, const std::string& startDir) {
     RawDataLoad load;
     std::ifstream in;
+    if (refusedDataFile(table.raw, prompts)) return load;
     if (!openDataFile(table.raw, in) && !locateDataFile(table, prompts, files, startDir, in, load))
         return load;
     try {

@@ -29,8 +29,6 @@ constexpr const char* kSecondOrderRefused =
 // The jackknife's factors sqrt(n - 2) and sqrt((n - 2) / (n - 1)) need three cases; a
 // bootstrap of fewer cases could not be estimated either.
 constexpr int kMinimumCases = 3;
-// A standard error needs two subsamples.
-constexpr int kMinimumSamples = 2;
 
 }  // namespace
 
@@ -140,10 +138,9 @@ bool ResamplingRun::checkSubsampleCount() {
         tellText(integerConversionError(c_.options.nSample));
         return false;
     }
-    if (*samples < kMinimumSamples) {
-        std::string text;
-        AppendFormat(text, "The number of samples must be at least %d.", kMinimumSamples);
-        tellText(text);
+    if (*samples < ResamplingOptions::kSamplesLow || *samples > ResamplingOptions::kSamplesHigh) {
+        tellText(Formatted("The number of samples must be between %d and %d; %d was asked for.",
+                           ResamplingOptions::kSamplesLow, ResamplingOptions::kSamplesHigh, *samples));
         return false;
     }
     subsamples_ = *samples;
@@ -224,7 +221,7 @@ bool ResamplingRun::allocateStore() {
 bool ResamplingRun::roomFor(size_t problemSize) {
     std::error_code error;
     const fs::space_info space = fs::space(c_.folders.tempDir, error);
-    const double needed = static_cast<double>(problemSize) * (subsamples_ + 1);
+    const double needed = static_cast<double>(problemSize) * (static_cast<double>(subsamples_) + 1);
     if (error || needed < static_cast<double>(space.available)) return true;
     std::string text;
     AppendFormat(text, "The control file of %d subsamples needs about %.0f MB; %.0f MB are free.",
@@ -279,7 +276,7 @@ bool ResamplingRun::readResults() {
 // half of them, or too many to leave two, they would describe another population.
 bool ResamplingRun::enoughSubsamplesKept() {
     const int kept = store_.subsamples();
-    if (2 * static_cast<int>(rejected_.size()) <= subsamples_ && kept >= kMinimumSamples)
+    if (2 * static_cast<int>(rejected_.size()) <= subsamples_ && kept >= ResamplingOptions::kSamplesLow)
         return true;
     tellText("The run is refused: " + LeftOutText(rejected_, subsamples_));
     return false;

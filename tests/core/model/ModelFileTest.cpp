@@ -307,6 +307,8 @@ TEST(ModelFile, HandEditedEntriesOutOfRangeAreListedWithTheValueUsed) {
     replace("Type_1=1", "Type_1=3");
     replace("Construct_3=2", "Construct_3=3");  // indicator 3 on the second-order construct
     replace("Blindfolding=2", "Blindfolding=9");
+    replace("MaxIteration=300", "MaxIteration=2147483647");
+    replace("nSample=500", "nSample=2147483647");
     replace("Process=1\r\n", "Confidence=97\r\n");
     folder.write("edited.qvt", "\xEF\xBB\xBF" + text);
     auto model = std::make_unique<ProjectModel>();
@@ -317,6 +319,8 @@ TEST(ModelFile, HandEditedEntriesOutOfRangeAreListedWithTheValueUsed) {
                                         "[Construct] Type_1 = '3': out of range 0..1; 0 used",
                                         "[Indicator] Construct_3 = '3': names a second-order construct; left unassigned",
                                         "[Parameter] Blindfolding = '9': out of range 0..3; 1 used",
+                                        "[Parameter] MaxIteration = '2147483647': out of range 1..100000; 100 used",
+                                        "[Resampling] nSample = '2147483647': out of range 2..1000000; 100 used",
                                         "[Resampling] Process: missing; 0 used",
                                         "[Resampling] Confidence = '97': not one of 90, 95, 99; 95 used"}));
     EXPECT_EQ(model->constructs[0].x, 0);

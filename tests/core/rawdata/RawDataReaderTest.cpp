@@ -1,5 +1,9 @@
 #include "core/rawdata/RawDataReader.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
+
 #include "tests/core/rawdata/DataFileFixture.h"
 
 namespace qv {
@@ -9,6 +13,12 @@ using HeaderLine = DataFileFixture;
 using CaseLines = DataFileFixture;
 using CaseSelectionWhileReading = DataFileFixture;
 using MissingDataFile = DataFileFixture;
+
+std::string ones(int count) {
+    std::string line;
+    for (int i = 1; i <= count; ++i) line += "1 ";
+    return line + "\n";
+}
 
 std::string names(int count) {
     std::string line;
@@ -30,16 +40,16 @@ TEST_F(HeaderLine, NamesAndCasesFillTheGridAndStatus) {
 }
 
 TEST_F(HeaderLine, BlanksTabsAndCommasSeparateNames) {
-    ASSERT_TRUE(load("blanks.txt", " \t a\t\tb  c \t\n1\n").ok);  // tabs among blanks align
+    ASSERT_TRUE(load("blanks.txt", " \t a\t\tb  c \t\n1 2 3\n").ok);  // tabs among blanks align
     EXPECT_EQ(row(0), (Row{"", "a", "b", "c"}));
-    ASSERT_TRUE(load("commas.txt", "a ,b, c,,d\n1\n").ok);  // blanks around names are no names
+    ASSERT_TRUE(load("commas.txt", "a ,b, c,,d\n1,2,3,4,5\n").ok);  // blanks around names are no names
     EXPECT_EQ(row(0), (Row{"", "a", "b", "c", "", "d"}));
-    ASSERT_TRUE(load("trailing.txt", "a,b,\n1\n").ok);
+    ASSERT_TRUE(load("trailing.txt", "a,b,\n1,2\n").ok);
     EXPECT_EQ(table.nFields(), 2);
 }
 
 TEST_F(HeaderLine, AThousandNamesLoadAndOneMoreIsRefused) {
-    ASSERT_TRUE(load("1000.txt", names(1000) + "1\n").ok);
+    ASSERT_TRUE(load("1000.txt", names(1000) + ones(1000)).ok);
     EXPECT_EQ(table.nFields(), 1000);
     EXPECT_EQ(table.cell(1000, 0), "v1000");
 
@@ -81,8 +91,9 @@ TEST_F(CaseLines, CommaSeparatedKeepsEmptyFieldsAndInnerBlanks) {
 }
 
 TEST_F(CaseLines, CommasInTheHeaderOrACsvExtensionMakeACommaSeparatedFile) {
-    ASSERT_TRUE(load("DATA.CSV", "a\n1,2,3\n").ok);
+    ASSERT_TRUE(load("DATA.CSV", "a\n1,\n").ok);  // a trailing separator adds no value
     EXPECT_EQ(row(1), (Row{"1", "1"}));
+    EXPECT_FALSE(load("DATA.CSV", "a\n1,2,3\n").ok);  // three values for one variable
     ASSERT_TRUE(load("data.csv.txt", "a\n1,2,3\n").ok);
     EXPECT_EQ(row(1), (Row{"1", "1,2,3"}));
     ASSERT_TRUE(load("data.txt", "a,b,c\n1,2,3\n").ok);
@@ -106,11 +117,36 @@ TEST_F(CaseLines, TrailingBlanksAfterTheLastLineEndAddNoCase) {
     EXPECT_EQ(table.caseCount(), 1);
 }
 
-TEST_F(CaseLines, ShortLinesLeaveCellsEmptyAndSurplusFieldsAreDropped) {
-    ASSERT_TRUE(load("uneven.txt", "a b c\n1 2 3 4 5\n6\n").ok);
-    EXPECT_EQ(table.columnCount(), 4);
-    EXPECT_EQ(row(1), (Row{"1", "1", "2", "3"}));
-    EXPECT_EQ(row(2), (Row{"2", "6", "", ""}));
+// A line with more or fewer values than variables once lost its surplus or filled the rest
+// with missing cells without a word; now it is refused, naming the file and the row.
+TEST_F(CaseLines, LinesWithMoreOrFewerValuesThanVariablesAreRefused) {
+    const std::string longer = write("longer.txt", "a b c\n1 2 3\n1 2 3 4 5\n");
+    EXPECT_FALSE(loadFrom(longer).ok);
+    EXPECT_EQ(toldTexts(), Texts{"Row 2 of the data file " + longer +
+                                 " has 5 values, but the header names 3 variables."});
+    EXPECT_EQ(table.rowCount(), 0);
+    ports.clear();
+    const std::string shorter = write("shorter.csv", "a,b,c\n1,2,3\n6\n");
+    EXPECT_FALSE(loadFrom(shorter).ok);
+    EXPECT_EQ(toldTexts(), Texts{"Row 2 of the data file " + shorter +
+                                 " has 1 values, but the header names 3 variables."});
+    ASSERT_TRUE(load("empty.csv", "a,b,c\n6,,\n").ok);  // empty fields are missing values
+    EXPECT_EQ(row(1), (Row{"1", "6", "", ""}));
+}
+
+// Values the engine cannot hold are refused where they stand; other text stays for the
+// case selection and is refused only when an estimate needs it as a number.
+TEST_F(CaseLines, NumbersThatAreNotFiniteOrBeyondTheRangeAreRefused) {
+    for (const auto& [value, why] : {std::pair{"inf", "is not a finite number"}, {"nan", "is not a finite number"},
+                                     {"1e400", "is beyond the range of numbers"},
+                                     {"-2e15", "lies beyond ±1e15"}}) {
+        ports.clear();
+        const std::string path = write("range.txt", std::string("a b\n1 2\n3 ") + value + "\n");
+        EXPECT_FALSE(loadFrom(path).ok) << value;
+        EXPECT_EQ(toldTexts(), Texts{"Row 2 of the data file " + path + ", column 2: '" + value + "' " + why + "."});
+    }
+    ASSERT_TRUE(load("edge.txt", "a b\n1e15 -1e15\nmale 2\n").ok);
+    EXPECT_EQ(row(2), (Row{"2", "male", "2"}));
 }
 
 TEST_F(CaseLines, BlankLinesAreNoCases) {
@@ -178,7 +214,7 @@ TEST_F(CaseSelectionWhileReading, AllCasesIgnoresTheConditions) {
 TEST_F(CaseSelectionWhileReading, RejectedCaseLeavesNothingInTheNextRow) {
     filter.allCases = 0;
     filter.add({0, CaseOperator::NotEqual, "9", CaseDataType::Integer});
-    ASSERT_TRUE(load("leak.txt", "a b c\n9 8 7\n1\n").ok);
+    ASSERT_TRUE(load("leak.csv", "a,b,c\n9,8,7\n1,,\n").ok);
     EXPECT_EQ(table.caseCount(), 1);
     EXPECT_EQ(row(1), (Row{"1", "1", "", ""}));
 }
@@ -211,12 +247,25 @@ TEST_F(MissingDataFile, AnsweredNoLeavesTheTableAsItWas) {
     EXPECT_EQ(row(1), (Row{"1", "1"}));
 }
 
-TEST_F(MissingDataFile, FolderIsNoDataFile) {
-    const std::string folder = write("probe.txt", "");
-    table.raw = folder.substr(0, folder.size() - 10);
-    EXPECT_FALSE(LoadRawData(table, filter, texts, ports, ports).ok);
-    ASSERT_EQ(ports.events().size(), 1u);
-    EXPECT_EQ(ports.events()[0].kind, ScriptedPorts::Kind::AskYesNo);
+// A pipe once made the reading wait for ever; none of these is asked for again.
+TEST_F(MissingDataFile, FolderDevicePipeAndOversizedFileAreRefusedByName) {
+    const std::string probe = write("probe.txt", "");
+    const std::string folder = probe.substr(0, probe.size() - 10);
+    const std::string pipe = folder + "/pipe.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = write("huge.txt", "a\n1\n");
+    std::filesystem::resize_file(huge, (std::uintmax_t{2} << 30) + 1);  // sparse: no disk taken
+    const std::pair<std::string, std::string> refused[] = {
+        {folder, "The data file " + folder + " is not a regular file (a folder, a device or a pipe)."},
+        {pipe, "The data file " + pipe + " is not a regular file (a folder, a device or a pipe)."},
+        {"/dev/zero", "The data file /dev/zero is not a regular file (a folder, a device or a pipe)."},
+        {huge, "The data file " + huge + " is larger than 2 GB (2048 MB); split it or select fewer variables."}};
+    for (const auto& [path, message] : refused) {
+        ports.clear();
+        EXPECT_FALSE(loadFrom(path).ok) << path;
+        EXPECT_EQ(toldTexts(), Texts{message});
+        EXPECT_EQ(ports.events().size(), 1u);  // told, not asked to locate
+    }
 }
 
 TEST_F(MissingDataFile, AnsweredYesLoadsTheLocatedFile) {

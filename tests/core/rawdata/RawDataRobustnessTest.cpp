@@ -16,7 +16,7 @@ using ByteValues = DataFileFixture;
 using ReadingSpeed = DataFileFixture;
 
 TEST_F(LongFields, HundredCharactersAreAcceptedAndMoreAreRefusedWithRowAndColumn) {
-    const std::string hundred(100, '7');
+    const std::string hundred(100, 'x');
     ASSERT_TRUE(load("fits.txt", "a b\n1 " + hundred + "\n").ok);
     EXPECT_EQ(table.cell(2, 1), hundred);
 
@@ -39,8 +39,9 @@ TEST_F(LongFields, RefusalCountsEveryLineEvenRejectedCasesAndSurplusFields) {
 TEST_F(LongFields, HugeLinesReadInBoundedTime) {
     std::string manyFields = "a b\n";
     for (int i = 0; i < 2'000'000; ++i) manyFields += "1 ";
-    ASSERT_TRUE(load("wide.txt", manyFields + "\n").ok);
-    EXPECT_EQ(row(1), (Row{"1", "1", "1"}));
+    EXPECT_FALSE(load("wide.txt", manyFields + "\n").ok);
+    ASSERT_EQ(toldTexts().size(), 1u);
+    EXPECT_NE(toldTexts()[0].find(" has 2000000 values, but the header names 2 variables."), std::string::npos);
 
     EXPECT_FALSE(load("one.txt", "a\n" + std::string(4'000'000, 'z')).ok);
     EXPECT_FALSE(load("name.txt", std::string(4'000'000, 'n')).ok);
@@ -54,7 +55,7 @@ TEST_F(ByteValues, EveryByteOtherThanSeparatorsIsKept) {
     ASSERT_EQ(field.size(), 251u);
     std::string line;
     for (size_t start = 0; start < field.size(); start += 100) line += field.substr(start, 100) + " ";
-    ASSERT_TRUE(load("bytes.txt", "a b c\n" + line + "\n9\n").ok);
+    ASSERT_TRUE(load("bytes.txt", "a b c\n" + line + "\n9 9 9\n").ok);
     EXPECT_EQ(table.cell(1, 1) + table.cell(2, 1) + table.cell(3, 1), field);
     EXPECT_EQ(table.caseCount(), 2);  // neither NUL nor 0xFF ends the file
 }

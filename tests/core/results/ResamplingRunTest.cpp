@@ -179,7 +179,10 @@ TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) 
     };
     const std::vector<Case> cases{
         {[&] { options_.nSample = "1"; }, SampleKind::Bootstrap,
-         "The number of samples must be at least 2."},
+         "The number of samples must be between 2 and 1000000; 1 was asked for."},
+        // Once overflowed the free-space check and wrote gigabytes.
+        {[&] { options_.nSample = "2147483647"; }, SampleKind::Bootstrap,
+         "The number of samples must be between 2 and 1000000; 2147483647 was asked for."},
         {[&] { options_.nSample = "many"; }, SampleKind::Bootstrap, ""},
         {[&] { options_.seed = "x"; }, SampleKind::Jackknife, ""},
         {[&] { table_.resize(table_.columnCount(), 3); }, SampleKind::Jackknife,
@@ -235,11 +238,17 @@ TEST_F(ResamplingRunTest, ARunOfTheGroupComparisonLeavesFlagsAndStatusToIt) {
 
 TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWritten) {
     buildEcsi();
-    options_.nSample = "100000000";  // about 5 TB of problems
+    // The ECSI cases a hundred times over: a million subsamples make about 5 TB of problems.
+    const int cases = table_.caseCount();
+    table_.resize(table_.columnCount(), 100 * cases + 1);
+    for (int row = cases + 1; row <= 100 * cases; ++row)
+        for (int column = 0; column < table_.columnCount(); ++column)
+            table_.setCell(column, row, table_.cell(column, (row - 1) % cases + 1));
+    options_.nSample = "1000000";
     EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_TRUE(
-        user_.messages()[0].text.starts_with("The control file of 100000000 subsamples needs"));
+    EXPECT_TRUE(user_.messages()[0].text.starts_with("The control file of 1000000 subsamples needs"))
+        << user_.messages()[0].text;
     EXPECT_FALSE(fs::exists(file("tmppls.pls")));
     EXPECT_FALSE(model_.resampled);
     EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
