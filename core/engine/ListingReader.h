@@ -38,6 +38,9 @@ public:
     // the subsamples of a resampling listing one after another stays linear in its size.
     bool ReadNextListing(std::string_view title, int stage);
 
+    // Whether the listing lacks its closing line or disagrees with it.
+    bool cutShort() const { return !endError_.empty(); }
+
 private:
     bool readRun(const RunText& run, std::string_view title, int stage);
     bool reportCutShort();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/app/DerivedFileNames.h"
@@ -45,17 +46,18 @@ std::vector<NamedFile> outputs(const ProjectFiles& files) {
 }  // namespace
 
 std::string OutputNameClash(const ProjectFiles& files, const std::string& dataFile) {
-    std::vector<NamedFile> taken;
-    if (!files.project.empty()) taken.push_back({"the model file", files.project});
-    if (!dataFile.empty()) taken.push_back({"the data file", dataFile});
+    // Each name is resolved once; the files already taken keep their resolved paths.
+    std::vector<std::pair<NamedFile, std::filesystem::path>> taken;
+    if (!files.project.empty()) taken.push_back({{"the model file", files.project}, resolved(files.project)});
+    if (!dataFile.empty()) taken.push_back({{"the data file", dataFile}, resolved(dataFile)});
     for (const NamedFile& output : outputs(files)) {
         const std::filesystem::path path = resolved(output.name);
-        for (const NamedFile& other : taken)
-            if (resolved(other.name) == path)
+        for (const auto& [other, otherPath] : taken)
+            if (otherPath == path)
                 return "The output file " + output.role + " \"" + output.name + "\" is also " +
                        other.role + " (\"" + other.name + "\"), which a run would overwrite. " +
                        "Choose another name in the Configuration.";
-        taken.push_back({"the " + output.role + " file", output.name});
+        taken.push_back({{"the " + output.role + " file", output.name}, path});
     }
     return {};
 }

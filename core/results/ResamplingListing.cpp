@@ -4,7 +4,6 @@
 
 #include "core/engine/AppendFormat.h"
 #include "core/engine/Blocks.h"
-#include "core/engine/ListingEnd.h"
 
 namespace qv {
 namespace {
@@ -73,10 +72,9 @@ ProblemAnswer AnswerTo(std::string_view listing, std::string_view title, TextPos
 bool ReadResamplingListing(const ResamplingListing& listing, ProjectModel& model,
                            ResamplingStore& store, const ListingErrorReport& report,
                            ProgressView& progress, std::vector<RejectedSubsample>& rejected) {
-    if (!ListingEndError(listing.text).empty() && !everyProblemPresent(listing, report))
-        return false;
     auto scratch = std::make_unique<ProjectModel>(model);
     ListingReader reader(listing.text, *scratch, report);
+    if (reader.cutShort() && !everyProblemPresent(listing, report)) return false;
     TextPos searched = 0;
     for (int s = 0; s < listing.subsamples; ++s) {
         const std::string title = SubsampleTitle(s);
