@@ -1,9 +1,9 @@
 #include "cli/EstimateJson.h"
 
 #include <cmath>
-#include <fstream>
 
 #include "core/model/NumberText.h"
+#include "core/model/WholeFile.h"
 
 namespace qv {
 namespace {
@@ -95,10 +95,7 @@ Json EstimateJson(const ProjectModel& model, const std::vector<std::optional<dou
 }
 
 std::optional<std::string> WriteJsonFile(const std::filesystem::path& file, const Json& json) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << json.dump(2) << '\n';
-    if (out.flush()) return std::nullopt;
-    return "cannot write " + file.string();
+    return WriteWholeFile(file, json.dump(2) + '\n');
 }
 
 }  // namespace qv

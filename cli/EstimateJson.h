@@ -25,7 +25,7 @@ struct EstimateRunSettings {
 nlohmann::ordered_json EstimateJson(const ProjectModel& model, const std::vector<std::optional<double>>& rhoA,
                                     const EstimateRunSettings& settings);
 
-// Writes the JSON into the file; the error names the file when it cannot be written.
+// Writes the JSON into the file through WriteWholeFile: "cannot write FILE: reason" or nothing.
 std::optional<std::string> WriteJsonFile(const std::filesystem::path& file, const nlohmann::ordered_json& json);
 
 }  // namespace qv

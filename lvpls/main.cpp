@@ -1,7 +1,9 @@
 #include "lvpls/ListingPrinter.h"
 #include "lvpls/ListingStream.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -35,8 +37,10 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     // One thread: measured on the shared two-core machine, estimating problems on further
     // threads cost more processor time than it saved.
-    const int problems = lvpls::streamListing(input, [](std::string_view listing) {
-        std::fwrite(listing.data(), 1, listing.size(), stdout);
+    int writeError = 0;  // the first failed write's reason: a full disk, for one
+    const int problems = lvpls::streamListing(input, [&writeError](std::string_view listing) {
+        if (std::fwrite(listing.data(), 1, listing.size(), stdout) < listing.size() && !writeError)
+            writeError = errno;
     });
     if (problems == 0) {
         print(failure("the control file holds no problem (no COMMENT card)"));
@@ -45,5 +49,8 @@ int main(int argc, char** argv) {
         lvpls::appendClosingLine(closing, problems);
         print(closing);
     }
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    if (std::fflush(stdout) != 0 && !writeError) writeError = errno;
+    if (!writeError && !std::ferror(stdout)) return 0;
+    std::fprintf(stderr, "pls: cannot write the listing: %s\n", std::strerror(writeError ? writeError : EIO));
+    return 1;
 }

@@ -1,10 +1,10 @@
 #include "core/engine/EngineRunner.h"
 
+#include "core/files/ReplacedFile.h"
 #include "core/model/WholeFile.h"
 
 #include <charconv>
 #include <chrono>
-#include <fstream>
 #include <system_error>
 #include <thread>
 
@@ -44,15 +44,9 @@ bool EngineExists(const EngineFiles& files) {
     return fs::is_regular_file(files.engine(), error);
 }
 
-bool KeepWorkFile(const fs::path& from, const std::string& to) {
-    if (to.empty()) return true;
-    std::error_code error;
-    fs::remove(to, error);
-    fs::rename(from, to, error);
-    if (!error) return true;
-    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error)) return false;
-    fs::remove(from, error);
-    return true;
+std::optional<std::string> KeepWorkFile(const fs::path& from, const std::string& to) {
+    if (to.empty()) return std::nullopt;
+    return MoveFileOver(from, to);
 }
 
 std::string EngineRunner::scriptText() const {
@@ -63,10 +57,9 @@ std::string EngineRunner::scriptText() const {
            "echo \"END $?\">qvt.tmp";
 }
 
-bool EngineRunner::writeScript() const {
-    std::ofstream out(files_.script(), std::ios::binary | std::ios::trunc);
-    out << scriptText();
-    return static_cast<bool>(out.flush());
+bool EngineRunner::writeScript() {
+    scriptError_ = WriteWholeFile(files_.script(), scriptText()).value_or("");
+    return scriptError_.empty();
 }
 
 EngineOutcome EngineRunner::run(ProgressView& progress, const std::string& caption) {
@@ -128,7 +121,7 @@ std::string EngineRunner::failureReason(EngineOutcome outcome) const {
     case EngineOutcome::Started:
     case EngineOutcome::Finished: return {};
     case EngineOutcome::Cancelled: return "the run was cancelled";
-    case EngineOutcome::ScriptFailed: return "the command script " + files_.script().string() + " cannot be written";
+    case EngineOutcome::ScriptFailed: return scriptError_;
     case EngineOutcome::StartFailed: return "the command script " + files_.script().string() + " cannot be started";
     case EngineOutcome::EndedWithoutMarker: return "the command script ended before the engine did";
     case EngineOutcome::EngineFailed: break;

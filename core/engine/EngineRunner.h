@@ -23,10 +23,10 @@ struct EngineFiles {
 
 bool EngineExists(const EngineFiles& files);
 
-// Keeps a work file under a project name: the old file goes and the work file moves there
-// (copied when the two folders lie on different file systems). An empty name keeps nothing.
-// False when the file could not be kept there.
-bool KeepWorkFile(const std::filesystem::path& from, const std::string& to);
+// Keeps a work file under a project name: the work file moves over the file there (copied
+// when the two folders lie on different file systems); until it is whole the previous file
+// stays. An empty name keeps nothing. Returns "cannot write FILE: reason" or nothing.
+std::optional<std::string> KeepWorkFile(const std::filesystem::path& from, const std::string& to);
 
 // How a start or a wait ended. Only Finished means the engine ran to its end with exit
 // status 0; EngineFailed: it ended with another status or by a signal. Started comes from
@@ -55,11 +55,12 @@ public:
     std::string scriptText() const;
 
 private:
-    bool writeScript() const;
+    bool writeScript();
     EngineOutcome readMarker();
 
     EngineFiles files_;
     int engineStatus_ = -1;  // as the shell gives it: 128 + N after signal N; -1 unknown
+    std::string scriptError_;
     DetachedProcess process_;
 };
 

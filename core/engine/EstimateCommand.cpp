@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 
 #include "core/app/DerivedFileNames.h"
@@ -11,8 +10,10 @@
 #include "core/engine/Blocks.h"
 #include "core/engine/ControlFileWriter.h"
 #include "core/engine/ListingReader.h"
+#include "core/files/DiskRoom.h"
 #include "core/model/NumberText.h"
 #include "core/model/WholeFile.h"
+#include "core/ports/WriteFailure.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/results/ConstructScores.h"
 #include "core/results/OutputNameClash.h"
@@ -93,14 +94,18 @@ bool EstimateCommand::checkConstructs(bool anyOrder, const char* format) {
 }
 
 bool EstimateCommand::writeControlFile(const std::string& text, const fs::path& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (out.flush()) return true;
-    tell("MSG_FileOpenError", path.string(), "%s\n%s");
-    return false;
+    return WriteSucceeded(c_.ports.prompts, WriteWholeFile(path, text));
 }
 
-bool EstimateCommand::runEngine(int stage) {
+// A listing that would fill the disk is refused before the engine starts writing it.
+bool EstimateCommand::runEngine(int stage, int problems) {
+    const auto shortage = RoomShortage(
+        "listing", engineFiles_.workDir,
+        ListingSizeEstimate(c_.model.nIndicator, c_.model.nConstruct, static_cast<std::uintmax_t>(problems)));
+    if (shortage) {
+        tellText(*shortage);
+        return false;
+    }
     EngineRunner runner(engineFiles_);
     const EngineOutcome outcome = runner.run(c_.ports.progress, kProgressCaption);
     runner.CleanEngineFiles();
@@ -151,7 +156,7 @@ bool EstimateCommand::estimateFirstStage() {
     firstStage.stage = kFirstStage;
     if (!writer.WriteControlRun(text, firstStage)) return false;
     if (!writeControlFile(text + "STOP", engineFiles_.controlFile())) return false;
-    if (!runEngine(kFirstStage)) {
+    if (!runEngine(kFirstStage, 1)) {
         tell("MSG_ErrorMeasurement");
         return false;
     }
@@ -161,9 +166,8 @@ bool EstimateCommand::estimateFirstStage() {
         return false;
     }
     appendScoreIndicators();
-    keepFiles(false);
     c_.model.estimationStage = 2;
-    return true;
+    return keepFiles(false);
 }
 
 // Q-square is read for every construct that a path leads to and that is a block of the run.
@@ -191,9 +195,12 @@ std::string EstimateCommand::finalRuns() {
     std::string text;
     const bool blindfolding = c_.parameters.blindFoldingType > 0 &&
                               c_.parameters.blindFoldingDistance > 0 && model.nPath > 0;
+    finalProblems_ = 1;
     if (!blindfolding) return writer.WriteControlRun(text, ControlRun{}) ? text + "STOP" : "";
+    finalProblems_ = 0;
     for (int k = 0; k < model.nConstruct; ++k) {
         if (!model.blindfoldingFlags[k]) continue;
+        ++finalProblems_;
         ControlRun run;
         run.blindDistance = c_.parameters.blindFoldingDistance + 3;
         run.blindTarget = model.constructs[k].q2Kind * (BlockPosition(model, kRegularStage, k) + 1);
@@ -202,17 +209,15 @@ std::string EstimateCommand::finalRuns() {
     return text + "STOP";
 }
 
-void EstimateCommand::keepFiles(bool secondStage) {
+// A file that cannot be kept fails the estimate: its name would hold the previous run's file.
+bool EstimateCommand::keepFiles(bool secondStage) {
     const ProjectFiles& files = c_.files;
-    if (!secondStage) {
-        KeepWorkFile(engineFiles_.controlFile(), files.pls);
-        KeepWorkFile(engineFiles_.listing(), files.result);
-        return;
-    }
-    if (!files.pls.empty())
-        KeepWorkFile(engineFiles_.controlFile(), modelFileName(files.pls, "_2.pls"));
-    if (!files.result.empty())
-        KeepWorkFile(engineFiles_.listing(), modelFileName(files.result, "_2.out"));
+    const auto keptName = [secondStage](const std::string& name, const char* suffix) {
+        return secondStage && !name.empty() ? modelFileName(name, suffix) : name;
+    };
+    Prompts& prompts = c_.ports.prompts;
+    return WriteSucceeded(prompts, KeepWorkFile(engineFiles_.controlFile(), keptName(files.pls, "_2.pls"))) &&
+           WriteSucceeded(prompts, KeepWorkFile(engineFiles_.listing(), keptName(files.result, "_2.out")));
 }
 
 bool EstimateCommand::run(bool groupRun) {
@@ -244,10 +249,9 @@ bool EstimateCommand::run(bool groupRun) {
         setUpBlindfolding();
         const std::string runs = finalRuns();
         ok = !runs.empty() && writeControlFile(runs, engineFiles_.controlFile()) &&
-             runEngine(kRegularStage);
+             runEngine(kRegularStage, finalProblems_) && keepFiles(model.estimationStage == 2);
     }
     showStatus(ok ? "MSG_EstimateOK" : "MSG_EstimateFail", false);
-    if (ok) keepFiles(model.estimationStage == 2);
     if (!groupRun) {
         model.estimated = ok;
         if (c_.beep) c_.ports.desktop.playSound(c_.folders.soundFile().string());

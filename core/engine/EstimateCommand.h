@@ -57,8 +57,8 @@ private:
     void appendScoreIndicators();
     bool writeControlFile(const std::string& text, const std::filesystem::path& path);
     std::string finalRuns();
-    bool runEngine(int stage);
-    void keepFiles(bool secondStage);
+    bool runEngine(int stage, int problems);
+    bool keepFiles(bool secondStage);
     void setUpBlindfolding();
     void tell(const std::string& key, const std::string& detail = {}, const char* format = "%s %s");
     void tellText(const std::string& text);
@@ -67,6 +67,7 @@ private:
 
     EstimateContext c_;
     EngineFiles engineFiles_;
+    int finalProblems_ = 1;  // the problems of the control file finalRuns wrote
 };
 
 }  // namespace qv

@@ -1,13 +1,13 @@
 #include "core/groups/GroupComparison.h"
 
-#include <fstream>
-
 #include "core/app/DerivedFileNames.h"
 #include "core/app/Workbench.h"
 #include "core/engine/AppendFormat.h"
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/groups/GroupFiles.h"
+#include "core/model/WholeFile.h"
+#include "core/ports/WriteFailure.h"
 #include "core/results/EstimateScores.h"
 #include "core/results/LoadingsTable.h"
 #include "core/results/RawValues.h"
@@ -96,8 +96,9 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
         tellText(text);
         return false;
     }
-    keepGroupFiles(number);
-    return true;
+    if (keepGroupFiles(number)) return true;
+    status_ = w_.texts().lookup("MSG_EstimateFail");
+    return false;
 }
 
 bool GroupComparison::estimateGroup(const GroupConditions& group, int number) {
@@ -127,27 +128,24 @@ void GroupComparison::keepGroupTwo(bool resampled) {
     }
 }
 
-void GroupComparison::keepGroupFiles(int number) {
+// A group's file that cannot be kept ends the comparison: its name would hold an older one.
+bool GroupComparison::keepGroupFiles(int number) {
     const GroupFileNames names = groupFileNames(w_.files(), number);
-    for (const auto& [from, to] : names.moves) KeepWorkFile(from, to);
-    writeGroupLoadings(names.loadings);
+    for (const auto& [from, to] : names.moves)
+        if (!WriteSucceeded(w_.ports().prompts, KeepWorkFile(from, to))) return false;
+    return writeGroupLoadings(names.loadings);
 }
 
 // The group's loadings, the table the loadings command writes for the whole sample.
-void GroupComparison::writeGroupLoadings(const std::string& file) {
+bool GroupComparison::writeGroupLoadings(const std::string& file) {
     const LoadingsTable table =
         ComputeLoadingsTable(w_.model(), w_.rawData(), ResultIndicatorCount(w_.model(), w_.rawData()),
                              MissingValueCode(w_.parameters()));
     if (!table.error.empty()) {
         tellText(table.error);
-        return;
+        return false;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!(out << FormatLoadingsTable(table.blocks)).flush()) {
-        Message message = w_.texts().message("MSG_OpenError");
-        message.text += "\n(" + file + ")";
-        w_.ports().prompts.tell(message);
-    }
+    return WriteSucceeded(w_.ports().prompts, WriteWholeFile(file, FormatLoadingsTable(table.blocks)));
 }
 
 // The bootstraps of a comparison leave the status line to it.

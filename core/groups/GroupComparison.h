@@ -42,8 +42,8 @@ private:
     bool bootstrapGroup(const GroupConditions& group, int number);
     bool estimateGroup(const GroupConditions& group, int number);
     void keepGroupTwo(bool resampled);
-    void keepGroupFiles(int number);
-    void writeGroupLoadings(const std::string& file);
+    bool keepGroupFiles(int number);
+    bool writeGroupLoadings(const std::string& file);
     void finished(const char* statusKey);
     void tellText(const std::string& text);
 

@@ -1,5 +1,7 @@
 #include "core/model/WholeFile.h"
 
+#include "core/files/ReplacedFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -34,49 +36,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
     }
 }
 
-namespace {
-
-// Where the bytes really go: the end of a chain of symbolic links, also a dangling one.
-std::filesystem::path writtenPath(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target;
-}
-
-std::string cannotWrite(const std::filesystem::path& path, int error) {
-    return "cannot write " + path.string() + ": " + std::strerror(error);
-}
-
-}  // namespace
-
 std::optional<std::string> WriteWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target = writtenPath(path);
-    fs::path temporary = target;
-    temporary += ".tmp~";
-    std::error_code error;
-    const fs::file_status existing = fs::status(target, error);
-    errno = 0;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return cannotWrite(target, errno ? errno : EACCES) + " (" + temporary.string() + ")";
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const int reason = errno ? errno : EIO;
-            fs::remove(temporary, error);
-            return cannotWrite(target, reason);
-        }
-    }
-    if (fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "cannot write " + target.string() + ": " + error.message();
-    }
-    return std::nullopt;
+    ReplacedFile file(path);
+    file.write(bytes);
+    return file.commit();
 }
 
 std::string UnreadableListingText(const std::string& reason, const std::filesystem::path& path) {

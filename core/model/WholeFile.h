@@ -10,10 +10,9 @@ namespace qv {
 // ("Is a directory" for a folder in the file's place, which opens but cannot be read).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string& reason);
 
-// Writes the bytes into a temporary file beside the file and renames it over the file, so a
-// failed write never leaves a half file. The file keeps its identity: a symbolic link is
-// followed (its target is replaced, the link stays) and an existing file keeps its
-// permissions. Returns "cannot write FILE: reason" or nothing.
+// Writes the bytes through a ReplacedFile: a temporary file beside the file, renamed over it,
+// so a failed write never leaves a half file and the previous one stays. Returns
+// "cannot write FILE: reason" or nothing.
 std::optional<std::string> WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
 
 // The message for a listing that cannot be read: "ERROR!: <reason> (<file>)".

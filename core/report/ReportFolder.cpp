@@ -3,21 +3,23 @@
 #include <system_error>
 
 #include "core/app/DerivedFileNames.h"
+#include "core/files/ReplacedFile.h"
 
 namespace qv {
 
 namespace fs = std::filesystem;
 
-fs::path PrepareReportFolder(const std::string& projectFile, const std::string& suffix,
-                             const fs::path& dataDir) {
-    const fs::path folder = modelFileName(projectFile, suffix);
+ReportFolder PrepareReportFolder(const std::string& projectFile, const std::string& suffix,
+                                 const fs::path& dataDir) {
+    ReportFolder folder{modelFileName(projectFile, suffix), std::nullopt};
     std::error_code ignored;
-    // A folder that cannot be made shows when the page cannot be written into it.
-    fs::create_directories(folder, ignored);
-    for (const char* companion : {"style.css", "icon_182.jpg"})
-        if (!dataDir.empty())
-            fs::copy_file(dataDir / companion, folder / companion, fs::copy_options::overwrite_existing,
-                          ignored);
+    // A folder that cannot be made shows when the first file cannot be written into it.
+    fs::create_directories(folder.path, ignored);
+    for (const char* companion : {"style.css", "icon_182.jpg"}) {
+        if (dataDir.empty() || !fs::is_regular_file(dataDir / companion, ignored)) continue;
+        folder.error = CopyFileOver(dataDir / companion, folder.path / companion);
+        if (folder.error) break;
+    }
     return folder;
 }
 

@@ -5,6 +5,7 @@
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/InferenceFiles.h"
 #include "core/model/WholeFile.h"
+#include "core/ports/WriteFailure.h"
 #include "core/report/PictureArea.h"
 #include "core/report/ReportFolder.h"
 #include "core/report/WebReportFigures.h"
@@ -124,7 +125,9 @@ std::optional<std::filesystem::path> WebReport::run() {
     if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
     WebReportContents contents;
     contents.dateText = ReportDateText(clock_());
-    const std::filesystem::path folder = PrepareReportFolder(c_.files.project, "_report", c_.dataDir);
+    const ReportFolder prepared = PrepareReportFolder(c_.files.project, "_report", c_.dataDir);
+    if (!WriteSucceeded(c_.ports.prompts, prepared.error)) return std::nullopt;
+    const std::filesystem::path& folder = prepared.path;
     contents.picture = savePicture(folder);
     copyFactorStructure(contents);
     if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;

@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <ctime>
-#include <fstream>
-#include <system_error>
 
 #include "core/app/DerivedFileNames.h"
 #include "core/app/Workbench.h"
@@ -11,8 +9,11 @@
 #include "core/engine/AppendFormat.h"
 #include "core/engine/Blocks.h"
 #include "core/engine/ListingReader.h"
+#include "core/files/DiskRoom.h"
+#include "core/files/ReplacedFile.h"
 #include "core/model/NumberText.h"
 #include "core/model/WholeFile.h"
+#include "core/ports/WriteFailure.h"
 #include "core/results/OutputNameClash.h"
 #include "core/results/ResamplingAlignment.h"
 #include "core/results/ResamplingListing.h"
@@ -103,21 +104,15 @@ bool ResamplingRun::checkRun() {
     return seedGenerator();
 }
 
-// A file beside the CSV summary is created at once, so that a folder that takes no files is
-// noticed before the engine runs; the summary of the previous run stays as it is.
+// A file beside the CSV summary is created at once (and given up), so that a folder that
+// takes no files is noticed before the engine runs; the previous run's summary stays as it is.
 bool ResamplingRun::checkSummaryFile() {
     if (c_.files.project.empty()) {
         tell("MSG_NoPLSProject");
         return false;
     }
-    const std::string csv = ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir).csv;
-    const std::string probe = csv + kUnfinishedSuffix;
-    const bool created = static_cast<bool>(std::ofstream(probe, std::ios::binary | std::ios::trunc));
-    std::error_code ignored;
-    fs::remove(probe, ignored);
-    if (created) return true;
-    tell("MSG_OpenError", "\n(" + csv + ")");
-    return false;
+    const ReplacedFile probe(ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir).csv);
+    return WriteSucceeded(c_.ports.prompts, probe.error());
 }
 
 bool ResamplingRun::checkSubsampleCount() {
@@ -173,39 +168,33 @@ bool ResamplingRun::prepare() {
     return true;
 }
 
+// One problem at a time goes out: the whole file may not fit in memory. A control file that
+// fails part way is given up whole.
 bool ResamplingRun::writeControlFile() {
     ProgressView& progress = c_.ports.progress;
-    const fs::path path = engineFiles_.controlFile();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        tell("MSG_FileOpenError", "\n" + path.string());
-        return false;
-    }
+    ReplacedFile out(engineFiles_.controlFile());
     progress.start(
         kind_ == SampleKind::Jackknife ? "Resampling-JackKnife..." : "Resampling-BootStrap...",
         subsamples_);
     ControlFileWriter writer(c_.model, c_.parameters, c_.table, c_.ports.prompts);
-    std::string text;  // one problem at a time: the whole file may not fit in memory
+    std::string text;
     bool ok = true;
-    for (int s = 0; ok && s < subsamples_; ++s) {
+    for (int s = 0; ok && !out.error() && s < subsamples_; ++s) {
         ControlRun run;
         run.sampleKind = kind_;
         run.subsample = s;
         if (kind_ == SampleKind::Bootstrap)
             run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
         text.clear();
-        ok = writer.WriteControlRun(text, run) && (s > 0 || roomFor(text.size())) && (out << text);
+        ok = writer.WriteControlRun(text, run) && (s > 0 || roomFor(text.size())) && out.write(text);
         progress.setPosition(s + 1);
     }
     text.clear();
-    ok = ok && writer.WriteControlRun(text, ControlRun{}) && (out << text << "STOP") && out.flush();
+    ok = ok && writer.WriteControlRun(text, ControlRun{}) && out.write(text + "STOP");
     progress.finish();
-    if (ok) return true;
-    if (out.fail()) tell("MSG_FileOpenError", "\n" + path.string());
-    out.close();
-    std::error_code ignored;
-    fs::remove(path, ignored);  // a partial control file is of no use to anyone
-    return false;
+    // A problem the writer refused was told by it; a write that failed is told here.
+    Prompts& prompts = c_.ports.prompts;
+    return WriteSucceeded(prompts, out.error()) && ok && WriteSucceeded(prompts, out.commit());
 }
 
 // The store is taken before the engine starts, so that a run too large for the memory ends
@@ -219,20 +208,23 @@ bool ResamplingRun::allocateStore() {
 // Every problem of a run is about as long as the first; a control file that would fill the
 // disk is refused before it is written.
 bool ResamplingRun::roomFor(size_t problemSize) {
-    std::error_code error;
-    const fs::space_info space = fs::space(c_.folders.tempDir, error);
-    const double needed = static_cast<double>(problemSize) * (static_cast<double>(subsamples_) + 1);
-    if (error || needed < static_cast<double>(space.available)) return true;
-    std::string text;
-    AppendFormat(text, "The control file of %d subsamples needs about %.0f MB; %.0f MB are free.",
-                 subsamples_, needed / 1e6, static_cast<double>(space.available) / 1e6);
-    tellText(text);
-    return false;
+    const std::uintmax_t needed = problemSize * (static_cast<std::uintmax_t>(subsamples_) + 1);
+    const auto shortage = RoomShortage("control file of " + std::to_string(subsamples_) + " subsamples",
+                                       engineFiles_.workDir, needed);
+    if (shortage) tellText(*shortage);
+    return !shortage;
 }
 
 // The listing is read where the engine wrote it; the card and the listing take their kept
 // names only when the run succeeds, so a failed run leaves the previous run's files whole.
 bool ResamplingRun::runEngine() {
+    const auto problems = static_cast<std::uintmax_t>(subsamples_) + 1;
+    if (const auto shortage = RoomShortage(
+            "listing", engineFiles_.workDir,
+            ListingSizeEstimate(c_.model.nIndicator, c_.model.nConstruct, problems))) {
+        tellText(*shortage);
+        return false;
+    }
     EngineRunner runner(engineFiles_);
     const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm");
     runner.CleanEngineFiles();
@@ -265,11 +257,12 @@ bool ResamplingRun::readResults() {
     const SummaryRequest request{kind_, cases, c_.options.process,
                                  ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir),
                                  static_cast<int>(rejected_.size())};
-    if (const auto failed = WriteResamplingSummaries(c_.model, aligned_, request))
-        tell("MSG_OpenError", "\n(" + *failed + ")");
-    keepFiles();
+    // The statistics stay in the records, but a file that was not written fails the run:
+    // its name would hold the previous run's figures.
+    const bool written =
+        WriteSucceeded(c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, request)) && keepFiles();
     if (!rejected_.empty()) tellText(LeftOutText(rejected_, subsamples_));
-    return true;
+    return written;
 }
 
 // The statistics rest on the subsamples the engine estimated; when it rejected more than
@@ -287,11 +280,10 @@ std::string ResamplingRun::keptListing() const {
     return kind_ == SampleKind::Jackknife ? names.jackknifeListing : names.bootstrapListing;
 }
 
-void ResamplingRun::keepFiles() {
+bool ResamplingRun::keepFiles() {
     const std::string card = kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap;
-    for (const auto& [work, kept] : {std::pair{engineFiles_.controlFile(), card},
-                                     std::pair{engineFiles_.listing(), keptListing()}})
-        if (!KeepWorkFile(work, kept)) tell("MSG_OpenError", "\n(" + kept + ")");
+    return WriteSucceeded(c_.ports.prompts, KeepWorkFile(engineFiles_.controlFile(), card)) &&
+           WriteSucceeded(c_.ports.prompts, KeepWorkFile(engineFiles_.listing(), keptListing()));
 }
 
 void ResamplingRun::finish(bool ok, bool engineRan) {

@@ -73,7 +73,7 @@ private:
     bool enoughSubsamplesKept();
     void finish(bool ok, bool engineRan);
     bool seedGenerator();
-    void keepFiles();
+    bool keepFiles();
     std::string keptListing() const;
     void tell(const std::string& key, const std::string& detail = {});
     void tellText(const std::string& text);

@@ -1,24 +1,15 @@
 #include "core/results/ResamplingSummary.h"
 
-#include <fstream>
+#include <iterator>
 
 #include "core/app/DerivedFileNames.h"
+#include "core/files/ReplacedFile.h"
 #include "core/results/ResamplingProcessSections.h"
 #include "core/results/ResamplingSummaryHtml.h"
 #include "core/results/ResamplingSummaryText.h"
 #include "core/results/ResamplingSummaryTable.h"
 
 namespace qv {
-namespace fs = std::filesystem;
-namespace {
-
-bool writeFile(const std::string& name, const std::string& text) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out.flush());
-}
-
-}  // namespace
 
 SummaryFileNames ResamplingSummaryNames(SampleKind kind, const std::string& projectFile,
                                         const std::filesystem::path& tempDir) {
@@ -43,21 +34,14 @@ std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
         csv += FormatCsvProcess(model, store);
     }
     const SummaryFileNames& names = request.names;
-    const std::pair<const std::string*, std::string> files[] = {
-        {&names.text, std::move(text)},
-        {&names.csv, std::move(csv)},
-        {&names.html, FormatSummaryHtml(table)}};
-    std::error_code error;
-    const auto abandon = [&](const std::string& failed) {
-        for (const auto& file : files) fs::remove(*file.first + kUnfinishedSuffix, error);
-        return std::optional<std::string>(failed);
-    };
-    for (const auto& [name, content] : files)
-        if (!writeFile(*name + kUnfinishedSuffix, content)) return abandon(*name);
-    for (const auto& file : files) {
-        fs::rename(*file.first + kUnfinishedSuffix, *file.first, error);
-        if (error) return abandon(*file.first);
+    ReplacedFile files[] = {ReplacedFile(names.text), ReplacedFile(names.csv), ReplacedFile(names.html)};
+    const std::string contents[] = {std::move(text), std::move(csv), FormatSummaryHtml(table)};
+    for (size_t f = 0; f < std::size(files); ++f) {
+        files[f].write(contents[f]);
+        if (const auto failure = files[f].finish()) return failure;
     }
+    for (ReplacedFile& file : files)
+        if (const auto failure = file.commit()) return failure;
     return std::nullopt;
 }
 

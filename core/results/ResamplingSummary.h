@@ -30,13 +30,10 @@ struct SummaryRequest {
     int leftOut = 0;  // subsamples the engine rejected, named in the summaries' header
 };
 
-// A summary is written under its name with this suffix and renamed when every summary has
-// been written, so that a run that fails leaves the previous run's files whole.
-inline constexpr const char* kUnfinishedSuffix = ".part";
-
 // Writes the text summary, then the CSV summary and the web section, from the statistics in
-// the records and the aligned subsamples in the store. Returns the name of the first file
-// that could not be written or renamed; that one and those after it keep their old content.
+// the records and the aligned subsamples in the store. Each is written beside its file and
+// renamed over it once all three are whole, so a run that fails leaves the previous run's
+// files whole. Returns "cannot write FILE: reason" for the first file that failed.
 std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
                                                     const ResamplingStore& store,
                                                     const SummaryRequest& request);

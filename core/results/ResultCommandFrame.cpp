@@ -1,8 +1,8 @@
 #include "core/results/ResultCommandFrame.h"
 
-#include <fstream>
-
 #include "core/app/DerivedFileNames.h"
+#include "core/model/WholeFile.h"
+#include "core/ports/WriteFailure.h"
 
 namespace qv {
 
@@ -16,13 +16,7 @@ std::string ResultCommandFrame::fileName(const std::string& suffix) const {
 }
 
 bool ResultCommandFrame::write(const std::string& path, const std::string& text) const {
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    if (out.is_open() && out.write(text.data(), static_cast<std::streamsize>(text.size())).flush())
-        return true;
-    Message message = c_.texts.message("MSG_OpenError");
-    message.text += "\n(" + path + ")";
-    c_.ports.prompts.tell(message);
-    return false;
+    return WriteSucceeded(c_.ports.prompts, WriteWholeFile(path, text));
 }
 
 bool ResultCommandFrame::writeAndOpen(const std::string& path, const std::string& text) const {

@@ -19,8 +19,9 @@ public:
     // "<folder><stem><suffix>" of the model file; the bare suffix when the model has no file.
     std::string fileName(const std::string& suffix) const;
 
-    // Replaces the file by text. A file that cannot be written is told as "%s\n(%s)" with
-    // MSG_OpenError and the file name, and gives false; nothing else changes.
+    // Replaces the file by text (WriteWholeFile). A file that cannot be written is told as
+    // "cannot write FILE: reason" under the key MSG_OpenError and gives false; the previous
+    // file stays.
     bool write(const std::string& path, const std::string& text) const;
     // write, then the desktop opens the file with its associated program.
     bool writeAndOpen(const std::string& path, const std::string& text) const;

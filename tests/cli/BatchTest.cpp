@@ -82,6 +82,24 @@ TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
     EXPECT_NE(noData.output.find("Cannot Find Data File"), std::string::npos) << noData.output;
 }
 
+// A file the run cannot write (a folder in its place stops root as well) fails the run with
+// its name and the reason, whichever command writes it.
+TEST_F(BatchEstimate, AFileThatCannotBeWrittenEndsTheRunWithItsNameAndReason) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const std::pair<const char*, const char*> cases[] = {
+        {"estimate", "ecsi.out"}, {"bootstrap --samples 5", "ecsi_boot.csv"}, {"tables", "ecsi_cfa.csv"}};
+    for (const auto& [command, file] : cases) {
+        fs::create_directories(folder_ / file / "in the way");
+        const CommandResult run = batch(std::string(command) + " " + testing::quoted(folder_ / "ecsi.qvt"));
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_NE(run.output.find("cannot write " + (folder_ / file).string() + ": Is a directory"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_FALSE(fs::exists(folder_ / (std::string(file) + ".tmp~")));
+        fs::remove_all(folder_ / file);
+    }
+}
+
 // Output names from a model file that point at an input are refused before anything is
 // written: the data and the model stay byte for byte.
 TEST_F(BatchEstimate, OutputNamesThatWouldOverwriteAnInputAreRefused) {

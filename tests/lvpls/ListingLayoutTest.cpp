@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace lvpls::testing {
@@ -86,6 +90,24 @@ TEST(ListingLayout, EverySectionReadsBackByTheWorkbenchRules) {
     }
     const auto rSquares = listing.rSquares("ALLSample", 13);
     for (int j = 0; j < 13; ++j) EXPECT_NEAR(rSquares[j], estimate.rSquare(j), 1e-6);
+}
+
+// A listing the disk cannot take (here /dev/full) ends the engine with a failed status and
+// the reason, so the workbench never reads a listing cut short as a finished one.
+TEST(ListingLayout, AListingThatCannotBeWrittenFailsTheEngineWithTheReason) {
+    DataSet data;
+    const ControlRun run = chainOfThirteen(data);
+    std::string control;
+    appendControlRun(control, run, data);
+    const auto folder = freshFolder("lvpls-full");
+    std::ofstream(folder / "tmppls.pls", std::ios::binary) << control << "STOP";
+    const std::string command = "cd '" + folder.string() + "' && '" QV_START_DIR
+                                "/pls' tmppls.pls > /dev/full 2> errors";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(readFile(folder / "errors"), "pls: cannot write the listing: No space left on device\n");
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ListingLayout, LinesEndInCrLfAndOnlyTitlesNameTheSamples) {

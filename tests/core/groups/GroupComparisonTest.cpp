@@ -191,5 +191,22 @@ TEST_F(GroupComparisonTest, AGroupTooSmallToBootstrapEndsTheComparisonWithAMessa
     EXPECT_EQ(workbench_->caseFilter().allCases, 1);
 }
 
+// A group's file that cannot be kept ends the comparison: its name would hold an older one.
+TEST_F(GroupComparisonTest, AGroupFileThatCannotBeKeptEndsTheComparisonNamingIt) {
+    for (const char* suffix : {"_gp2.out", "_cfa_gp2.csv"}) {
+        const fs::path blocked = folder_ / ("satisfaction.qvt" + std::string(suffix));
+        fs::create_directories(blocked / "in the way");  // stops root as well
+        user_.clear();
+        user_.answer(true);
+        GroupComparison comparison(*workbench_);
+        EXPECT_EQ(comparison.significanceTest(genderIs("1"), genderIs("2")), GroupOutcome::Failed);
+        ASSERT_FALSE(user_.messages().empty()) << suffix;
+        EXPECT_EQ(user_.messages().back().text, "cannot write " + blocked.string() + ": Is a directory");
+        EXPECT_FALSE(fs::exists(folder_ / "satisfaction.qvt_gp1.out")) << suffix;  // group 1 never ran
+        EXPECT_TRUE(user_.lastStatus().starts_with(workbench_->texts().lookup("MSG_EstimateFail")));
+        fs::remove_all(blocked);
+    }
+}
+
 }  // namespace
 }  // namespace qv

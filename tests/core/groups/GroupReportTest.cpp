@@ -91,7 +91,7 @@ TEST_F(GroupReportCommand, AReportThatCannotBeCreatedIsToldAndNothingIsOpened) {
     fs::create_directories(blocked);  // a folder in the report's place
     EXPECT_FALSE(WriteGroupReport(workbench_, reportTime()).has_value());
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text, "Cannot open the file\n(" + blocked.string() + ")");
+    EXPECT_EQ(user_.messages()[0].text, "cannot write " + blocked.string() + ": Is a directory");
     for (const auto& event : user_.events())
         EXPECT_NE(event.kind, ScriptedPorts::Kind::OpenWithDesktop);
 }

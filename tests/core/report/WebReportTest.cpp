@@ -153,8 +153,23 @@ TEST_F(WebReportTest, NoEstimateOrNoWritableFolderWritesNothing) {
     EXPECT_FALSE(report());
     ASSERT_FALSE(user_.messages().empty());
     EXPECT_EQ(user_.messages().back().text,
-              "Cannot create the file\n(" + (folder_ / "study_report" / "WebOutput.html").string() + ")");
+              "cannot write " + (folder_ / "study_report" / "WebOutput.html").string() + ": Is a directory");
     EXPECT_EQ(opened(), "");
+}
+
+// The style sheet beside the page is written like the page: a failure ends the report.
+TEST_F(WebReportTest, AStyleSheetThatCannotBeCopiedEndsTheReportNamingIt) {
+    fs::create_directories(folder_ / "data");
+    folder_.write("data/style.css", "body {}");
+    fs::create_directories(folder_ / "study_report" / "style.css" / "in the way");
+    EXPECT_FALSE(WebReport(ResultContext{model_, table_, filter_, parameters_, files_, texts_, ports_,
+                                         folder_.path(), folder_ / "data"},
+                           reportTime)
+                     .run());
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text,
+              "cannot write " + (folder_ / "study_report" / "style.css").string() + ": Is a directory");
+    EXPECT_FALSE(fs::exists(folder_ / "study_report" / "WebOutput.html"));
 }
 
 // A two-stage estimate: T is second order over A and B; the first stage's blocks are A, B

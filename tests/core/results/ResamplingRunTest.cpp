@@ -191,7 +191,9 @@ TEST_F(ResamplingRunTest, RunsThatCannotBeDoneAreRefusedBeforeAnyFileIsWritten) 
          "Re-sample is not supported for 2nd order factor structure in the current version!\n"},
         {[&] { files_.project = (startDir_ / "missing" / "ecsi.qvt").string(); },
          SampleKind::Bootstrap,
-         "Cannot create the file\n(" + (startDir_ / "missing" / "ecsi_boot.csv").string() + ")"},
+         "cannot write " + (startDir_ / "missing" / "ecsi_boot.csv").string() +
+             ": No such file or directory (" + (startDir_ / "missing" / "ecsi_boot.csv.tmp~").string() +
+             ")"},
         {[&] { model_.assignIndicator(indicatorNamed("CUSCO"), -1); }, SampleKind::Jackknife, ""},
     };
     for (const Case& refused : cases) {
@@ -254,27 +256,31 @@ TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWr
     EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
 }
 
-TEST_F(ResamplingRunTest, AListingThatCannotBeKeptIsToldAndTheStatisticsStay) {
+// A file that cannot be kept fails the run (its name would hold the previous run's figures);
+// the statistics stay in the records.
+TEST_F(ResamplingRunTest, AListingThatCannotBeKeptFailsTheRunAndTheStatisticsStay) {
     buildEcsi();
     options_.nSample = "3";
     fs::create_directories(file("ecsi.boot") / "in the way");
-    EXPECT_TRUE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text, "Cannot create the file\n(" + file("ecsi.boot").string() + ")");
+    EXPECT_EQ(user_.messages()[0].text, "cannot write " + file("ecsi.boot").string() + ": Is a directory");
     EXPECT_TRUE(fs::exists(file("ecsi_bt.out")));
-    EXPECT_TRUE(model_.bootstrapDone);
+    EXPECT_GT(model_.paths[0].coefficientSE, 0);
+    EXPECT_FALSE(model_.bootstrapDone);
+    EXPECT_EQ(user_.lastStatus(), "The estimation failed.");
 }
 
-TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenIsToldAndTheStatisticsStay) {
+TEST_F(ResamplingRunTest, ASummaryThatCannotBeWrittenFailsTheRunAndTheStatisticsStay) {
     buildEcsi();
     options_.nSample = "3";
     fs::create_directories(file("ecsi_bt.out") / "in the way");
-    EXPECT_TRUE(resampling().run(SampleKind::Bootstrap));
+    EXPECT_FALSE(resampling().run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
-    EXPECT_EQ(user_.messages()[0].text,
-              "Cannot create the file\n(" + file("ecsi_bt.out").string() + ")");
+    EXPECT_EQ(user_.messages()[0].text, "cannot write " + file("ecsi_bt.out").string() + ": Is a directory");
     EXPECT_GT(model_.paths[0].coefficientSE, 0);
-    EXPECT_TRUE(model_.bootstrapDone);
+    EXPECT_FALSE(model_.bootstrapDone);
+    EXPECT_FALSE(fs::exists(file("ecsi_boot.csv")));  // the summaries are replaced together
 }
 
 // Every subsample in the control file must lack case 17 to be rejected: then the engine

@@ -91,14 +91,19 @@ TEST_F(ResamplingSummaryTest, AFileThatCannotBeCreatedIsNamedAndNoSummaryIsRepla
     SummaryRequest summary = request(SampleKind::Bootstrap, false);
     std::ofstream(summary.names.text) << "the previous run";
     summary.names.csv = (folder_ / "missing" / "model_boot.csv").string();
-    EXPECT_EQ(WriteResamplingSummaries(test_.model, test_.store, summary), summary.names.csv);
+    const auto failure = WriteResamplingSummaries(test_.model, test_.store, summary);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->starts_with("cannot write " + summary.names.csv + ": No such file or directory"))
+        << *failure;
     EXPECT_EQ(contentOf(summary.names.text), "the previous run");
     EXPECT_FALSE(fs::exists(summary.names.html));
-    EXPECT_FALSE(fs::exists(summary.names.text + kUnfinishedSuffix));
-    EXPECT_FALSE(fs::exists(summary.names.html + kUnfinishedSuffix));
+    EXPECT_FALSE(fs::exists(summary.names.text + ".tmp~"));
+    EXPECT_FALSE(fs::exists(summary.names.html + ".tmp~"));
 
     summary.names.text = (folder_ / "missing" / "model_bt.out").string();
-    EXPECT_EQ(WriteResamplingSummaries(test_.model, test_.store, summary), summary.names.text);
+    EXPECT_TRUE(WriteResamplingSummaries(test_.model, test_.store, summary)
+                    .value_or("")
+                    .starts_with("cannot write " + summary.names.text + ": "));
 }
 
 }  // namespace
