@@ -19,10 +19,11 @@ std::optional<std::filesystem::path> WriteGroupReport(Workbench& workbench, cons
     Prompts& prompts = workbench.ports().prompts;
     if (!WriteSucceeded(prompts, prepared.error)) return std::nullopt;
     const std::filesystem::path& folder = prepared.path;
-    const bool picture = SaveDiagramPicture(workbench.ports().picture, model, folder / "Model.bmp");
+    const SavedPicture picture = SaveDiagramPicture(workbench.ports().picture, model, folder / "Model.bmp");
+    if (!WriteSucceeded(prompts, picture.failure)) return std::nullopt;
     const std::filesystem::path report = folder / "WebOutput.html";
     const std::string page =
-        FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now), picture);
+        FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now), picture.saved);
     if (!WriteSucceeded(prompts, WriteWholeFile(report, page))) return std::nullopt;
     workbench.ports().desktop.openWithDesktop(report.string());
     return report;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
+#include <string>
 
 namespace qv {
 
@@ -28,10 +28,9 @@ public:
     virtual ~DiagramPicture() = default;
     // The size of the painted diagram surface; nothing when no diagram can be pictured.
     virtual std::optional<PictureSize> surfaceSize() = 0;
-    // Copies the rectangle of the painted surface into a 24-bit Windows bitmap file. False
-    // when the file could not be written.
-    virtual bool writeBitmap(const PictureRectangle& rectangle,
-                             const std::filesystem::path& file) = 0;
+    // The rectangle of the painted surface as the bytes of a 24-bit Windows bitmap; nothing
+    // when there is no picture of it. The core writes the file.
+    virtual std::optional<std::string> bitmap(const PictureRectangle& rectangle) = 0;
 
     // For front ends without a diagram: there is never a picture.
     static DiagramPicture& none();
@@ -40,9 +39,7 @@ public:
 inline DiagramPicture& DiagramPicture::none() {
     struct NoPicture final : DiagramPicture {
         std::optional<PictureSize> surfaceSize() override { return std::nullopt; }
-        bool writeBitmap(const PictureRectangle&, const std::filesystem::path&) override {
-            return false;
-        }
+        std::optional<std::string> bitmap(const PictureRectangle&) override { return std::nullopt; }
     };
     static NoPicture noPicture;
     return noPicture;

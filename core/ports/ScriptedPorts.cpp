@@ -126,10 +126,13 @@ bool ScriptedPorts::showConfiguration(bool newModelMode) {
     return closedWithOk;
 }
 
-bool ScriptedPorts::writeBitmap(const PictureRectangle& rectangle, const std::filesystem::path& file) {
+// A stand-in for the bitmap: its header's magic and the rectangle.
+std::optional<std::string> ScriptedPorts::bitmap(const PictureRectangle& rectangle) {
     pictureRectangle_ = rectangle;
-    events_.push_back({Kind::WriteBitmap, Message{"", file.string(), ""}, surface_.has_value()});
-    return surface_.has_value();
+    events_.push_back({Kind::WriteBitmap, Message{}, surface_.has_value()});
+    if (!surface_) return std::nullopt;
+    return "BM " + std::to_string(rectangle.left) + " " + std::to_string(rectangle.top) + " " +
+           std::to_string(rectangle.right) + " " + std::to_string(rectangle.bottom);
 }
 
 }  // namespace qv

@@ -50,7 +50,7 @@ public:
     void paintDiagram(PictureSize surface) { surface_ = surface; }
 
     const std::vector<Event>& events() const { return events_; }
-    // The rectangle of the last picture written.
+    // The rectangle of the last picture made.
     std::optional<PictureRectangle> pictureRectangle() const { return pictureRectangle_; }
     std::vector<Message> messages() const;           // the told messages, in order
     std::vector<std::string> messageKeys() const;    // their keys
@@ -88,7 +88,7 @@ public:
     bool showConfiguration(bool newModelMode) override;
     std::optional<PictureSize> surfaceSize() override { return surface_; }
     // Records the rectangle and the file (in the event's text) and writes nothing.
-    bool writeBitmap(const PictureRectangle& rectangle, const std::filesystem::path& file) override;
+    std::optional<std::string> bitmap(const PictureRectangle& rectangle) override;
 
 private:
     bool nextAnswer(Kind kind, const Message& message);

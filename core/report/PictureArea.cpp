@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/model/WholeFile.h"
+
 namespace qv {
 
 std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, PictureSize surface) {
@@ -22,12 +24,14 @@ std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, Pi
     return area;
 }
 
-bool SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
-                        const std::filesystem::path& file) {
+SavedPicture SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
+                                const std::filesystem::path& file) {
     const auto surface = picture.surfaceSize();
-    if (!surface) return false;
-    const auto area = DiagramPictureArea(model, *surface);
-    return area && picture.writeBitmap(*area, file);
+    const auto area = surface ? DiagramPictureArea(model, *surface) : std::nullopt;
+    const auto bytes = area ? picture.bitmap(*area) : std::nullopt;
+    if (!bytes) return {};
+    auto failure = WriteWholeFile(file, *bytes);
+    return {!failure, std::move(failure)};
 }
 
 }  // namespace qv

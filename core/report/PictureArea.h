@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "core/model/ProjectModel.h"
 #include "core/ports/DiagramPicture.h"
@@ -13,8 +14,14 @@ namespace qv {
 // the model has no construct or the rectangle lies outside the surface.
 std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, PictureSize surface);
 
-// Saves that part of the painted diagram as a bitmap file; false when there is no picture.
-bool SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
-                        const std::filesystem::path& file);
+// Saves that part of the painted diagram as a bitmap file through WriteWholeFile. saved is
+// false when there is no picture; a picture that cannot be written gives the failure
+// ("cannot write FILE: reason") and the previous file stays.
+struct SavedPicture {
+    bool saved = false;
+    std::optional<std::string> failure;
+};
+SavedPicture SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
+                                const std::filesystem::path& file);
 
 }  // namespace qv

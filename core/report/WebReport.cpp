@@ -34,10 +34,6 @@ bool WebReport::failed(const std::string& error) const {
     return !error.empty();
 }
 
-bool WebReport::savePicture(const std::filesystem::path& folder) {
-    return SaveDiagramPicture(c_.ports.picture, c_.model, folder / "Model.bmp");
-}
-
 // The fragment's bytes; a fragment that cannot be read is told and left out.
 std::optional<std::string> WebReport::readFragment(const std::filesystem::path& path,
                                                    const char* separator) {
@@ -128,7 +124,9 @@ std::optional<std::filesystem::path> WebReport::run() {
     const ReportFolder prepared = PrepareReportFolder(c_.files.project, "_report", c_.dataDir);
     if (!WriteSucceeded(c_.ports.prompts, prepared.error)) return std::nullopt;
     const std::filesystem::path& folder = prepared.path;
-    contents.picture = savePicture(folder);
+    const SavedPicture picture = SaveDiagramPicture(c_.ports.picture, c_.model, folder / "Model.bmp");
+    if (!WriteSucceeded(c_.ports.prompts, picture.failure)) return std::nullopt;
+    contents.picture = picture.saved;
     copyFactorStructure(contents);
     if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
     addAssessment(contents);

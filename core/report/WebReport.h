@@ -29,7 +29,6 @@ public:
     static std::tm localNow();
 
 private:
-    bool savePicture(const std::filesystem::path& folder);
     void copyFactorStructure(WebReportContents& contents);
     bool addEstimateTables(WebReportContents& contents);
     bool addCorrelations(WebReportContents& contents);

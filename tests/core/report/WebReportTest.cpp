@@ -85,6 +85,7 @@ TEST_F(WebReportTest, AnEstimateGivesTheSixSectionsInOrderBesideThePicture) {
                                         "EFFECTSIZE", "RELIABILITY", "EFFECTS", "FIT"}));
     // The constructs lie near the top-left corner: the picture starts at the surface's edge.
     EXPECT_EQ(user_.pictureRectangle(), (PictureRectangle{1, 0, 135, 95}));
+    EXPECT_EQ(testing::readBytes(folder_ / "study_report" / "Model.bmp"), "BM 1 0 135 95");
     EXPECT_EQ(opened(), written->string());
     EXPECT_TRUE(user_.messages().empty());
     EXPECT_EQ(table_.cell(1, 1), "1");  // the grid holds the raw values again
@@ -155,6 +156,17 @@ TEST_F(WebReportTest, NoEstimateOrNoWritableFolderWritesNothing) {
     EXPECT_EQ(user_.messages().back().text,
               "cannot write " + (folder_ / "study_report" / "WebOutput.html").string() + ": Is a directory");
     EXPECT_EQ(opened(), "");
+}
+
+// The picture beside the page is written like the page: a failure ends the report.
+TEST_F(WebReportTest, APictureThatCannotBeWrittenEndsTheReportNamingIt) {
+    user_.paintDiagram({640, 480});
+    fs::create_directories(folder_ / "study_report" / "Model.bmp" / "in the way");
+    EXPECT_FALSE(report());
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_EQ(user_.messages()[0].text,
+              "cannot write " + (folder_ / "study_report" / "Model.bmp").string() + ": Is a directory");
+    EXPECT_FALSE(fs::exists(folder_ / "study_report" / "WebOutput.html"));
 }
 
 // The style sheet beside the page is written like the page: a failure ends the report.
