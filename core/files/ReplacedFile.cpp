@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -40,6 +41,15 @@ fs::path writtenPath(const fs::path& path) {
     return error ? path : target;
 }
 
+// A name of its own for every file being written, so that two programs writing one file at
+// once never write into the same temporary file; the last rename wins and each file is whole.
+fs::path temporaryBeside(const fs::path& target) {
+    static std::atomic<unsigned> written{0};
+    fs::path temporary = target;
+    temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(written++) + ".tmp~";
+    return temporary;
+}
+
 // An existing file's permissions go to the file that replaces it.
 void keepPermissions(const fs::path& replacement, const fs::path& target) {
     std::error_code error;
@@ -62,11 +72,10 @@ ReplacedFile::ReplacedFile(const fs::path& path) : target_(writtenPath(path)) {
         error_ = CannotWriteText(target_, EISDIR);
         return;
     }
-    temporary_ = target_;
-    temporary_ += ".tmp~";
-    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    temporary_ = temporaryBeside(target_);
+    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     temporaryExists_ = descriptor_ >= 0;
-    if (!temporaryExists_) error_ = CannotWriteText(target_, errno) + " (" + temporary_.string() + ")";
+    if (!temporaryExists_) error_ = CannotWriteText(target_, errno);
 }
 
 ReplacedFile::~ReplacedFile() { abandon(); }

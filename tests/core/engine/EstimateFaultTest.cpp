@@ -85,7 +85,7 @@ TEST_F(EstimateFaultTest, ABootstrapWhoseControlFileFillsTheDiskKeepsTheLastRuns
     EXPECT_EQ(written("ecsi.boot"), listing);
     EXPECT_EQ(written("ecsi_boot.csv"), summary);
     EXPECT_FALSE(fs::exists(workFolder() / "tmppls.pls"));
-    EXPECT_FALSE(fs::exists(workFolder() / "tmppls.pls.tmp~"));
+    EXPECT_EQ(testing::temporaryFilesIn(workFolder()), 0);
 }
 
 // The work folder on a small file system: the control file fits, the listing would not.
@@ -120,7 +120,7 @@ TEST_F(EstimateFaultTest, AModelFolderThatFillsWhileTheCopiesAreKeptFailsAndKeep
     EXPECT_EQ(user_.messages().back().text,
               "cannot write " + (full / "ecsi.pls").string() + ": No space left on device");
     EXPECT_EQ(testing::readBytes(full / "ecsi.pls"), previousControlFile_);
-    EXPECT_FALSE(fs::exists(full / "ecsi.pls.tmp~"));
+    EXPECT_EQ(testing::temporaryFilesIn(full), 0);
 }
 
 // Read-only for root too: the folder bound onto itself read-only; without the right to mount,

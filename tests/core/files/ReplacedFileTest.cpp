@@ -83,7 +83,7 @@ TEST(ReplacedFile, AFolderInTheFilesPlaceFailsEvenForRootAndStaysAsItWas) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(*error, "cannot write " + (folder / "WebOutput.html").string() + ": Is a directory");
     EXPECT_TRUE(fs::exists(folder / "WebOutput.html" / "inside"));
-    EXPECT_FALSE(fs::exists(folder / "WebOutput.html.tmp~"));
+    EXPECT_EQ(testing::temporaryFilesIn(folder.path()), 0);
 }
 
 // A full file system for real, where the test may mount a small one.

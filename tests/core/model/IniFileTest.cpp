@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
+
+#include "tests/core/support/InjectedWriteFault.h"
+#include "tests/core/support/TempFolder.h"
 
 namespace qv {
 namespace {
@@ -80,7 +84,7 @@ TEST_F(IniFileTest, WritingReplacesInPlaceAppendsNewKeysToTheirSectionAndNewSect
     EXPECT_EQ(bytes(path),
               "; head\r\n[One]\r\nA=1\r\nb=20\r\nNew=x\\y\r\n\r\n[Two]\r\nC=line  break\r\n"
               "[Three]\r\nFlag=1\r\n");
-    EXPECT_FALSE(fs::exists(dir_ / "test.ini.tmp~"));
+    EXPECT_EQ(testing::temporaryFilesIn(dir_), 0);
 }
 
 TEST_F(IniFileTest, MissingFileIsEmptyAndCreatedOnSave) {
@@ -95,13 +99,14 @@ TEST_F(IniFileTest, MissingFileIsEmptyAndCreatedOnSave) {
 
 TEST_F(IniFileTest, FailedSaveReportsAndLeavesTheOldFile) {
     const fs::path path = file("[A]\r\nk=1\r\n");
-    fs::create_directory(dir_ / "test.ini.tmp~");  // the temporary file cannot be created
     IniFile ini(path);
     ini.writeInt("A", "k", 2);
+    const testing::InjectedWriteFault full({"test.ini", ENOSPC, 3});  // the disk fills
     const auto error = ini.save();
     ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find("tmp~"), std::string::npos);
+    EXPECT_EQ(*error, "cannot write " + path.string() + ": No space left on device");
     EXPECT_EQ(bytes(path), "[A]\r\nk=1\r\n");
+    EXPECT_EQ(testing::temporaryFilesIn(dir_), 0);
 }
 
 }  // namespace

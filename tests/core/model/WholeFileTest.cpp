@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "tests/core/support/InjectedWriteFault.h"
 #include "tests/core/support/TempFolder.h"
 
 namespace qv {
@@ -32,8 +35,8 @@ TEST(WholeFile, SaveReplacesALinkedFilesTargetAndKeepsItsPermissions) {
     EXPECT_EQ(qv::testing::readBytes(target), "new");
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_FALSE(fs::exists(folder / "real/model.qvt.tmp~"));
-    EXPECT_FALSE(fs::exists(folder / "link.qvt.tmp~"));
+    EXPECT_EQ(qv::testing::temporaryFilesIn(folder / "real"), 0);
+    EXPECT_EQ(qv::testing::temporaryFilesIn(folder.path()), 0);
 }
 
 TEST(WholeFile, FailedSaveNamesTheFileAndTheReasonAndKeepsTheOldFile) {
@@ -44,9 +47,16 @@ TEST(WholeFile, FailedSaveNamesTheFileAndTheReasonAndKeepsTheOldFile) {
                                ": No such file or directory", 0), 0u) << *error;
     // A file that cannot be replaced stays as it was.
     const auto kept = folder.write("kept.qvt", "old");
-    std::filesystem::create_directory(folder / "kept.qvt.tmp~");
-    EXPECT_TRUE(WriteWholeFile(kept, "new").has_value());
+    {
+        const qv::testing::InjectedWriteFault full({"kept.qvt", ENOSPC, 1});
+        EXPECT_EQ(WriteWholeFile(kept, "new"), "cannot write " + kept.string() + ": No space left on device");
+    }
     EXPECT_EQ(qv::testing::readBytes(kept), "old");
+    // Two writers of one file never share a temporary file: the last one's bytes stand whole.
+    EXPECT_FALSE(WriteWholeFile(kept, "first").has_value());
+    EXPECT_FALSE(WriteWholeFile(kept, "second").has_value());
+    EXPECT_EQ(qv::testing::readBytes(kept), "second");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

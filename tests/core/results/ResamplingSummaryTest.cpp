@@ -8,6 +8,7 @@
 #include "core/results/ResamplingStatistics.h"
 #include "core/results/ResamplingSummary.h"
 #include "tests/core/results/ResamplingTestModel.h"
+#include "tests/core/support/TempFolder.h"
 
 namespace qv {
 namespace {
@@ -97,8 +98,8 @@ TEST_F(ResamplingSummaryTest, AFileThatCannotBeCreatedIsNamedAndNoSummaryIsRepla
         << *failure;
     EXPECT_EQ(contentOf(summary.names.text), "the previous run");
     EXPECT_FALSE(fs::exists(summary.names.html));
-    EXPECT_FALSE(fs::exists(summary.names.text + ".tmp~"));
-    EXPECT_FALSE(fs::exists(summary.names.html + ".tmp~"));
+    EXPECT_EQ(testing::temporaryFilesIn(fs::path(summary.names.text).parent_path()), 0);
+    EXPECT_EQ(testing::temporaryFilesIn(fs::path(summary.names.html).parent_path()), 0);
 
     summary.names.text = (folder_ / "missing" / "model_bt.out").string();
     EXPECT_TRUE(WriteResamplingSummaries(test_.model, test_.store, summary)

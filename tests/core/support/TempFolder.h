@@ -43,6 +43,14 @@ private:
     std::filesystem::path path_;
 };
 
+// The temporary files a write left in the folder ("….tmp~"); none after a write ends.
+inline int temporaryFilesIn(const std::filesystem::path& folder) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        count += entry.path().filename().string().ends_with(".tmp~");
+    return count;
+}
+
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
