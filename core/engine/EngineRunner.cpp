@@ -38,6 +38,7 @@ fs::path EngineFiles::script() const { return workDir / "a.sh"; }
 fs::path EngineFiles::marker() const { return workDir / "qvt.tmp"; }
 fs::path EngineFiles::controlFile() const { return workDir / "tmppls.pls"; }
 fs::path EngineFiles::listing() const { return workDir / "tmppls.out"; }
+fs::path EngineFiles::errors() const { return workDir / "tmppls.err"; }
 
 bool EngineExists(const EngineFiles& files) {
     std::error_code error;
@@ -53,7 +54,7 @@ std::string EngineRunner::scriptText() const {
     return "PATH=" + shellQuoted(files_.enginePath.parent_path()) + ":/usr/bin:/bin\n"
            "export PATH\n"
            "cd " + shellQuoted(files_.workDir) + " || exit 1\n" +
-           shellQuoted(files_.enginePath) + " tmppls.pls>tmppls.out\n"
+           shellQuoted(files_.enginePath) + " tmppls.pls>tmppls.out 2>tmppls.err\n"
            "echo \"END $?\">qvt.tmp";
 }
 
@@ -100,10 +101,12 @@ EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::str
     return outcome;
 }
 
-// The marker reads "END status".
+// The marker reads "END status". The engine's first error line goes with a failure's reason.
 EngineOutcome EngineRunner::readMarker() {
     engineStatus_ = -1;
     std::string reason;
+    const std::string errors = ReadWholeFile(files_.errors(), reason).value_or("");
+    engineErrors_ = errors.substr(0, errors.find_first_of("\r\n"));
     const std::optional<std::string> marker = ReadWholeFile(files_.marker(), reason);
     if (!marker) return EngineOutcome::EndedWithoutMarker;
     constexpr std::string_view kEnd = "END ";
@@ -129,13 +132,15 @@ std::string EngineRunner::failureReason(EngineOutcome outcome) const {
     if (engineStatus_ < 0) return "the end marker " + files_.marker().string() + " holds no exit status";
     if (engineStatus_ > kSignalStatus)
         return "the engine was ended by signal " + std::to_string(engineStatus_ - kSignalStatus);
-    return "the engine ended with exit status " + std::to_string(engineStatus_);
+    const std::string told = engineErrors_.empty() ? "" : " (" + engineErrors_ + ")";
+    return "the engine ended with exit status " + std::to_string(engineStatus_) + told;
 }
 
 void EngineRunner::CleanEngineFiles() const {
     std::error_code ignored;
     fs::remove(files_.script(), ignored);
     fs::remove(files_.marker(), ignored);
+    fs::remove(files_.errors(), ignored);
 }
 
 std::optional<std::string> EngineRunner::loadListing(std::string& reason) const {

@@ -19,6 +19,7 @@ struct EngineFiles {
     std::filesystem::path marker() const;        // written by the script once the engine ended
     std::filesystem::path controlFile() const;   // tmppls.pls
     std::filesystem::path listing() const;       // tmppls.out
+    std::filesystem::path errors() const;        // tmppls.err: what the engine told on its error output
 };
 
 bool EngineExists(const EngineFiles& files);
@@ -60,6 +61,7 @@ private:
 
     EngineFiles files_;
     int engineStatus_ = -1;  // as the shell gives it: 128 + N after signal N; -1 unknown
+    std::string engineErrors_;  // the first line of the engine's error output
     std::string scriptError_;
     DetachedProcess process_;
 };

@@ -146,6 +146,17 @@ TEST_F(BatchInterrupt, SigintAndSigtermEndTheEngineBeforeTheProgramExits) {
     }
 }
 
+// The engine killed from outside (as a memory killer would) fails the run, and the message
+// names the signal; the listing it left is not kept.
+TEST_F(BatchInterrupt, AnEngineKilledMidRunFailsTheRunNamingTheSignal) {
+    const pid_t batch = start({});
+    ASSERT_GT(engine(), 0);
+    ::kill(engine_, SIGKILL);
+    EXPECT_EQ(finish(batch), 1);
+    EXPECT_NE(output().find("the engine was ended by signal 9"), std::string::npos) << output();
+    EXPECT_FALSE(fs::exists(folder_ / "project" / "ecsi.out"));
+}
+
 TEST(BatchTimeoutOption, TakesWholeSecondsAboveZeroOnly) {
     std::string error;
     const char* good[] = {"quorvanta-batch", "estimate", "m.qvt", "--timeout", "30"};

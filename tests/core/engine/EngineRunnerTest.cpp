@@ -88,6 +88,15 @@ TEST_F(EngineRunnerTest, AnEngineThatFailsOrIsKilledIsAFailedRunNamingTheCause) 
     EXPECT_EQ(killed.run(user_, "run"), EngineOutcome::EngineFailed);
     EXPECT_EQ(killed.failureReason(EngineOutcome::EngineFailed), "the engine was ended by signal 9");
 
+    // What the engine told on its error output goes with the status.
+    installEngine("echo partial; echo 'pls: cannot write the listing: No space left on device' >&2; exit 1");
+    EngineRunner full(files());
+    EXPECT_EQ(full.run(user_, "run"), EngineOutcome::EngineFailed);
+    full.CleanEngineFiles();
+    EXPECT_EQ(full.failureReason(EngineOutcome::EngineFailed),
+              "the engine ended with exit status 1 (pls: cannot write the listing: No space left on device)");
+    EXPECT_FALSE(fs::exists(files().errors()));
+
     installEngine("echo whole");
     EngineRunner finished(files());
     EXPECT_EQ(finished.run(user_, "run"), EngineOutcome::Finished);

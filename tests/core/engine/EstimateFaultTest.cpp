@@ -68,6 +68,17 @@ TEST_F(EstimateFaultTest, AFullDiskAtTheControlFileOrAKeptCopyIsToldAndTheLastRu
     }
 }
 
+// The disk filling while the engine writes its listing (here the real engine writes into
+// /dev/full) fails the estimate with the engine's own reason.
+TEST_F(EstimateFaultTest, AListingTheDiskCannotTakeFailsTheEstimateWithTheEnginesReason) {
+    const fs::path engine = folder_ / "start" / "pls";
+    fs::remove(engine);
+    std::ofstream(engine) << "#!/bin/sh\nexec '" << (fs::path(QV_START_DIR) / "pls").string() << "' \"$1\" >/dev/full\n";
+    fs::permissions(engine, fs::perms::owner_all);
+    expectFailedKeepingTheLastRun(
+        "the engine ended with exit status 1 (pls: cannot write the listing: No space left on device)");
+}
+
 // The control file of a bootstrap goes out problem by problem; the disk filling part way
 // gives the file up whole and the last run's files stay.
 TEST_F(EstimateFaultTest, ABootstrapWhoseControlFileFillsTheDiskKeepsTheLastRunsFiles) {
