@@ -129,11 +129,19 @@ std::string EngineRunner::failureReason(EngineOutcome outcome) const {
     case EngineOutcome::EndedWithoutMarker: return "the command script ended before the engine did";
     case EngineOutcome::EngineFailed: break;
     }
-    if (engineStatus_ < 0) return "the end marker " + files_.marker().string() + " holds no exit status";
+    if (engineStatus_ < 0) return "the end marker " + files_.marker().string() + " holds no exit status" + roomLeft();
     if (engineStatus_ > kSignalStatus)
         return "the engine was ended by signal " + std::to_string(engineStatus_ - kSignalStatus);
     const std::string told = engineErrors_.empty() ? "" : " (" + engineErrors_ + ")";
     return "the engine ended with exit status " + std::to_string(engineStatus_) + told;
+}
+
+// A marker the script could not write is most often a full disk: the room left says so.
+std::string EngineRunner::roomLeft() const {
+    std::error_code error;
+    const fs::space_info space = fs::space(files_.workDir, error);
+    if (error) return {};
+    return " (" + std::to_string(space.available) + " bytes are free in " + files_.workDir.string() + ")";
 }
 
 void EngineRunner::CleanEngineFiles() const {

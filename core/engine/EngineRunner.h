@@ -58,6 +58,7 @@ public:
 private:
     bool writeScript();
     EngineOutcome readMarker();
+    std::string roomLeft() const;
 
     EngineFiles files_;
     int engineStatus_ = -1;  // as the shell gives it: 128 + N after signal N; -1 unknown

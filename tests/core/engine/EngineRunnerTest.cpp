@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "core/ports/ScriptedPorts.h"
+#include "tests/core/support/ScratchMount.h"
 
 namespace qv {
 namespace {
@@ -101,6 +102,20 @@ TEST_F(EngineRunnerTest, AnEngineThatFailsOrIsKilledIsAFailedRunNamingTheCause) 
     EngineRunner finished(files());
     EXPECT_EQ(finished.run(user_, "run"), EngineOutcome::Finished);
     EXPECT_EQ(finished.failureReason(EngineOutcome::Finished), "");
+}
+
+// The engine fills the work folder, so the script cannot write its marker: the reason says
+// how much room is left there.
+TEST_F(EngineRunnerTest, AMarkerTheFullDiskCouldNotTakeFailsTheRunNamingTheRoomLeft) {
+    const fs::path work = startDir_ / "work";
+    const auto mount = testing::ScratchMount::tmpfs(work, "64k");
+    if (!mount.usable()) GTEST_SKIP() << mount.reason();
+    installEngine("cat /dev/zero > filler 2>/dev/null; exit 0");
+    EngineRunner runner(EngineFiles{startDir_ / "pls", work});
+    EXPECT_EQ(runner.run(user_, "run"), EngineOutcome::EngineFailed);
+    EXPECT_EQ(runner.failureReason(EngineOutcome::EngineFailed),
+              "the end marker " + (work / "qvt.tmp").string() + " holds no exit status (0 bytes are free in " +
+                  work.string() + ")");
 }
 
 TEST_F(EngineRunnerTest, MissingEngineAndUnwritableScriptAreReported) {
