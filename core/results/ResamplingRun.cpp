@@ -259,8 +259,8 @@ bool ResamplingRun::readResults() {
                                  static_cast<int>(rejected_.size())};
     // The statistics stay in the records, but a file that was not written fails the run:
     // its name would hold the previous run's figures.
-    const bool written =
-        WriteSucceeded(c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, request)) && keepFiles();
+    const bool written = WriteSucceeded(c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, request,
+                                                                                   [this] { return keepFiles(); }));
     if (!rejected_.empty()) tellText(LeftOutText(rejected_, subsamples_));
     return written;
 }
@@ -280,10 +280,10 @@ std::string ResamplingRun::keptListing() const {
     return kind_ == SampleKind::Jackknife ? names.jackknifeListing : names.bootstrapListing;
 }
 
-bool ResamplingRun::keepFiles() {
+std::optional<std::string> ResamplingRun::keepFiles() {
     const std::string card = kind_ == SampleKind::Jackknife ? c_.files.jackKnife : c_.files.bootStrap;
-    return WriteSucceeded(c_.ports.prompts, KeepWorkFile(engineFiles_.controlFile(), card)) &&
-           WriteSucceeded(c_.ports.prompts, KeepWorkFile(engineFiles_.listing(), keptListing()));
+    if (auto failure = KeepWorkFile(engineFiles_.controlFile(), card)) return failure;
+    return KeepWorkFile(engineFiles_.listing(), keptListing());
 }
 
 void ResamplingRun::finish(bool ok, bool engineRan) {

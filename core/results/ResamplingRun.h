@@ -73,7 +73,8 @@ private:
     bool enoughSubsamplesKept();
     void finish(bool ok, bool engineRan);
     bool seedGenerator();
-    bool keepFiles();
+    // Keeps the control file and the listing under the project's names; the first failure.
+    std::optional<std::string> keepFiles();
     std::string keptListing() const;
     void tell(const std::string& key, const std::string& detail = {});
     void tellText(const std::string& text);

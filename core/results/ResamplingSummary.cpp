@@ -23,7 +23,8 @@ SummaryFileNames ResamplingSummaryNames(SampleKind kind, const std::string& proj
 
 std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
                                                     const ResamplingStore& store,
-                                                    const SummaryRequest& request) {
+                                                    const SummaryRequest& request,
+                                                    const SummaryStep& beforeReplacing) {
     SummaryTable table = BuildSummaryTable(model, request.kind, request.cases);
     table.subsamples = store.subsamples();
     table.leftOut = request.leftOut;
@@ -40,6 +41,8 @@ std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
         files[f].write(contents[f]);
         if (const auto failure = files[f].finish()) return failure;
     }
+    if (beforeReplacing)
+        if (auto failure = beforeReplacing()) return failure;
     for (ReplacedFile& file : files)
         if (const auto failure = file.commit()) return failure;
     return std::nullopt;

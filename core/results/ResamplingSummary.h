@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,10 +33,14 @@ struct SummaryRequest {
 
 // Writes the text summary, then the CSV summary and the web section, from the statistics in
 // the records and the aligned subsamples in the store. Each is written beside its file and
-// renamed over it once all three are whole, so a run that fails leaves the previous run's
-// files whole. Returns "cannot write FILE: reason" for the first file that failed.
+// renamed over it once all three are whole and beforeReplacing (when given: the run keeping
+// its other files) succeeded, so a run that fails leaves the previous run's summaries whole.
+// Returns "cannot write FILE: reason" for the first file that failed, or beforeReplacing's
+// failure.
+using SummaryStep = std::function<std::optional<std::string>()>;
 std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
                                                     const ResamplingStore& store,
-                                                    const SummaryRequest& request);
+                                                    const SummaryRequest& request,
+                                                    const SummaryStep& beforeReplacing = {});
 
 }  // namespace qv

@@ -107,5 +107,31 @@ TEST_F(ResamplingSummaryTest, AFileThatCannotBeCreatedIsNamedAndNoSummaryIsRepla
                     .starts_with("cannot write " + summary.names.text + ": "));
 }
 
+// The run keeps its control file and listing once the summaries are whole and before any
+// replaces its file: a kept file that fails leaves the previous summaries.
+TEST_F(ResamplingSummaryTest, TheStepBeforeReplacingRunsOnceAndItsFailureKeepsThePreviousSummaries) {
+    const SummaryRequest summary = request(SampleKind::Bootstrap, false);
+    std::ofstream(summary.names.text) << "the previous run";
+    int steps = 0;
+    const auto failed = WriteResamplingSummaries(test_.model, test_.store, summary, [&] {
+        ++steps;
+        return std::optional<std::string>("cannot write model.boot: No space left on device");
+    });
+    EXPECT_EQ(failed, "cannot write model.boot: No space left on device");
+    EXPECT_EQ(contentOf(summary.names.text), "the previous run");
+    EXPECT_FALSE(fs::exists(summary.names.csv));
+    EXPECT_EQ(testing::temporaryFilesIn(folder_), 0);
+
+    std::string seenBeforeReplacing;
+    ASSERT_FALSE(WriteResamplingSummaries(test_.model, test_.store, summary, [&] {
+        ++steps;
+        seenBeforeReplacing = contentOf(summary.names.text);
+        return std::optional<std::string>();
+    }));
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(seenBeforeReplacing, "the previous run");
+    expectFile(summary.names.text, "bootstrap_bt.out");
+}
+
 }  // namespace
 }  // namespace qv
