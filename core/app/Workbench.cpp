@@ -158,8 +158,11 @@ bool Workbench::newModel() {
 
 namespace {
 
+// The output names a run of that model file would write: the defaults follow the model file.
 ProjectFiles withProject(ProjectFiles files, const std::string& projectFile) {
+    clearDefaultOutputNames(files);
     files.project = projectFile;
+    DeriveFileNames(files);
     return files;
 }
 

@@ -163,6 +163,17 @@ TEST_F(WorkbenchTest, ConfigurationOkRefusesMissingEntriesAndAsksBeforeOverwriti
     EXPECT_EQ(workbench_.rawData().nFields(), 3);  // read although the file existed
 }
 
+// The Configuration dialog refuses a data file that a run's output would overwrite: here the
+// data carry the name the control file takes from the model.
+TEST_F(WorkbenchTest, ConfigurationOkRefusesDataThatAnOutputWouldOverwrite) {
+    const std::string data = folder_.write("study.pls", "x1 x2 x3\r\n1 2 3\r\n4 5 6\r\n").string();
+    EXPECT_FALSE(workbench_.configurationOk({data, project_}, true));
+    ASSERT_EQ(user_.messages().size(), 1u);
+    EXPECT_NE(user_.messages()[0].text.find("is also the data file"), std::string::npos) << user_.messages()[0].text;
+    EXPECT_EQ(testing::readBytes(data), "x1 x2 x3\r\n1 2 3\r\n4 5 6\r\n");
+    EXPECT_FALSE(std::filesystem::exists(project_));
+}
+
 TEST_F(WorkbenchTest, ConfigurationOkWithUnreadableDataStaysOpen) {
     user_.answer(false);  // do not locate the missing file
     EXPECT_FALSE(workbench_.configurationOk({(folder_ / "gone.dat").string(), project_}, true));
