@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <system_error>

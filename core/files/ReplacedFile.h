@@ -8,8 +8,8 @@
 
 namespace qv {
 
-// A file written under a temporary name beside it ("<name>.<process>-<n>.tmp~") and renamed over it by
-// commit(), so a failed or short write leaves the previous file whole. The file keeps its
+// A file written under a temporary name beside it ("<name>.<process>-<n>.tmp~") and renamed
+// over it by commit(), so a failed or short write leaves the previous file whole. The file keeps its
 // identity: a symbolic link is followed (its target is replaced, the link stays) and an
 // existing file keeps its permissions. Bytes go out in blocks, so a large file never needs
 // to stand whole in memory. A file not committed leaves no temporary file behind.

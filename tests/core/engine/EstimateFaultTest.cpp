@@ -39,6 +39,14 @@ protected:
         EXPECT_EQ(written("ecsi.out"), previousListing_);
     }
 
+    // A stand-in engine: a shell script in the built engine's place.
+    void installEngine(const std::string& script) {
+        const fs::path engine = folder_ / "start" / "pls";
+        fs::remove(engine);
+        std::ofstream(engine) << "#!/bin/sh\n" << script << "\n";
+        fs::permissions(engine, fs::perms::owner_all);
+    }
+
     fs::path project(const std::string& name) const { return folder_ / "project" / name; }
     fs::path workFolder() const { return workbench_.folders().tempDir; }
 
@@ -49,10 +57,7 @@ protected:
 // A stand-in engine prints the start of a listing and is killed; the script still writes its
 // end marker, which carries the signal.
 TEST_F(EstimateFaultTest, AnEngineKilledMidRunFailsTheEstimateNamingTheSignal) {
-    const fs::path engine = folder_ / "start" / "pls";
-    fs::remove(engine);
-    std::ofstream(engine) << "#!/bin/sh\nprintf -- '---- Problem 1 ----\\nALLSample \\nBlocks 7\\n'\nkill -9 $$\n";
-    fs::permissions(engine, fs::perms::owner_all);
+    installEngine("printf -- '---- Problem 1 ----\\nALLSample \\nBlocks 7\\n'\nkill -9 $$");
     expectFailedKeepingTheLastRun("the engine was ended by signal 9");
 }
 
@@ -71,10 +76,7 @@ TEST_F(EstimateFaultTest, AFullDiskAtTheControlFileOrAKeptCopyIsToldAndTheLastRu
 // The disk filling while the engine writes its listing (here the real engine writes into
 // /dev/full) fails the estimate with the engine's own reason.
 TEST_F(EstimateFaultTest, AListingTheDiskCannotTakeFailsTheEstimateWithTheEnginesReason) {
-    const fs::path engine = folder_ / "start" / "pls";
-    fs::remove(engine);
-    std::ofstream(engine) << "#!/bin/sh\nexec '" << (fs::path(QV_START_DIR) / "pls").string() << "' \"$1\" >/dev/full\n";
-    fs::permissions(engine, fs::perms::owner_all);
+    installEngine("exec '" + (fs::path(QV_START_DIR) / "pls").string() + "' \"$1\" >/dev/full");
     expectFailedKeepingTheLastRun(
         "the engine ended with exit status 1 (pls: cannot write the listing: No space left on device)");
 }
@@ -85,7 +87,8 @@ TEST_F(EstimateFaultTest, ABootstrapWhoseControlFileFillsTheDiskKeepsTheLastRuns
     workbench_.resampling().nSample = "20";
     workbench_.resampling().seed = "7";
     ASSERT_TRUE(ResamplingRun(workbench_).run(SampleKind::Bootstrap));
-    const std::string card = written("ecsi.bt"), listing = written("ecsi.boot"), summary = written("ecsi_boot.csv");
+    const std::string card = written("ecsi.bt"), listing = written("ecsi.boot");
+    const std::string summary = written("ecsi_boot.csv");
     user_.clear();
     const testing::InjectedWriteFault fault({"tmppls.pls", ENOSPC, 300000});
     EXPECT_FALSE(ResamplingRun(workbench_).run(SampleKind::Bootstrap));

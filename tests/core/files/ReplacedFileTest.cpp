@@ -19,7 +19,8 @@ using testing::readBytes;
 
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -124,7 +125,8 @@ TEST(MoveFileOver, ReplacesTheFileKeepsItsPermissionsAndRemovesTheWorkFile) {
     const fs::path work = folder.write("tmppls.out", "new listing");
     ASSERT_FALSE(MoveFileOver(work, kept).has_value());
     EXPECT_EQ(readBytes(kept), "new listing");
-    EXPECT_EQ(fs::status(kept).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(kept).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(fs::exists(work));
 }
 
