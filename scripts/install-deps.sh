@@ -4,7 +4,7 @@
 set -euo pipefail
 # The last four build the Debian package and validate its desktop and metainfo files.
 packages=(g++ cmake ninja-build libboost-dev libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev locales
-          pkg-config libzip-dev libexpat1-dev libreadstat-dev
+          pkg-config libzip-dev libexpat1-dev libpugixml-dev libreadstat-dev
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

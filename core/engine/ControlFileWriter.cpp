@@ -260,10 +260,9 @@ bool ControlFileWriter::readValues(const std::vector<int>& indicators,
     values.reserve(static_cast<size_t>(table_.caseCount()) * indicators.size());
     for (int row = 1; row <= table_.caseCount(); ++row)
         for (int indicator : indicators) {
-            const std::string& text = table_.cell(indicator + 1, row);
-            const std::optional<double> value = parseNumber(text);
-            if (!value || !std::isfinite(*value)) {
-                prompts_.tell(fixedText(numberConversionError(text)));
+            const std::optional<double> value = table_.number(indicator + 1, row);
+            if (!value) {
+                prompts_.tell(fixedText(numberConversionError(table_.cell(indicator + 1, row))));
                 return false;
             }
             values.push_back(*value);

@@ -30,10 +30,13 @@ std::optional<int> parseInteger(std::string_view text) {
 std::optional<double> parseNumber(std::string_view text) {
     std::string_view number = trimmed(text);
     if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    return parsePlainNumber(number);
+}
+
+std::optional<double> parsePlainNumber(std::string_view text) {
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
-        !std::isfinite(value))
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -15,12 +15,27 @@ bool CaseRows::setNames(std::vector<std::string> names) {
     return true;
 }
 
-bool CaseRows::add(std::vector<std::string>& fields) {
+bool CaseRows::add(std::vector<std::string>& fields) { return addCase(fields); }
+
+bool CaseRows::add(std::vector<CaseField>& fields) { return addCase(fields); }
+
+void CaseRows::setField(int column, int row, CaseField& field) {
+    if (field.number)
+        table_.setNumber(column, row, *field.number);
+    else
+        table_.setCell(column, row, std::move(field.text));
+}
+
+template <typename Fields>
+bool CaseRows::addCase(Fields& fields) {
     const int row = kept_ + 1;
     const int variables = table_.nFields();
     for (int column = 1; column <= variables; ++column) {
         const auto at = static_cast<size_t>(column - 1);
-        table_.setCell(column, row, at < fields.size() ? std::move(fields[at]) : std::string());
+        if (at < fields.size())
+            setField(column, row, fields[at]);
+        else
+            table_.setCell(column, row, std::string());
     }
     const CaseSelection verdict = filter_.caseSelected(table_, row);
     if (!verdict.error.empty()) {
@@ -29,7 +44,7 @@ bool CaseRows::add(std::vector<std::string>& fields) {
         return false;
     }
     if (verdict.kept) {
-        table_.setCell(0, row, std::to_string(row));
+        table_.setNumber(0, row, row);
         ++kept_;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,12 @@
 #include "core/rawdata/RawDataTable.h"
 
 namespace qv {
+
+// A field of a case from a file that keeps numbers as numbers: the value, or else the text.
+struct CaseField {
+    std::optional<double> number;
+    std::string text;
+};
 
 // Fills the table from a reader that hands over whole rows: the variable names first, then
 // case after case, each kept only when the case selection keeps it.
@@ -21,6 +28,7 @@ public:
     // Fields beyond the variables are dropped, missing ones leave empty cells. False when
     // the selection could not judge the case; error() then quotes the cell.
     bool add(std::vector<std::string>& fields);
+    bool add(std::vector<CaseField>& fields);
     // Cuts the grid to the header and the kept cases.
     void finish();
     const std::string& error() const { return error_; }
@@ -28,6 +36,11 @@ public:
     bool selectionFailed() const { return selectionFailed_; }
 
 private:
+    template <typename Fields>
+    bool addCase(Fields& fields);
+    void setField(int column, int row, std::string& field) { table_.setCell(column, row, std::move(field)); }
+    void setField(int column, int row, CaseField& field);
+
     RawDataTable& table_;
     const CaseFilter& filter_;
     int kept_ = 0;

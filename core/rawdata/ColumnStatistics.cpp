@@ -7,7 +7,7 @@
 namespace qv {
 
 std::optional<double> cellNumber(const RawDataTable& table, int column, int row) {
-    return parseNumber(table.cell(column, row));
+    return table.number(column, row);
 }
 
 ColumnNumbers columnNumbers(const RawDataTable& table, int column) {

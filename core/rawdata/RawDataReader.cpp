@@ -73,7 +73,7 @@ std::string emptyCellList(const RawDataTable& table) {
     int unlisted = 0;
     for (int row = 1; row <= table.caseCount(); ++row)
         for (int column = 1; column <= table.nFields(); ++column) {
-            if (!table.cell(column, row).empty()) continue;
+            if (!table.isEmpty(column, row)) continue;
             if (list.size() < kEmptyCellListLimit)
                 list += "Row:" + std::to_string(row) + " Col:" + std::to_string(column) + "\n";
             else
@@ -187,7 +187,7 @@ void FillEmptyCells(RawDataTable& table, int code) {
     const std::string text = std::to_string(code);
     for (int row = 1; row <= table.caseCount(); ++row)
         for (int column = 1; column <= table.nFields(); ++column)
-            if (table.cell(column, row).empty()) table.setCell(column, row, text);
+            if (table.isEmpty(column, row)) table.setCell(column, row, text);
 }
 
 }  // namespace qv

@@ -15,7 +15,7 @@ VariableSummary summarize(const RawDataTable& table, int column) {
     std::vector<double> values;
     bool text = false;
     for (int row = 1; row <= table.caseCount(); ++row) {
-        if (table.cell(column, row).empty()) {
+        if (table.isEmpty(column, row)) {
             ++summary.missing;
         } else if (const auto value = cellNumber(table, column, row)) {
             values.push_back(*value);

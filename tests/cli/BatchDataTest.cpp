@@ -145,7 +145,7 @@ TEST_F(BatchData, LongNamesWithBlanksAndUmlautsReachEveryOutput) {
 // The example's data saved by spreadsheet and statistics programs estimate its figures.
 TEST_F(BatchData, EveryDataFormatEstimatesTheFiguresOfTheTextFile) {
     const nlohmann::json plain = estimate("ecsi.qvt");
-    for (const std::string format : {"xlsx", "ods", "sav", "dta", "sas7bdat"}) {
+    for (const std::string format : {"xlsx", "ods", "sav", "zsav", "dta", "sas7bdat"}) {
         SCOPED_TRACE(format);
         fs::copy_file(fs::path(QV_FORMATS_DIR) / ("ecsi." + format), folder_ / ("mobi." + format));
         writeModel(format + ".qvt", "mobi." + format, false);

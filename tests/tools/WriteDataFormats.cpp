@@ -1,5 +1,5 @@
-// Writes a blank-separated data file again as .xlsx, .ods, .sav, .dta and .sas7bdat, so the
-// readers' tests get the same data in every format, made by libzip and libreadstat's
+// Writes a blank-separated data file again as .xlsx, .ods, .sav, .zsav, .dta and .sas7bdat,
+// so the readers' tests get the same data in every format, made by libzip and libreadstat's
 // writers rather than by the readers under test.
 //   WriteDataFormats DATAFILE OUTPUT_STEM           (OUTPUT_STEM.xlsx, .ods, ...)
 //   WriteDataFormats --wide VARIABLES CASES OUT.xlsx (a large sheet for the benchmark)
@@ -267,11 +267,13 @@ using BeginWriting = readstat_error_t (*)(readstat_writer_t*, void*, long);
 
 // Every variable numeric with its name as label; the value 99 is declared missing where
 // the format can declare it (it never occurs in the data).
-bool writeStatistics(const Data& data, const std::string& path, BeginWriting begin) {
+bool writeStatistics(const Data& data, const std::string& path, BeginWriting begin,
+                     readstat_compress_t compression = READSTAT_COMPRESS_NONE) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     readstat_writer_t* writer = readstat_writer_init();
     readstat_set_data_writer(writer, writeBytes);
+    readstat_writer_set_compression(writer, compression);
     std::vector<readstat_variable_t*> variables;
     for (const std::string& name : data.names) {
         readstat_variable_t* variable = readstat_add_variable(writer, name.c_str(), READSTAT_TYPE_DOUBLE, 0);
@@ -303,6 +305,7 @@ int main(int argc, char** argv) {
     const std::string stem = argv[2];
     const bool ok = writeXlsx(data, stem + ".xlsx") && writeOds(data, stem + ".ods") &&
                     writeStatistics(data, stem + ".sav", readstat_begin_writing_sav) &&
+                    writeStatistics(data, stem + ".zsav", readstat_begin_writing_sav, READSTAT_COMPRESS_BINARY) &&
                     writeStatistics(data, stem + ".dta", readstat_begin_writing_dta) &&
                     writeStatistics(data, stem + ".sas7bdat", readstat_begin_writing_sas7bdat);
     if (!ok) std::cerr << "WriteDataFormats: cannot write " << stem << ".*\n";

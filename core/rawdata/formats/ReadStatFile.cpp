@@ -3,6 +3,7 @@
 #include <readstat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/rawdata/CellText.h"
@@ -16,7 +17,7 @@ struct Reading {
     CaseRows& cases;
     std::vector<std::string>& labels;
     std::vector<std::string> names;
-    std::vector<std::string> cells;
+    std::vector<CaseField> cells;
     int observation = -1;
     std::string error;
 
@@ -27,7 +28,7 @@ struct Reading {
             return true;
         }
         if (!cases.add(cells)) return fail(cases.error());
-        cells.assign(names.size(), std::string());
+        cells.assign(names.size(), CaseField());
         return true;
     }
     bool fail(std::string message) {
@@ -52,25 +53,28 @@ int onVariable(int, readstat_variable_t* variable, const char*, void* context) {
     return READSTAT_HANDLER_OK;
 }
 
-std::string valueText(readstat_value_t value, readstat_variable_t* variable) {
+// Numbers stay the doubles the file holds; a missing value leaves the cell empty.
+CaseField valueField(readstat_value_t value, readstat_variable_t* variable) {
     if (readstat_value_is_missing(value, variable)) return {};
     if (readstat_value_type(value) == READSTAT_TYPE_STRING) {
         const char* text = readstat_string_value(value);
-        return text ? text : "";
+        return {std::nullopt, text ? text : ""};
     }
-    return numberCellText(readstat_double_value(value));
+    const double number = readstat_double_value(value);
+    if (std::isfinite(number)) return {number, {}};
+    return {std::nullopt, numberCellText(number)};  // refused later, by its text
 }
 
 int onValue(int observation, readstat_variable_t* variable, readstat_value_t value, void* context) {
     auto& reading = *static_cast<Reading*>(context);
     if (observation != reading.observation) {
         if (!reading.flushCase()) return READSTAT_HANDLER_ABORT;
-        reading.cells.assign(reading.names.size(), std::string());
+        reading.cells.assign(reading.names.size(), CaseField());
         reading.observation = observation;
     }
     const int index = readstat_variable_get_index(variable);
     if (index >= 0 && static_cast<size_t>(index) < reading.cells.size())
-        reading.cells[static_cast<size_t>(index)] = valueText(value, variable);
+        reading.cells[static_cast<size_t>(index)] = valueField(value, variable);
     return READSTAT_HANDLER_OK;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/NumberText.h"
 #include "core/rawdata/DataCellText.h"
 #include "core/rawdata/RawDataTable.h"
 #include "core/rawdata/VariableNames.h"
@@ -10,6 +11,7 @@ namespace qv {
 namespace {
 
 constexpr size_t kListedTextCells = 20;
+
 
 }  // namespace
 
@@ -20,19 +22,29 @@ int SheetRows::widestColumn() const {
 void SheetRows::cell(int row, int column, std::string text, bool isText) {
     if (!cases_.hasNames() && !text.empty()) headerColumns_ = std::max(headerColumns_, column + 1);
     if (column < 0 || column > widestColumn()) return;
+    // Most cells of a large sheet are plain numbers: they go straight to the table.
+    if (cases_.hasNames() && !isText)
+        if (const auto value = parsePlainNumber(text)) return store(column, {value, {}});
     std::string cellText = cases_.hasNames() ? dataCellText(std::move(text), Separator::Blanks)
                                              : std::move(text);
     if (cellText.empty()) return;
-    if (isText && cases_.hasNames()) {
-        if (textCells_.size() < kListedTextCells)
-            textCells_.push_back("sheet " + sheet_ + ", row " + std::to_string(row) + ", column " +
-                                 columnLetters(column) + ": '" + cellText + "'");
-        else
-            ++unlistedTextCells_;
-    }
+    if (isText && cases_.hasNames()) listTextCell(row, column, cellText);
+    const auto value = isText || !cases_.hasNames() ? std::nullopt : parseNumber(cellText);
+    store(column, {value, value ? std::string() : std::move(cellText)});
+}
+
+void SheetRows::store(int column, CaseField field) {
     if (cells_.size() <= static_cast<size_t>(column)) cells_.resize(static_cast<size_t>(column) + 1);
-    cells_[static_cast<size_t>(column)] = std::move(cellText);
+    cells_[static_cast<size_t>(column)] = std::move(field);
     rowHasContent_ = true;
+}
+
+void SheetRows::listTextCell(int row, int column, const std::string& text) {
+    if (textCells_.size() < kListedTextCells)
+        textCells_.push_back("sheet " + sheet_ + ", row " + std::to_string(row) + ", column " +
+                             columnLetters(column) + ": '" + text + "'");
+    else
+        ++unlistedTextCells_;
 }
 
 bool SheetRows::endRow() {
@@ -41,10 +53,17 @@ bool SheetRows::endRow() {
     // The names beyond the widest column were not kept, but they were counted.
     if (!cases_.hasNames()) error_ = VariableCountError(static_cast<size_t>(headerColumns_));
     if (!error_.empty()) return false;
-    const bool ok = cases_.hasNames() ? cases_.add(cells_) : cases_.setNames(cells_);
+    const bool ok = cases_.hasNames() ? cases_.add(cells_) : cases_.setNames(names());
     cells_.clear();
     if (!ok) error_ = cases_.error();
     return ok;
+}
+
+std::vector<std::string> SheetRows::names() {
+    std::vector<std::string> names;
+    names.reserve(cells_.size());
+    for (CaseField& field : cells_) names.push_back(std::move(field.text));
+    return names;
 }
 
 std::string SheetRows::textCellReport(const std::string& fileName) const {

@@ -8,10 +8,10 @@
 namespace qv {
 
 // Turns the cells of a spreadsheet's first sheet into names and cases: the first row that
-// holds anything gives the names, every later row that holds anything is a case. Number
-// cells keep their text; text cells in the cases stay in the grid but are listed with
+// holds anything gives the names, every later row that holds anything is a case. Text
+// cells in the cases stay in the grid but are listed with
 // sheet, row and column, unless they are a missing-value mark (NA, a point), which like an
-// empty cell leaves the cell empty.
+// empty cell leaves the cell empty. Number cells of the cases reach the table as numbers.
 class SheetRows {
 public:
     SheetRows(std::string sheet, CaseRows& cases) : sheet_(std::move(sheet)), cases_(cases) {}
@@ -29,9 +29,13 @@ public:
     int widestColumn() const;
 
 private:
+    std::vector<std::string> names();
+    void store(int column, CaseField field);
+    void listTextCell(int row, int column, const std::string& text);
+
     std::string sheet_;
     CaseRows& cases_;
-    std::vector<std::string> cells_;
+    std::vector<CaseField> cells_;
     bool rowHasContent_ = false;
     std::vector<std::string> textCells_;
     int unlistedTextCells_ = 0;

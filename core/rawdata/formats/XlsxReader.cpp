@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/rawdata/formats/SheetRowChunks.h"
 #include "core/rawdata/formats/SheetRows.h"
 #include "core/rawdata/formats/XmlStream.h"
 #include "core/rawdata/formats/ZipArchive.h"
@@ -69,56 +70,57 @@ struct SharedStringsHandler : XmlHandler {
     }
 };
 
-class SheetHandler : public XmlHandler {
+// The text of an inline string: its <t> elements, those of rich-text runs included,
+// phonetic runs left out.
+void appendInlineText(const pugi::xml_node& node, std::string& text) {
+    for (const pugi::xml_node& child : node.children()) {
+        if (hasLocalName(child.name(), "t")) text += child.child_value();
+        if (hasLocalName(child.name(), "r")) appendInlineText(child, text);
+    }
+}
+
+// The cells of each <row> element go to the sheet's rows, by their references where they
+// have them (empty cells are often left out), by their order where not.
+class SheetRowReader {
 public:
-    SheetHandler(const std::vector<std::string>& shared, SheetRows& rows)
+    SheetRowReader(const std::vector<std::string>& shared, SheetRows& rows)
         : shared_(shared), rows_(rows) {}
 
-    void start(std::string_view name, const char** attributes) override {
-        if (name == "row") {
-            const char* number = xmlAttribute(attributes, "r");
-            row_ = number ? std::atoi(number) : row_ + 1;
-            column_ = -1;
-        } else if (name == "c") {
-            const char* reference = xmlAttribute(attributes, "r");
-            const int column = reference ? columnOfReference(reference) : -1;
-            column_ = column >= 0 ? column : column_ + 1;
-            const char* type = xmlAttribute(attributes, "t");
-            type_ = type ? type : "n";
-            value_.clear();
-        } else if (name == "v" || name == "t") {
-            inValue_ = true;
+    bool read(const pugi::xml_node& row) {
+        const char* number = attributeValue(row, "r");
+        row_ = number ? std::atoi(number) : row_ + 1;
+        int column = -1;
+        for (const pugi::xml_node& cell : row.children()) {
+            if (!hasLocalName(cell.name(), "c")) continue;
+            const char* reference = attributeValue(cell, "r");
+            const int referenced = reference ? columnOfReference(reference) : -1;
+            column = referenced >= 0 ? referenced : column + 1;
+            storeCell(cell, column);
         }
+        return rows_.endRow();
     }
-    void end(std::string_view name) override {
-        if (name == "v" || name == "t") inValue_ = false;
-        if (name == "c") storeCell();
-        if (name == "row" && !rows_.endRow()) stopped_ = true;
-    }
-    void text(std::string_view text) override {
-        if (inValue_) value_ += text;
-    }
-    bool done() const override { return stopped_; }
 
 private:
-    void storeCell() {
-        if (type_ == "s") {
-            const long index = std::strtol(value_.c_str(), nullptr, 10);
-            const bool known = !value_.empty() && index >= 0 && static_cast<size_t>(index) < shared_.size();
-            rows_.cell(row_, column_, known ? shared_[static_cast<size_t>(index)] : value_, true);
+    void storeCell(const pugi::xml_node& cell, int column) {
+        const char* typed = attributeValue(cell, "t");
+        const std::string_view type = typed ? std::string_view(typed) : std::string_view();
+        std::string value;
+        for (const pugi::xml_node& child : cell.children()) {
+            if (hasLocalName(child.name(), "v")) value += child.child_value();
+            if (hasLocalName(child.name(), "is")) appendInlineText(child, value);
+        }
+        if (type == "s") {
+            const long index = std::strtol(value.c_str(), nullptr, 10);
+            const bool known = !value.empty() && index >= 0 && static_cast<size_t>(index) < shared_.size();
+            rows_.cell(row_, column, known ? shared_[static_cast<size_t>(index)] : value, true);
         } else {
-            rows_.cell(row_, column_, value_, type_ == "str" || type_ == "inlineStr" || type_ == "e");
+            rows_.cell(row_, column, std::move(value), type == "str" || type == "inlineStr" || type == "e");
         }
     }
 
     const std::vector<std::string>& shared_;
     SheetRows& rows_;
     int row_ = 0;
-    int column_ = -1;
-    std::string type_;
-    std::string value_;
-    bool inValue_ = false;
-    bool stopped_ = false;
 };
 
 }  // namespace
@@ -141,8 +143,9 @@ std::string XlsxReader::read(const std::string& path, CaseRows& cases) {
         if (auto error = StreamZipPart(zip, "xl/sharedStrings.xml", shared); !error.empty())
             return error;
     SheetRows rows(workbook.sheet.name, cases);
-    SheetHandler sheet(shared.strings, rows);
-    if (auto error = StreamZipPart(zip, sheetPart, sheet); !error.empty()) return error;
+    SheetRowReader sheet(shared.strings, rows);
+    const auto readRow = [&](const pugi::xml_node& row) { return sheet.read(row); };
+    if (auto error = StreamSheetRows(zip, sheetPart, readRow); !error.empty()) return error;
     if (!rows.error().empty()) return rows.error();
     notice_ = rows.textCellReport(path);
     return {};

@@ -139,7 +139,7 @@ TEST_F(DataFileDialectsEstimate, CommaSemicolonAndTabFilesEstimateTheFiguresOfTh
 TEST_F(DataFileDialectsEstimate, SpreadsheetAndStatisticsFilesEstimateTheFiguresOfTheTextFile) {
     estimate(table_.raw, same);
     const ProjectModel plain = model_;
-    for (const char* format : {"xlsx", "ods", "sav", "dta", "sas7bdat"}) {
+    for (const char* format : {"xlsx", "ods", "sav", "zsav", "dta", "sas7bdat"}) {
         SCOPED_TRACE(format);
         estimate(std::string(QV_FORMATS_DIR) + "/ecsi." + format, same);
         expectFiguresOf(plain, same);
