@@ -32,6 +32,51 @@ int writtenDecimals(std::string_view text) {
     return point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
+// The shape of a plain number: its digits after any leading zeros, its decimals, and whether
+// it is written as the column would write it (no leading zeros, no point without decimals).
+struct PlainShape {
+    bool plain = false;
+    size_t significant = 0;
+    size_t decimals = 0;
+    bool trailingZero = false;
+};
+
+PlainShape shapeOf(std::string_view text) {
+    PlainShape shape;
+    size_t at = !text.empty() && text.front() == '-' ? 1 : 0;
+    const size_t first = at;
+    size_t point = std::string_view::npos;
+    bool leading = true;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '.' && point == std::string_view::npos) {
+            point = at;
+        } else if (c >= '0' && c <= '9') {
+            leading = leading && c == '0';
+            if (!leading) ++shape.significant;
+        } else {
+            return shape;
+        }
+    }
+    const size_t whole = (point == std::string_view::npos ? text.size() : point) - first;
+    shape.decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    shape.plain = whole > 0 && (whole == 1 || text[first] != '0') &&
+                  (point == std::string_view::npos || shape.decimals > 0);
+    shape.trailingZero = shape.decimals > 0 && text.back() == '0';
+    return shape;
+}
+
+// Whether the value, written in this way, gives back the text. A plain number of at most 15
+// significant digits with the decimals the way asks for always does (no two such numbers
+// share a double), so most cells need no writing out to check.
+bool writesAs(std::string_view text, double value, int decimals) {
+    const PlainShape shape = shapeOf(text);
+    const bool decimalsFit = decimals < 0 ? !shape.trailingZero : shape.decimals == static_cast<size_t>(decimals);
+    if (!shape.plain || !decimalsFit) return false;
+    if (shape.significant <= 15) return true;
+    char buffer[400];
+    return written(value, decimals, buffer) == text;
+}
 
 }  // namespace
 
@@ -102,10 +147,9 @@ void CellColumn::setTextSlot(size_t row, std::string text) {
 // The first number decides how the column writes numbers; a number written otherwise is
 // kept as its text.
 bool CellColumn::keepsAsNumber(std::string_view text, double value) {
-    char buffer[400];
-    if (decimals_ != kUndecided) return written(value, decimals_, buffer) == text;
+    if (decimals_ != kUndecided) return writesAs(text, value, decimals_);
     for (int decimals : {kShortestPlain, writtenDecimals(text)}) {
-        if (decimals < kShortestPlain || written(value, decimals, buffer) != text) continue;
+        if (decimals < kShortestPlain || !writesAs(text, value, decimals)) continue;
         decimals_ = decimals;
         return true;
     }

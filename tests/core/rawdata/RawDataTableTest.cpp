@@ -24,7 +24,7 @@ TEST(RawDataTable, GrowsOnWriteAndKeepsCellsOnResize) {
 TEST(RawDataTable, EveryCellReadsBackAsWritten) {
     RawDataTable table;
     const std::vector<std::vector<std::string>> columns = {
-        {"plain", "3", "-0", "0.1", "4.50", "1e5", "+2", " 7", "123456789012345", "NA", ""},
+        {"plain", "3", "-0", "0.1", "4.50", "1e5", "+2", " 7", "123456789012345", "NA", "", "1234567890123456", "100"},
         {"fixed", "4.50", "3.00", "4.5", "-0.25", "1.000", "12345.67", "x"},
         {"wide", "0.1234567890123456789", "1E-3", "2.", ".5", "inf", "nan", "0x10"},
     };
