@@ -1,7 +1,9 @@
 #include "core/rawdata/formats/SheetRowChunks.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -81,8 +83,13 @@ void inflateRows(const ZipArchive& zip, const std::string& part, PieceQueue& que
 // A piece that is no XML fragment gives where, in bytes from the part's start, and why.
 bool parsePiece(Piece& piece, const std::function<bool(const pugi::xml_node&)>& onRow, std::string& error) {
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer_inplace(
-        piece.text.data(), piece.text.size(), pugi::parse_default | pugi::parse_fragment);
+    // Only what the piece holds is looked for: most pieces are plain numbers.
+    const std::string_view text = piece.text;
+    unsigned options = pugi::parse_fragment | pugi::parse_cdata;
+    if (text.find('&') != std::string_view::npos) options |= pugi::parse_escapes;
+    if (text.find('\r') != std::string_view::npos) options |= pugi::parse_eol;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer_inplace(piece.text.data(), piece.text.size(), options);
     if (!parsed) {
         error = "byte " + std::to_string(piece.offset + static_cast<size_t>(parsed.offset)) + ": " +
                 parsed.description();
@@ -153,7 +160,11 @@ bool RowChunker::feed(std::string_view bytes, const PieceSink& emit) {
         from = 0;
     }
     if (ended_) return false;
-    if (const size_t end = pending_.find(rowsEnd_, from); end != std::string::npos) {
+    // Boyer-Moore-Horspool: a plain find would compare at every '<' of the rows.
+    const auto found = std::search(pending_.begin() + static_cast<std::ptrdiff_t>(from), pending_.end(),
+                                   std::boyer_moore_horspool_searcher(rowsEnd_.begin(), rowsEnd_.end()));
+    if (found != pending_.end()) {
+        const auto end = static_cast<size_t>(found - pending_.begin());
         pending_.resize(end);
         emitUpTo(end, emit);
         ended_ = true;
