@@ -21,6 +21,18 @@ DiagramPoint headCorner(DiagramPoint end, float vx, float vy, float turn) {
 
 double distance(DiagramPoint a, DiagramPoint b) { return std::hypot(double(b.x - a.x), double(b.y - a.y)); }
 
+// A click this close to a path's line hits it, whatever the line's direction.
+constexpr double kPathHitPixels = 4;
+
+double distanceToSegment(DiagramPoint p, DiagramPoint a, DiagramPoint b) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double squared = dx * dx + dy * dy;
+    if (squared == 0) return distance(p, a);
+    const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
 // The part of a path outside both circles; nothing when the centres coincide.
 std::optional<std::pair<DiagramPoint, DiagramPoint>> visibleSegment(const ProjectModel& model, const Path& path,
                                                                      int radius) {
@@ -74,9 +86,7 @@ int HitPath(const ProjectModel& model, DiagramPoint point) {
     for (int p = 0; p < model.nPath; ++p) {
         const DiagramPoint s = centreOf(model, model.paths[p].src);
         const DiagramPoint d = centreOf(model, model.paths[p].dest);
-        if (!(std::min(s.x, d.x) < point.x && point.x < std::max(s.x, d.x))) continue;
-        if (!(std::min(s.y, d.y) < point.y && point.y < std::max(s.y, d.y))) continue;
-        if (distance(point, s) + distance(point, d) - distance(s, d) < 0.3) return p;
+        if (distanceToSegment(point, s, d) <= kPathHitPixels) return p;
     }
     return -1;
 }

@@ -28,7 +28,7 @@ std::optional<PathShape> ShapeOfPath(const ProjectModel& model, int path, int ra
 
 // The first visible construct whose square around the circle holds the point strictly; -1 none.
 int HitConstruct(const ProjectModel& model, int radius, DiagramPoint point);
-// The first path whose centres' box holds the point strictly and that passes within 0.3 of it.
+// The first path whose line, from centre to centre, passes within a few pixels of the point.
 int HitPath(const ProjectModel& model, DiagramPoint point);
 
 struct Selection {

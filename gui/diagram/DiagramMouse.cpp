@@ -1,6 +1,8 @@
 // The mouse gestures of the drawing surface. In the select tool a gesture is press, moves and
 // release, classified at the release as double click, drag, click or rectangle.
+#include <QGuiApplication>
 #include <QMenu>
+#include <QStyleHints>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -131,9 +133,10 @@ void DiagramView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DiagramView::releaseSelectTool(QPoint point) {
-    const long long second = clock_();
-    const bool sameSecond = lastReleaseSecond_ && *lastReleaseSecond_ == second;
-    if (sameSecond && !moved_) {
+    // Two clicks make a double click within the platform's interval, as everywhere else.
+    const long long now = clock_();
+    const bool quick = lastReleaseTime_ && now - *lastReleaseTime_ <= QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    if (quick && !moved_) {
         doubleClick(point);
     } else {
         if (moved_) {
@@ -153,7 +156,7 @@ void DiagramView::releaseSelectTool(QPoint point) {
         }
         showSelectionCount();
     }
-    lastReleaseSecond_ = second;
+    lastReleaseTime_ = now;
     lastReleasedConstruct_ = hitConstruct_;
 }
 

@@ -16,7 +16,7 @@ namespace qv::gui {
 DiagramView::DiagramView(Workbench& workbench, QWidget* parent)
     : QWidget(parent),
       workbench_(workbench),
-      clock_([] { return QDateTime::currentSecsSinceEpoch(); }),
+      clock_([] { return QDateTime::currentMSecsSinceEpoch(); }),
       stopWindow_(new StopWindow(this)) {
     setObjectName("PaintBox1");
     setMinimumSize(400, 300);

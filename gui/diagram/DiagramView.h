@@ -31,7 +31,7 @@ public:
     void onModelChanged(std::function<void()> changed) { changed_ = std::move(changed); }
     // Called to re-configure a construct (double click, Re-Configure).
     void onConstructDialog(std::function<void(int)> open) { openDialog_ = std::move(open); }
-    // The clock of the double click, in whole seconds; tests set their own.
+    // The clock of the double click, in milliseconds; tests set their own.
     void setClock(std::function<long long()> clock) { clock_ = std::move(clock); }
 
     void chooseTool(Tool tool, int order = 1);
@@ -104,7 +104,7 @@ private:
     bool pressed_ = false;
     bool moved_ = false;
     Overlay overlay_ = Overlay::None;
-    std::optional<long long> lastReleaseSecond_;
+    std::optional<long long> lastReleaseTime_;
     int lastReleasedConstruct_ = -1;
     int createdConstructs_ = 0;
     int createdPaths_ = 0;

@@ -55,13 +55,13 @@ struct Session {
         open((target / model).string());
     }
     QPoint centre(int construct) { return {model().constructs[construct].x, model().constructs[construct].y}; }
-    // Two clicks on a construct within one second of their own.
+    // Two clicks on a construct at one moment, long after the last.
     void doubleClick(QPoint point) {
-        const long long now = ++second;
+        const long long now = second += 10'000;
         diagram().setClock([now] { return now; });
         QTest::mouseClick(&diagram(), Qt::LeftButton, {}, point);
         QTest::mouseClick(&diagram(), Qt::LeftButton, {}, point);
-        diagram().setClock([this] { return ++second; });
+        diagram().setClock([this] { return second += 10'000; });
     }
     QTreeWidgetItem* node(const QString& text) {
         const auto found = tree().findItems(text, Qt::MatchExactly | Qt::MatchRecursive);

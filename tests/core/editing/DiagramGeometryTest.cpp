@@ -44,8 +44,13 @@ TEST(DiagramGeometry, HitTestsUseTheSquareAndTheLine) {
     EXPECT_EQ(HitConstruct(model, 25, {125, 100}), -1) << "the square's edge is outside";
     model.constructs[0].construct = 5;  // a member of a second-order construct is not drawn
     EXPECT_EQ(HitConstruct(model, 25, {100, 100}), -1);
-    // A horizontal path cannot be hit by a click; the slanted one can.
-    EXPECT_EQ(HitPath(model, {200, 100}), -1);
+    // Paths are hit within four pixels of their line, horizontal, vertical or slanted.
+    EXPECT_EQ(HitPath(model, {200, 100}), 0);
+    EXPECT_EQ(HitPath(model, {200, 104}), 0);
+    EXPECT_EQ(HitPath(model, {200, 106}), -1);
+    EXPECT_EQ(HitPath(model, {297, 200}), 1);
+    EXPECT_EQ(HitPath(model, {306, 200}), -1);
+    EXPECT_EQ(HitPath(model, {300, 310}), -1) << "beyond the line's end";
     model.constructs[2].x = 500;
     EXPECT_EQ(HitPath(model, {400, 200}), 1);
     EXPECT_EQ(HitPath(model, {400, 210}), -1);
