@@ -74,8 +74,15 @@ void DiagramView::pressSelectTool(QMouseEvent& event) {
     openContextMenu(point);
 }
 
+// The menu of what lies under the cursor, selected first unless it already is; on an empty
+// place the menu of the constructs selected, if any.
 void DiagramView::openContextMenu(QPoint point) {
-    if (!selection_.constructs.empty()) {
+    const std::vector<int>& selected = selection_.constructs;
+    if (hitConstruct_ >= 0 && std::find(selected.begin(), selected.end(), hitConstruct_) == selected.end()) {
+        selection_ = {{hitConstruct_}, {}};
+        redraw();
+    }
+    if (hitConstruct_ >= 0 || !selected.empty()) {
         constructMenu_->popup(mapToGlobal(point + QPoint(0, 2 * radius())));
         return;
     }

@@ -286,8 +286,9 @@ void DiagramViewTest::theRightButtonOffersTheMenus() {
     s.view.pathMenu().close();
     s.view.pathMenu().findChild<QAction*>("DeletePath1")->trigger();
     QCOMPARE(s.model().nPath, 0);
-    s.clickAt({100, 100});
+    // An unselected construct is selected by the right button and offers its menu.
     QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(100, 100));
+    QCOMPARE(s.view.selection().constructs, std::vector<int>{0});
     QTRY_VERIFY(s.view.constructMenu().isVisible());
     s.view.constructMenu().close();
     s.view.constructMenu().findChild<QAction*>("MNU_DeleteConstruct")->trigger();
