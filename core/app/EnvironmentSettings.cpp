@@ -27,7 +27,7 @@ IniFile settingsFile(const std::filesystem::path& configDir) {
 void EnvironmentSettings::read(const std::filesystem::path& configDir,
                                const std::filesystem::path& startDir) {
     const IniFile ini(file(configDir));
-    bgColor = readColor(ini, "bgcolor", kSystemButtonFace);
+    bgColor = readColor(ini, "bgcolor", kDefaultBackgroundColor);
     constructColor = readColor(ini, "construct_color", kDefaultConstructColor);
     pathColor = readColor(ini, "path_color", kDefaultPathColor);
     textColor = readColor(ini, "text_color", kDefaultTextColor);

@@ -10,16 +10,18 @@
 
 namespace qv {
 
-// Colours are 0x00BBGGRR values, or a system colour 0x80000000 + index.
-inline constexpr std::int32_t kSystemButtonFace = static_cast<std::int32_t>(0x8000000Fu);
-inline constexpr std::int32_t kDefaultConstructColor = 0xC0C0C0;
-inline constexpr std::int32_t kDefaultPathColor = 0;
-inline constexpr std::int32_t kDefaultTextColor = 0xC0C0C0;
+// Colours are 0x00BBGGRR values, or a system colour 0x80000000 + index. The defaults, for a
+// fresh start and for Reset to Default alike, put black text on light colours (contrast above
+// 11:1), whatever the desktop's theme.
+inline constexpr std::int32_t kDefaultBackgroundColor = 0xF5F5EB;
+inline constexpr std::int32_t kDefaultConstructColor = 0x80FFFF;
+inline constexpr std::int32_t kDefaultPathColor = 0x808040;
+inline constexpr std::int32_t kDefaultTextColor = 0;
 inline constexpr int kMaxLanguages = 80;
 
 // The per-user settings kept in conf.ini in the user's configuration folder.
 struct EnvironmentSettings {
-    std::int32_t bgColor = kSystemButtonFace;
+    std::int32_t bgColor = kDefaultBackgroundColor;
     std::int32_t constructColor = kDefaultConstructColor;
     std::int32_t pathColor = kDefaultPathColor;
     std::int32_t textColor = kDefaultTextColor;

@@ -9,7 +9,8 @@
 
 namespace qv::gui {
 namespace {
-constexpr std::array<std::int32_t, 4> kResetColors = {0xF5F5EB, 0x80FFFF, 0x808040, 0};
+constexpr std::array<std::int32_t, 4> kResetColors = {kDefaultBackgroundColor, kDefaultConstructColor,
+                                                      kDefaultPathColor, kDefaultTextColor};
 constexpr int kDefaultCharset = 1;
 }  // namespace
 

@@ -19,10 +19,11 @@ TEST(EnvironmentSettings, WithoutConfIniEverySettingHasItsDefault) {
     EXPECT_EQ(settings.radius, 25);
     EXPECT_EQ(settings.editor, "");  // the desktop's editor
     EXPECT_EQ(settings.workingDir, start.path().string());
-    EXPECT_EQ(settings.bgColor, static_cast<std::int32_t>(0x8000000Fu));
-    EXPECT_EQ(settings.constructColor, 0xC0C0C0);
-    EXPECT_EQ(settings.pathColor, 0);
-    EXPECT_EQ(settings.textColor, 0xC0C0C0);
+    // Black text on light colours; before, light grey text on grey circles (contrast 1.6:1).
+    EXPECT_EQ(settings.bgColor, 0xF5F5EB);
+    EXPECT_EQ(settings.constructColor, 0x80FFFF);
+    EXPECT_EQ(settings.pathColor, 0x808040);
+    EXPECT_EQ(settings.textColor, 0);
     EXPECT_FALSE(settings.beep);
     EXPECT_EQ(settings.charset, 1);
     EXPECT_EQ(settings.languages, std::vector<std::string>{"English"});
@@ -38,9 +39,9 @@ TEST(EnvironmentSettings, ReadsEveryKeyReplacesColourMinusOneAndLimitsTheLanguag
                 "Charset=4\r\nLANGUAGE2=Deutsch\r\n[History]\r\nModel1=/a.qvt\r\nModel3=/c.qvt\r\n");
     EnvironmentSettings settings;
     settings.read(start.path(), start.path());
-    EXPECT_EQ(settings.bgColor, kSystemButtonFace);
+    EXPECT_EQ(settings.bgColor, kDefaultBackgroundColor);
     EXPECT_EQ(settings.constructColor, 0x80FFFF);
-    EXPECT_EQ(settings.pathColor, 0);
+    EXPECT_EQ(settings.pathColor, kDefaultPathColor);
     EXPECT_EQ(settings.textColor, 0);
     EXPECT_EQ(settings.editor, "C:\\Tools\\edit.exe");
     EXPECT_EQ(settings.radius, 31);
@@ -68,14 +69,14 @@ TEST(EnvironmentSettings, WritesInItsOrderAndLeavesPathLanguageListAndOtherKeys)
     EXPECT_EQ(readBytes(start / "conf.ini"),
               "[Environment]\r\nPath=/keep\r\nOwn=1\r\nEditor=\r\nRadius=28\r\n"
               "Beep=0\r\n[Language]\r\nnLANG=2\r\nLANG=English\r\nCharset=1\r\n"
-              "[Color]\r\nbgcolor=-2147483633\r\nconstruct_color=12632256\r\npath_color=0\r\n"
-              "text_color=12632256\r\n[History]\r\nModel1=/m.qvt\r\nModel2=\r\nModel3=\r\n");
+              "[Color]\r\nbgcolor=16119275\r\nconstruct_color=8454143\r\npath_color=8421440\r\n"
+              "text_color=0\r\n[History]\r\nModel1=/m.qvt\r\nModel2=\r\nModel3=\r\n");
     ASSERT_FALSE(settings.storeWorkingDir(start.path()).has_value());
     EnvironmentSettings again;
     again.read(start.path(), start.path());
     EXPECT_EQ(again.workingDir, "/elsewhere");
     EXPECT_EQ(again.radius, 28);
-    EXPECT_EQ(again.bgColor, kSystemButtonFace);
+    EXPECT_EQ(again.bgColor, kDefaultBackgroundColor);
 }
 
 TEST(EnvironmentSettings, CharacterSetTable) {
