@@ -127,7 +127,7 @@ void DiagramViewTest::resultsAndMarksAreWritten() {
     Surface s;
     s.add(150, 150);
     s.add(400, 150);
-    const QColor red(255, 0, 0), maroon(128, 0, 0);
+    const QColor red(176, 0, 0), maroon(128, 0, 0);
     const QRect underCircle(125, 175, 60, 14);
     QVERIFY(!shows(s.picture(), underCircle, red));
     s.model().constructs[0].rSquare = 0.5f;
