@@ -2,9 +2,12 @@
 # Installs the Debian packages the build needs, only those that are missing, and the
 # comma-decimal locale the tests also run under.
 set -euo pipefail
-# The last four build the Debian package and validate its desktop and metainfo files.
+# clang, its sanitizer and libFuzzer runtimes, llvm (the symbolizer) and lld build the fuzz
+# programs and the sanitizer suite; the last four build the Debian package and validate its
+# desktop and metainfo files.
 packages=(g++ cmake ninja-build libboost-dev libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev locales
           pkg-config libzip-dev libexpat1-dev libpugixml-dev libreadstat-dev
+          clang libclang-rt-14-dev llvm lld
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

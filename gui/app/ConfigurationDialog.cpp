@@ -23,7 +23,9 @@ ConfigurationDialog::ConfigurationDialog(Workbench& workbench, RawDataForm& rawD
         {ui_->Edit2, &files.pls}, {ui_->Edit3, &files.bootStrap},
         {ui_->Edit4, &files.jackKnife}, {ui_->Edit5, &files.result}};
     for (const auto& [edit, name] : outputs)
-        connect(edit, &QLineEdit::textEdited, this, [name](const QString& text) { *name = toStdString(text); });
+        // Copied into the lambda by name: clang 14 cannot capture a structured binding.
+        connect(edit, &QLineEdit::textEdited, this,
+                [target = name](const QString& text) { *target = toStdString(text); });
     connect(ui_->Edit6, &QLineEdit::editingFinished, this, [this] { completeProjectName(); });
     connect(ui_->SpeedButton1, &QToolButton::clicked, this, [this] { browseRawData(); });
     connect(ui_->SpeedButton2, &QToolButton::clicked, this, [this] { browseProject(); });

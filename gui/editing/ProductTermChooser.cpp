@@ -7,14 +7,14 @@ namespace qv::gui {
 ProductTermChooser::ProductTermChooser(QDialog& constructLevel, QDialog& indicatorLevel, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TForm11>()) {
     ui_->setupUi(this);
-    connect(ui_->BTN_Constructs, &QPushButton::clicked, this, [this, &constructLevel] { open(constructLevel); });
-    connect(ui_->BTN_Indicators, &QPushButton::clicked, this, [this, &indicatorLevel] { open(indicatorLevel); });
+    connect(ui_->BTN_Constructs, &QPushButton::clicked, this, [this, &constructLevel] { showLevel(constructLevel); });
+    connect(ui_->BTN_Indicators, &QPushButton::clicked, this, [this, &indicatorLevel] { showLevel(indicatorLevel); });
 }
 
 ProductTermChooser::~ProductTermChooser() = default;
 
 // Not modal: the main window stays usable while terms are generated.
-void ProductTermChooser::open(QDialog& level) {
+void ProductTermChooser::showLevel(QDialog& level) {
     hide();
     level.show();
     level.raise();

@@ -17,7 +17,8 @@ public:
     ~ProductTermChooser() override;
 
 private:
-    void open(QDialog& level);
+    // Not named open: that would hide QDialog::open.
+    void showLevel(QDialog& level);
 
     std::unique_ptr<Ui::TForm11> ui_;
 };

@@ -106,8 +106,8 @@ void GuiPortsTest::messageBoxesAnswerWithTheirButtons() {
     for (const auto& [button, expected] : {std::pair{QMessageBox::Save, SaveAnswer::Save},
                                            {QMessageBox::Discard, SaveAnswer::Discard},
                                            {QMessageBox::Cancel, SaveAnswer::Cancel}}) {
-        auto saved = onModal("MessageBox", [button](QWidget& box) {
-            static_cast<QMessageBox&>(box).button(button)->click();
+        auto saved = onModal("MessageBox", [pressed = button](QWidget& box) {
+            static_cast<QMessageBox&>(box).button(pressed)->click();
         });
         QCOMPARE(prompts.askSaveDiscardCancel(Message{"MSG_ConfirmSave", "Save it now?", "Save"}), expected);
         QVERIFY(*saved);

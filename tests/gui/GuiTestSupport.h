@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 // a dialog before clicking in it. The returned flag tells whether it came.
 inline std::shared_ptr<bool> onModal(const QString& name, std::function<void(QWidget&)> action) {
     auto acted = std::make_shared<bool>(false);
-    auto* timer = new QTimer;
+    // Owned by the application, so a timer whose window never came goes with it.
+    auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     QObject::connect(timer, &QTimer::timeout, [=] {
