@@ -254,6 +254,10 @@ void DialogsTest::configurationCompletesTheProjectExtension() {
     ConfigurationFixture f;
     QStringList completed;
     auto shown = onModal("TForm2", [&](QWidget& window) {
+        // Tab moves the focus, and so finishes the edit, only in the active window; a slow
+        // (sanitized) build can be here before the dialog is.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         for (const char* typed : {"model", "model.txt", "folder/", ""}) {
             type(window, "Edit6", typed);
             QTest::keyClick(window.findChild<QLineEdit*>("Edit6"), Qt::Key_Tab);
