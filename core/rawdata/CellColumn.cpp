@@ -25,13 +25,6 @@ std::string_view written(double value, int decimals, char (&buffer)[400]) {
     return {buffer, static_cast<size_t>(result.ptr - buffer)};
 }
 
-// The decimals a plain number is written with: "4.50" has 2, "12" none; -2 with an exponent.
-int writtenDecimals(std::string_view text) {
-    const size_t point = text.find('.');
-    if (text.find_first_of("eE") != std::string_view::npos) return -2;
-    return point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
-}
-
 // The shape of a plain number: its digits after any leading zeros, its decimals, and whether
 // it is written as the column would write it (no leading zeros, no point without decimals).
 struct PlainShape {
@@ -148,12 +141,11 @@ void CellColumn::setTextSlot(size_t row, std::string text) {
 // kept as its text.
 bool CellColumn::keepsAsNumber(std::string_view text, double value) {
     if (decimals_ != kUndecided) return writesAs(text, value, decimals_);
-    for (int decimals : {kShortestPlain, writtenDecimals(text)}) {
-        if (decimals < kShortestPlain || !writesAs(text, value, decimals)) continue;
-        decimals_ = decimals;
-        return true;
-    }
-    return false;
+    const int decimals = writesAs(text, value, kShortestPlain) ? kShortestPlain
+                                                               : static_cast<int>(shapeOf(text).decimals);
+    if (!writesAs(text, value, decimals)) return false;
+    decimals_ = decimals;
+    return true;
 }
 
 }  // namespace qv
