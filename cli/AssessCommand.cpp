@@ -6,6 +6,7 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentJson.h"
 #include "core/assessment/AssessmentTables.h"
+#include "core/assessment/BootstrapInference.h"
 #include "core/assessment/InferenceCommand.h"
 
 namespace qv {
@@ -23,13 +24,15 @@ bool writeJson(const BatchOptions& options, const nlohmann::ordered_json& json, 
 
 }  // namespace
 
-bool BootstrapAndInfer(Workbench& workbench, const BatchOptions& options, std::ostream& errors) {
+bool BootstrapAndInfer(Workbench& workbench, const BatchOptions& options, std::ostream& errors,
+                       std::optional<Inference>* kept) {
     if (options.samples) workbench.resampling().nSample = *options.samples;
     if (options.seed) workbench.resampling().seed = *options.seed;
     if (options.confidence) workbench.resampling().confidence = *options.confidence;
     InferenceCommand command(workbench);
     const std::optional<AssessedBootstrap> result = command.run(options.json.has_value());
     if (!result) return command.ran() && !options.json;
+    if (kept) *kept = result->inference;
     nlohmann::ordered_json json = AssessmentJson(result->assessment);
     AddInferenceJson(json, result->inference);
     return writeJson(options, json, errors);

@@ -29,6 +29,9 @@ const char* const kBatchUsage =
     "              print the names of the files written\n"
     "              [--bootstrap] bootstrap first (with --samples, --seed and --confidence\n"
     "              as above), so that MODEL_inference.csv is written too\n"
+    "              [--xlsx FILE] also write every table of the results window into one\n"
+    "              workbook, a sheet a table, numbers as numbers\n"
+    "              [--csv-folder FOLDER] also write every such table as FOLDER/NAME.csv\n"
     "  report      estimate, then write the web report WebOutput.html into the folder\n"
     "              MODEL_report beside the model and print its path\n"
     "              [--bootstrap] bootstrap first (with --samples, --seed and --confidence\n"
@@ -112,6 +115,10 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.seed);
         else if (arg == "--json")
             understood = takeValue(args, at, options.json);
+        else if (arg == "--xlsx")
+            understood = takeValue(args, at, options.xlsx);
+        else if (arg == "--csv-folder")
+            understood = takeValue(args, at, options.csvFolder);
         else if (arg == "--timeout")
             understood = takeSeconds(args, at, options.timeoutSeconds);
         else if (arg == "--confidence")
@@ -151,6 +158,10 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
     }
     if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap") {
         error = "--json belongs to estimate, assess and bootstrap";
+        return std::nullopt;
+    }
+    if ((options.xlsx || options.csvFolder) && words[0] != "tables") {
+        error = "--xlsx and --csv-folder belong to tables";
         return std::nullopt;
     }
     const bool groups = words[0] == "groups";

@@ -13,6 +13,8 @@ struct BatchOptions {
     std::optional<std::string> samples;  // bootstrap: number of subsamples
     std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
     std::optional<std::string> json;     // estimate, assess, bootstrap: also write the results as JSON here
+    std::optional<std::string> xlsx;     // tables: also write every table into this workbook
+    std::optional<std::string> csvFolder;  // tables: also write every table as a CSV file here
     std::optional<int> confidence;       // bootstrap: the percent level of the intervals
     bool cancel = false;                 // answer Cancel to every question
     std::vector<std::string> group1;     // groups: the conditions of each group

@@ -11,15 +11,14 @@
 #include "cli/EstimateTables.h"
 #include "cli/GroupsCommand.h"
 #include "cli/ResamplingTable.h"
+#include "cli/TablesCommand.h"
 #include "core/app/Version.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/report/WebReport.h"
-#include "core/app/DerivedFileNames.h"
 #include "core/results/RawValues.h"
 #include "core/results/ResamplingRun.h"
 #include "core/results/RhoA.h"
-#include "core/results/TableCommands.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -48,24 +47,6 @@ bool writeReport(qv::Workbench& workbench, const qv::BatchOptions& options) {
     const auto report = qv::WebReport(workbench).run();
     if (report) std::cout << report->string() << '\n';
     return report.has_value();
-}
-
-// Writes every result table beside the model and prints the name of each file written.
-bool writeTables(qv::Workbench& workbench) {
-    qv::TableCommands tables(workbench);
-    const std::pair<bool (qv::TableCommands::*)(), const char*> commands[] = {
-        {&qv::TableCommands::loadingsTable, "_cfa.csv"},
-        {&qv::TableCommands::correlationTable, "_cor.csv"},
-        {&qv::TableCommands::reliabilityTable, "_ave.csv"},
-        {&qv::TableCommands::factorScores, "_fs.csv"},
-        {&qv::TableCommands::factorStructure, "_efa.csv"}};
-    bool all = true;
-    for (const auto& [command, suffix] : commands) {
-        const bool written = (tables.*command)();
-        if (written) std::cout << qv::modelFileName(workbench.files().project, suffix) << '\n';
-        all = all && written;
-    }
-    return all;
 }
 
 // The tables on standard output, and the JSON file when one is asked for.
@@ -102,10 +83,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     if (!qv::EstimateCommand(workbench).run()) return 1;
     if (options.command == "estimate") return printEstimate(workbench, options);
     if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
-    if (options.command == "tables") {
-        if (options.bootstrap && !qv::BootstrapAndInfer(workbench, options, std::cerr)) return 1;
-        return writeTables(workbench) && qv::WriteAssessmentTables(workbench, std::cout) ? 0 : 1;
-    }
+    if (options.command == "tables") return qv::WriteTables(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
     return resampleAndPrint(workbench, options) ? 0 : 1;
 }
@@ -127,7 +105,8 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     // Opening the model moves the current folder.
     options->modelFile = fs::absolute(options->modelFile, ignored).string();
-    if (options->json) options->json = fs::absolute(*options->json, ignored).string();
+    for (auto* file : {&options->json, &options->xlsx, &options->csvFolder})
+        if (*file) *file = fs::absolute(**file, ignored).string();
     qv::InstallBatchInterrupt(options->timeoutSeconds);
     const int status = run(qv::StartupFolders::forProgram(qv::RunningProgramDir(argv[0]),
                                                           qv::UserEnvironment::current()),

@@ -6,11 +6,22 @@
 #include "core/assessment/Assessment.h"
 #include "core/assessment/BootstrapInference.h"
 #include "core/assessment/FigureTable.h"
+#include "core/tables/ResultTable.h"
 
 namespace qv {
 
-// The assessment's tables, grouped as the files beside the model hold them. Figures have 6
-// decimals; an undefined one reads "n/a".
+// The assessment's tables, grouped as the files beside the model hold them: built once as
+// result tables at full precision (thresholds marked), written to the files with 6
+// decimals, an undefined figure as "n/a".
+std::vector<ResultTable> DiscriminantResults(const Assessment& assessment);
+std::vector<ResultTable> VifResults(const Assessment& assessment);
+std::vector<ResultTable> F2Results(const Assessment& assessment);
+std::vector<ResultTable> ReliabilityResults(const Assessment& assessment);
+std::vector<ResultTable> EffectResults(const Assessment& assessment);
+std::vector<ResultTable> FitResults(const Assessment& assessment);
+ResultTable InferenceResults(const Inference& inference);
+
+// The same tables as texts, one file's tables each.
 
 // "_htmt.csv": HTMT, HTMT2 and Fornell-Larcker (√AVE on the diagonal), lower triangles.
 std::vector<FigureTable> DiscriminantTables(const Assessment& assessment);

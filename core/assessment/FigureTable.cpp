@@ -18,6 +18,16 @@ std::vector<size_t> columnWidths(const FigureTable& table) {
 
 }  // namespace
 
+FigureTable FigureTableOf(const ResultTable& table) {
+    FigureTable figures{table.title, {table.columns}};
+    for (const TableRow& row : table.rows) {
+        std::vector<std::string> texts;
+        for (const TableCell& cell : row) texts.push_back(CellText(cell, cell.fileDecimals));
+        figures.rows.push_back(std::move(texts));
+    }
+    return figures;
+}
+
 std::string FormatCsvTables(const std::vector<FigureTable>& tables) {
     std::string text;
     for (const FigureTable& table : tables) {

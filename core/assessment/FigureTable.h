@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/tables/ResultTable.h"
+
 namespace qv {
 
 // A titled table of texts: the first row is the header. The assessment builds its tables
@@ -11,6 +13,10 @@ struct FigureTable {
     std::string title;
     std::vector<std::vector<std::string>> rows;
 };
+
+// The result table as the files write it: its title, the header row, every cell with the
+// decimals the files use; the notes stay on the screen.
+FigureTable FigureTableOf(const ResultTable& table);
 
 // Tables under one heading, as a section of the web report: its anchor and caption.
 struct FigureSection {

@@ -38,29 +38,41 @@ std::optional<std::string> TableCommands::readListing(const std::string& path) c
     return listing;
 }
 
+std::optional<std::vector<LoadingBlock>> TableCommands::loadingBlocks() {
+    if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
+    LoadingsTable table = ComputeLoadingsTable(c_.model, c_.table, ResultIndicatorCount(c_.model, c_.table),
+                                               MissingValueCode(c_.parameters));
+    if (told(table.error)) return std::nullopt;
+    return std::move(table.blocks);
+}
+
 bool TableCommands::loadingsTable() {
-    if (!frame_.confirmEstimated() || !ReloadRawValues(c_, ProductTerms::Recomputed)) return false;
-    const LoadingsTable table = ComputeLoadingsTable(c_.model, c_.table,
-                                                     ResultIndicatorCount(c_.model, c_.table),
-                                                     MissingValueCode(c_.parameters));
-    if (told(table.error)) return false;
-    return frame_.writeAndOpen(frame_.fileName("_cfa.csv"), FormatLoadingsTable(table.blocks));
+    if (!frame_.confirmEstimated()) return false;
+    const auto blocks = loadingBlocks();
+    return blocks && frame_.writeAndOpen(frame_.fileName("_cfa.csv"), FormatLoadingsTable(*blocks));
+}
+
+std::optional<LatentCorrelationMatrices> TableCommands::latentCorrelations() {
+    const auto firstStage = readListing(c_.files.result);
+    if (!firstStage) return std::nullopt;
+    LatentCorrelationMatrices matrices{
+        ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage, FirstOrderParticipants(c_.model)),
+        std::nullopt};
+    if (c_.model.estimationStage == 2) {
+        const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
+        if (!secondStage) return std::nullopt;
+        matrices.secondStage = ReadParticipantCorrelations(c_.model, *secondStage, kRegularStage,
+                                                           SecondStageParticipants(c_.model));
+    }
+    return matrices;
 }
 
 bool TableCommands::correlationTable() {
     if (!frame_.confirmEstimated()) return false;
-    const auto firstStage = readListing(c_.files.result);
-    if (!firstStage) return false;
-    std::string text = FormatFirstOrderMatrix(
-        c_.model, ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage,
-                                              FirstOrderParticipants(c_.model)));
-    if (c_.model.estimationStage == 2) {
-        const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
-        if (!secondStage) return false;
-        text += FormatSecondStageMatrix(
-            c_.model, ReadParticipantCorrelations(c_.model, *secondStage, kRegularStage,
-                                                  SecondStageParticipants(c_.model)));
-    }
+    const auto matrices = latentCorrelations();
+    if (!matrices) return false;
+    std::string text = FormatFirstOrderMatrix(c_.model, matrices->firstOrder);
+    if (matrices->secondStage) text += FormatSecondStageMatrix(c_.model, *matrices->secondStage);
     return frame_.writeAndOpen(frame_.fileName("_cor.csv"), text);
 }
 
@@ -78,16 +90,24 @@ bool TableCommands::computeCronbachAlpha() {
     return true;
 }
 
+std::optional<std::vector<ReliabilityRow>> TableCommands::reliabilityRows() {
+    if (!computeCronbachAlpha()) return std::nullopt;
+    return ComputeReliability(c_.model, ResultIndicatorCount(c_.model, c_.table));
+}
+
 bool TableCommands::reliabilityTable() {
-    if (!frame_.confirmEstimated() || !computeCronbachAlpha()) return false;
-    const auto rows = ComputeReliability(c_.model, ResultIndicatorCount(c_.model, c_.table));
-    return frame_.writeAndOpen(frame_.fileName("_ave.csv"), FormatReliabilityTable(rows));
+    if (!frame_.confirmEstimated()) return false;
+    const auto rows = reliabilityRows();
+    return rows && frame_.writeAndOpen(frame_.fileName("_ave.csv"), FormatReliabilityTable(*rows));
+}
+
+bool TableCommands::scoresInGrid() {
+    // The raw columns come back as read; the product terms and scores stay as computed.
+    return !told(estimateScores()) && ReloadRawValues(c_, ProductTerms::AsLeft);
 }
 
 bool TableCommands::factorScores() {
-    if (!frame_.confirmEstimated() || told(estimateScores())) return false;
-    // The raw columns come back as read; the product terms and scores stay as computed.
-    if (!ReloadRawValues(c_, ProductTerms::AsLeft)) return false;
+    if (!frame_.confirmEstimated() || !scoresInGrid()) return false;
     const int lastColumn = c_.table.nFields() + c_.model.nProduct + c_.model.nConstruct;
     return frame_.writeAndOpen(frame_.fileName("_fs.csv"), FormatFactorScores(c_.table, lastColumn));
 }

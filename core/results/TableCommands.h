@@ -3,11 +3,21 @@
 #include <optional>
 #include <string>
 
+#include "core/results/CorrelationTable.h"
 #include "core/results/FactorStructure.h"
+#include "core/results/LoadingsTable.h"
+#include "core/results/Reliability.h"
 #include "core/results/ResultCommandFrame.h"
 #include "core/results/ResultContext.h"
 
 namespace qv {
+
+// The latent variable correlations of the last estimate: the first-order (or only) matrix,
+// and the second stage's after a two-stage estimate.
+struct LatentCorrelationMatrices {
+    CorrelationMatrix firstOrder;
+    std::optional<CorrelationMatrix> secondStage;
+};
 
 // The result tables of the report menu. Each command writes its file beside the model file
 // and hands it to the desktop; each returns whether its file was written. A failure is told
@@ -28,10 +38,18 @@ public:
     // Fills CronbachAlpha of every construct from the raw values.
     bool computeCronbachAlpha();
 
+    // The figures of the tables above as their commands compute them, without writing a
+    // file; nothing when a step failed (told).
+    std::optional<std::vector<LoadingBlock>> loadingBlocks();
+    std::optional<LatentCorrelationMatrices> latentCorrelations();
+    std::optional<std::vector<ReliabilityRow>> reliabilityRows();
+    std::optional<FactorStructure> crossLoadings();
+    // The construct scores in the grid's score columns, beside the raw values as read.
+    bool scoresInGrid();
+
 private:
     std::optional<std::string> readListing(const std::string& path) const;
     std::string estimateScores();
-    std::optional<FactorStructure> crossLoadings();
     bool told(const std::string& error) const;
 
     ResultContext c_;

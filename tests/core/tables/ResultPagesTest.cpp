@@ -1,0 +1,154 @@
+// The results' pages after the ECSI estimate and a seeded bootstrap hold, cell by cell, the
+// figures of the CSV files the table commands write beside the model.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/assessment/AssessmentCommand.h"
+#include "core/assessment/AssessmentTables.h"
+#include "core/assessment/InferenceCommand.h"
+#include "core/results/TableCommands.h"
+#include "core/tables/ResultPages.h"
+#include "tests/core/support/EngineProject.h"
+
+namespace qv {
+namespace {
+
+using Lines = std::vector<std::vector<std::string>>;
+
+// The file's lines split at commas (the ECSI captions hold none).
+Lines csvLines(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
+        if (!line.empty() && line.back() == ',') fields.emplace_back();
+        lines.push_back(std::move(fields));
+    }
+    return lines;
+}
+
+class ResultPagesTest : public EcsiProject {
+protected:
+    void SetUp() override {
+        EcsiProject::SetUp();
+        if (IsSkipped()) return;
+        estimate();
+        workbench_.resampling().nSample = "30";
+        workbench_.resampling().seed = "8";
+        const auto bootstrap = InferenceCommand(workbench_).run(true);
+        ASSERT_TRUE(bootstrap);
+        inference_ = bootstrap->inference;
+        TableCommands commands(workbench_);
+        for (auto command : {&TableCommands::loadingsTable, &TableCommands::correlationTable,
+                             &TableCommands::factorScores, &TableCommands::factorStructure})
+            ASSERT_TRUE((commands.*command)());
+        ASSERT_TRUE(AssessmentCommand(workbench_).writeTables());
+        pages_ = CollectResultPages(ResultContext::of(workbench_), &inference_);
+    }
+
+    const ResultTable& page(const std::string& key) {
+        for (const ResultPage& page : pages_)
+            if (page.key == key && page.table) return *page.table;
+        ADD_FAILURE() << "no table on page " << key;
+        static const ResultTable none;
+        return none;
+    }
+    static std::string cell(const ResultTable& table, size_t row, size_t column, int decimals = 6) {
+        const TableCell* found = table.cell(row, column);
+        return found ? CellText(*found, decimals) : "<none>";
+    }
+
+    Inference inference_;
+    std::vector<ResultPage> pages_;
+};
+
+TEST_F(ResultPagesTest, EveryPageOfAnEstimateWithABootstrapHasItsTableAndOnlyTheJackknifeWaits) {
+    for (const ResultPage& page : pages_) {
+        const bool waits = page.key == "jackknife" || page.key == "groups" || page.key == "correlations_2";
+        EXPECT_EQ(page.table.has_value(), !waits) << page.key;
+        EXPECT_FALSE(page.command.empty()) << page.key;
+    }
+    EXPECT_EQ(FilledTables(pages_).size(), pages_.size() - 3);
+}
+
+TEST_F(ResultPagesTest, LoadingsCorrelationsCrossLoadingsAndScoresMatchTheirFiles) {
+    const ResultTable& outer = page("outer_model");
+    size_t row = 0;
+    std::string construct;
+    const Lines cfa = csvLines(written("ecsi_cfa.csv"));
+    for (const auto& line : std::vector(cfa.begin() + 1, cfa.end())) {
+        if (line.size() == 1) construct = line[0];
+        if (line.size() != 7) continue;
+        ASSERT_LT(row, outer.rows.size());
+        EXPECT_EQ(cell(outer, row, 0), construct);
+        for (size_t c = 1; c < 7; ++c) EXPECT_EQ(cell(outer, row, c), line[c]) << row << "," << c;
+        ++row;
+    }
+    EXPECT_EQ(row, outer.rows.size());
+
+    const ResultTable& correlations = page("correlations");
+    const Lines cor = csvLines(written("ecsi_cor.csv"));
+    ASSERT_EQ(cor.size(), correlations.rows.size());
+    for (size_t r = 1; r < cor.size(); ++r) {
+        EXPECT_EQ(cell(correlations, r, 0), cor[r][0]);
+        for (size_t c = 1; c + 1 < cor[r].size(); ++c) EXPECT_EQ(cell(correlations, r, c), cor[r][c]);
+    }
+
+    const ResultTable& cross = page("cross_loadings");
+    const Lines efa = csvLines(written("ecsi_efa.csv"));
+    size_t crossRow = 0;
+    for (size_t r = 3; r < efa.size() && crossRow < cross.rows.size(); ++r) {
+        if (efa[r].size() != 8) continue;
+        EXPECT_EQ(cell(cross, crossRow, 0), efa[r][0]);
+        for (size_t c = 1; c < 8; ++c) EXPECT_EQ(cell(cross, crossRow, c + 1, 4), efa[r][c]) << r << "," << c;
+        ++crossRow;
+    }
+    EXPECT_EQ(crossRow, 24u);
+
+    const ResultTable& scores = page("scores");
+    const Lines fs = csvLines(written("ecsi_fs.csv"));
+    ASSERT_EQ(fs.size(), 251u);
+    ASSERT_EQ(scores.rows.size(), 250u);
+    for (size_t r = 1; r < fs.size(); ++r) {
+        EXPECT_EQ(cell(scores, r - 1, 0, 0), fs[r][0]);
+        for (size_t k = 0; k < 7; ++k)
+            EXPECT_NEAR(scores.rows[r - 1][k + 1].number, std::stod(fs[r][fs[r].size() - 7 + k]), 1e-12);
+    }
+}
+
+TEST_F(ResultPagesTest, TheAssessmentAndInferencePagesAreTheTablesOfTheirFiles) {
+    const std::pair<const char*, const char*> pages[] = {
+        {"htmt", "ecsi_htmt.csv"}, {"htmt2", "ecsi_htmt.csv"}, {"fornell_larcker", "ecsi_htmt.csv"},
+        {"outer_vif", "ecsi_vif.csv"}, {"inner_vif", "ecsi_vif.csv"}, {"f2", "ecsi_f2.csv"},
+        {"reliability", "ecsi_reliability.csv"}, {"effects", "ecsi_effects.csv"}, {"srmr", "ecsi_fit.csv"},
+        {"inference", "ecsi_inference.csv"}};
+    for (const auto& [key, file] : pages) {
+        const std::string table = FormatCsvTables({FigureTableOf(page(key))});
+        EXPECT_NE(written(file).find(table), std::string::npos) << key;
+    }
+    // The seed and the rejected subsamples reach the run's page.
+    const ResultTable& run = page("run");
+    std::string settings;
+    for (size_t r = 0; r < run.rows.size(); ++r) settings += cell(run, r, 0) + "=" + cell(run, r, 1) + "\n";
+    EXPECT_NE(settings.find("Bootstrap seed=8\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("Bootstrap subsamples rejected=0\n"), std::string::npos);
+    EXPECT_NE(settings.find("Engine=Iterations "), std::string::npos);
+    EXPECT_NE(settings.find("Cases=250\n"), std::string::npos);
+}
+
+TEST_F(ResultPagesTest, AGroupComparisonLeavesOnlyItsOwnPageAndTheEstimatePagesSayWhy) {
+    workbench_.model().groupRun = true;
+    const auto pages = CollectResultPages(ResultContext::of(workbench_), &inference_);
+    for (const ResultPage& page : pages) {
+        EXPECT_EQ(page.table.has_value(), page.key == "groups") << page.key;
+        if (page.command == "MNU_RunPLS") {
+            EXPECT_NE(page.missing.find("group 1"), std::string::npos) << page.key;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qv
