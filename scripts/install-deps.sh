@@ -5,7 +5,7 @@ set -euo pipefail
 # clang, its sanitizer and libFuzzer runtimes, llvm (the symbolizer) and lld build the fuzz
 # programs and the sanitizer suite; the last four build the Debian package and validate its
 # desktop and metainfo files.
-packages=(g++ cmake ninja-build libboost-dev libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev locales
+packages=(g++ cmake ninja-build libboost-dev libeigen3-dev libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-svg-dev locales
           pkg-config libzip-dev libexpat1-dev libpugixml-dev libreadstat-dev libxlsxwriter-dev
           clang libclang-rt-14-dev llvm lld
           dpkg-dev file desktop-file-utils appstream)

@@ -21,9 +21,6 @@ DiagramPoint headCorner(DiagramPoint end, float vx, float vy, float turn) {
 
 double distance(DiagramPoint a, DiagramPoint b) { return std::hypot(double(b.x - a.x), double(b.y - a.y)); }
 
-// A click this close to a path's line hits it, whatever the line's direction.
-constexpr double kPathHitPixels = 4;
-
 double distanceToSegment(DiagramPoint p, DiagramPoint a, DiagramPoint b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
@@ -65,9 +62,6 @@ std::optional<PathShape> ShapeOfPath(const ProjectModel& model, int path, int ra
     }
     shape.headLeft = headCorner(shape.end, vx, vy, 1);
     shape.headRight = headCorner(shape.end, vx, vy, -1);
-    // The sum divided by 2.1 puts the labels just above and left of the line's middle.
-    constexpr double kLabelShare = 0.47619047619047616;
-    shape.labelPoint = {static_cast<int>((s.x + shape.end.x) * kLabelShare), static_cast<int>((s.y + shape.end.y) * kLabelShare)};
     return shape;
 }
 
@@ -82,11 +76,11 @@ int HitConstruct(const ProjectModel& model, int radius, DiagramPoint point) {
     return -1;
 }
 
-int HitPath(const ProjectModel& model, DiagramPoint point) {
+int HitPath(const ProjectModel& model, DiagramPoint point, double tolerance) {
     for (int p = 0; p < model.nPath; ++p) {
         const DiagramPoint s = centreOf(model, model.paths[p].src);
         const DiagramPoint d = centreOf(model, model.paths[p].dest);
-        if (distanceToSegment(point, s, d) <= kPathHitPixels) return p;
+        if (distanceToSegment(point, s, d) <= tolerance) return p;
     }
     return -1;
 }

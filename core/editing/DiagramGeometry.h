@@ -14,13 +14,12 @@ struct DiagramPoint {
 };
 
 // Where a path is drawn: from the source centre to the point where it enters the destination
-// circle, with the arrow head's two back corners and the point of its labels.
+// circle, with the arrow head's two back corners.
 struct PathShape {
     DiagramPoint start;
     DiagramPoint end;
     DiagramPoint headLeft;
     DiagramPoint headRight;
-    DiagramPoint labelPoint;
 };
 
 // Nothing when the two centres coincide (there is no direction to draw).
@@ -28,8 +27,12 @@ std::optional<PathShape> ShapeOfPath(const ProjectModel& model, int path, int ra
 
 // The first visible construct whose square around the circle holds the point strictly; -1 none.
 int HitConstruct(const ProjectModel& model, int radius, DiagramPoint point);
-// The first path whose line, from centre to centre, passes within a few pixels of the point.
-int HitPath(const ProjectModel& model, DiagramPoint point);
+// A click this close to a path's line hits it, whatever the line's direction.
+inline constexpr double kPathHitPixels = 4;
+
+// The first path whose line between the two centres passes within the tolerance of the point,
+// whatever its direction; -1 none.
+int HitPath(const ProjectModel& model, DiagramPoint point, double tolerance = kPathHitPixels);
 
 struct Selection {
     std::vector<int> constructs;  // increasing index order

@@ -57,4 +57,10 @@ std::string StatisticLabel(const ProjectModel& model, int path) {
     return statistic == 0 ? std::string() : printed("(%5.3f)", statistic);
 }
 
+std::string PathLabel(const ProjectModel& model, int path) {
+    const std::string coefficient = CoefficientLabel(model, path);
+    const std::string statistic = StatisticLabel(model, path);
+    return statistic.empty() ? coefficient : coefficient + " " + statistic;
+}
+
 }  // namespace qv

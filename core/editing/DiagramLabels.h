@@ -13,5 +13,7 @@ std::string RSquareLabel(const ProjectModel& model, int construct);
 std::string Q2Label(const Construct& construct);
 std::string CoefficientLabel(const ProjectModel& model, int path);
 std::string StatisticLabel(const ProjectModel& model, int path);
+// The coefficient and its t value as the one label a path carries: "0.557 (12.345)".
+std::string PathLabel(const ProjectModel& model, int path);
 
 }  // namespace qv

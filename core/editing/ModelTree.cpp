@@ -9,23 +9,20 @@
 namespace qv {
 namespace {
 
-std::string format(const char* layout, const std::string& caption, float a, float b, float c) {
-    return Formatted(layout, caption.c_str(), a, b, c);
+std::string figure(float value) { return Formatted("%.3f", value); }
+
+// After an estimate a line carries loading, weight and residual, each in its column.
+std::vector<std::string> figuresOf(const Indicator& indicator) {
+    if (indicator.loading == 0) return {};
+    return {figure(indicator.loading), figure(indicator.weight), figure(indicator.residual)};
 }
 
-// After an estimate a line carries loading, weight and residual in columns.
-std::string indicatorText(const Indicator& indicator) {
-    if (indicator.loading == 0) return indicator.caption;
-    return format("%-8s     %6.3f     %6.3f     %6.3f", indicator.caption, indicator.loading,
-                  indicator.weight, indicator.residual);
-}
-
-std::string memberText(const ProjectModel& model, const Construct& member) {
+// A member's figures are those of its score indicator, which the two-stage estimate appends
+// behind the model's own indicators.
+std::vector<std::string> memberFigures(const ProjectModel& model, const Construct& member) {
     const int score = member.scoreIndicator;
-    if (score < 0 || score >= model.nIndicator || model.indicators[score].loading == 0) return member.caption;
-    const Indicator& indicator = model.indicators[score];
-    return format("%-8s    %7.3f    %7.3f    %7.3f", member.caption, indicator.loading, indicator.weight,
-                  indicator.residual);
+    if (score < 0 || score >= kMaxIndicators) return {};
+    return figuresOf(model.indicators[score]);
 }
 
 std::string constructText(const Construct& construct, const LanguageTexts& texts) {
@@ -38,7 +35,7 @@ void addIndicators(const ProjectModel& model, int construct, TreeNode& parent) {
     const NodeImage image = model.constructs[construct].type == 1 ? NodeImage::FormativeIndicator : NodeImage::Indicator;
     for (int i = 0; i < model.nIndicator; ++i)
         if (model.indicators[i].construct == construct)
-            parent.children.push_back({indicatorText(model.indicators[i]), image, {}});
+            parent.children.push_back({model.indicators[i].caption, image, {}, figuresOf(model.indicators[i])});
 }
 
 TreeNode constructNode(const ProjectModel& model, int c, const LanguageTexts& texts) {
@@ -50,7 +47,7 @@ TreeNode constructNode(const ProjectModel& model, int c, const LanguageTexts& te
     }
     for (int m = 0; m < model.nConstruct; ++m) {
         if (model.constructs[m].construct != c) continue;
-        TreeNode member{memberText(model, model.constructs[m]), NodeImage::Member, {}};
+        TreeNode member{model.constructs[m].caption, NodeImage::Member, {}, memberFigures(model, model.constructs[m])};
         addIndicators(model, m, member);
         node.children.push_back(std::move(member));
     }
@@ -72,14 +69,15 @@ void sortNodes(std::vector<TreeNode>& nodes) {
 
 std::vector<TreeNode> BuildModelTree(const ProjectModel& model, const LanguageTexts& texts) {
     std::vector<TreeNode> nodes;
-    TreeNode unused{texts.lookup("MSG_UnUsedIndicators"), NodeImage::None, {}};
-    for (int i = 0; i < model.nIndicator; ++i)
-        if (model.indicators[i].construct == -1) unused.children.push_back({model.indicators[i].caption, NodeImage::Indicator, {}});
-    nodes.push_back(std::move(unused));
     for (int c = 0; c < model.nConstruct; ++c)
         if (model.constructs[c].order == 2 || model.constructs[c].construct == -1)
             nodes.push_back(constructNode(model, c, texts));
     sortNodes(nodes);
+    TreeNode unused{texts.lookup("MSG_UnUsedIndicators"), NodeImage::None, {}};
+    for (int i = 0; i < model.nIndicator; ++i)
+        if (model.indicators[i].construct == -1) unused.children.push_back({model.indicators[i].caption, NodeImage::Indicator, {}});
+    sortNodes(unused.children);
+    nodes.push_back(std::move(unused));
     return nodes;
 }
 

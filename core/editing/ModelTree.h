@@ -16,11 +16,13 @@ struct TreeNode {
     std::string text;
     NodeImage image = NodeImage::None;
     std::vector<TreeNode> children;
+    // After an estimate an indicator's or member's loading, weight and residual, one a column.
+    std::vector<std::string> values = {};
 };
 
-// The indicator panel's tree: the unassigned indicators, every free first-order construct with
-// its indicators, every second-order construct with its members and theirs. Nodes are sorted
-// by their text at every level, as the panel lists them.
+// The indicator panel's tree: every free first-order construct with its indicators, every
+// second-order construct with its members and theirs, sorted by their text at every level as
+// the panel lists them, and the unassigned indicators last.
 std::vector<TreeNode> BuildModelTree(const ProjectModel& model, const LanguageTexts& texts);
 
 // "Product Term: %s x %s" for a node that names a product indicator, otherwise nothing.

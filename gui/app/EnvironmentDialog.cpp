@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 
+#include "core/app/EnvironmentSettings.h"
 #include "core/ports/FileChooser.h"
 #include "gui/app/ColorValue.h"
 #include "gui/app/TextConversion.h"
@@ -9,6 +10,7 @@
 
 namespace qv::gui {
 namespace {
+// The same colours a fresh start has.
 constexpr std::array<std::int32_t, 4> kResetColors = {kDefaultBackgroundColor, kDefaultConstructColor,
                                                       kDefaultPathColor, kDefaultTextColor};
 constexpr int kDefaultCharset = 1;

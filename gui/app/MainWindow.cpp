@@ -1,6 +1,7 @@
 #include "gui/app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QStatusBar>
@@ -32,6 +33,7 @@
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/app/TextConversion.h"
+#include "gui/app/WindowsOnScreen.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
 #include "gui/editing/ConstructDialog.h"
@@ -57,6 +59,7 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
           Ports{prompts_, ports.files, ports.progress, *status_, ports.desktop, *this, picture_}, folders)) {
     setObjectName("TForm1");
     setWindowTitle("Quorvanta");
+    qApp->installEventFilter(new WindowsOnScreen(this));
     statusBar()->addWidget(status_, 1);
     createActions();
     createMenus();
@@ -107,6 +110,7 @@ void MainWindow::command(const std::function<void()>& body) {
 }
 
 void MainWindow::refresh() {
+    recordEdit();
     const ProjectModel& model = workbench_->model();
     const LanguageTexts& texts = workbench_->texts();
     char counts[256];
@@ -123,6 +127,8 @@ void MainWindow::refresh() {
                                                        : toQString(formCaption));
     for (auto it = availability_.cbegin(); it != availability_.cend(); ++it)
         actions_[it.key()]->setEnabled(isAvailable(it.value()));
+    actions_["MNU_Undo"]->setEnabled(model.modelOpen && history_.canUndo());
+    actions_["MNU_Redo"]->setEnabled(model.modelOpen && history_.canRedo());
     toolMenu_->setEnabled(model.modelOpen);
     refreshRecentModels();
     rebuildTree();
@@ -206,27 +212,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // A new model also resets the model parameters; the dialog shows them when it next opens.
 // A model that replaces another one starts without a selection on the diagram.
 void MainWindow::newModel() {
-    if (workbench_->newModel()) diagram_->clearSelection();
+    if (workbench_->newModel()) startOver();
 }
 
 void MainWindow::openModel() {
-    if (workbench_->openModel()) diagram_->clearSelection();
+    if (workbench_->openModel()) startOver();
 }
 void MainWindow::openModelFile(const std::string& file) {
     command([this, file] {
-        if (workbench_->openModelByName(file)) diagram_->clearSelection();
+        if (workbench_->openModelByName(file)) startOver();
     });
 }
 void MainWindow::openRecent1() { openRecent(0); }
 void MainWindow::openRecent2() { openRecent(1); }
 void MainWindow::openRecent3() { openRecent(2); }
 void MainWindow::openRecent(int index) {
-    if (workbench_->openRecent(index)) diagram_->clearSelection();
+    if (workbench_->openRecent(index)) startOver();
 }
 void MainWindow::save() { workbench_->save(); }
 void MainWindow::saveAs() { workbench_->saveAs(); }
 void MainWindow::closeModel() {
-    if (workbench_->closeModel()) diagram_->clearSelection();
+    if (workbench_->closeModel()) startOver();
 }
 
 void MainWindow::exitProgram() {
@@ -267,6 +273,7 @@ void MainWindow::run() {
     if (!workbench_->ensureRawData()) return;
     prompts_.forget();
     groupResults_->hide();
+    engineRan_ = true;
     reportable_ = EstimateCommand(*workbench_).run();
     if (!reportable_) showAboutWithoutEngine();
 }
@@ -278,6 +285,7 @@ void MainWindow::runResampling(SampleKind kind) {
     if (!workbench_->ensureRawData()) return;
     prompts_.forget();
     groupResults_->hide();
+    engineRan_ = true;
     if (kind == SampleKind::Bootstrap) {
         // The bootstrap keeps its inference for the report and the tables.
         InferenceCommand command(*workbench_);
@@ -312,6 +320,7 @@ void MainWindow::multiGroup() {
 // The results window follows every comparison, even a declined one. The group estimates
 // leave no web report behind: the main tables hold one group only.
 void MainWindow::groupsCompared(GroupOutcome outcome, bool significance) {
+    engineRan_ = true;
     if (outcome != GroupOutcome::Cancelled) reportable_ = false;
     if (outcome == GroupOutcome::Compared) groupResults_->setHtmlReportEnabled(significance);
     groupResults_->show();
@@ -325,16 +334,12 @@ void MainWindow::viewResult() { EstimateCommand(*workbench_).viewResult(); }
 
 void MainWindow::zoomIn() { zoom(1, "MNU_ZoomIn"); }
 void MainWindow::zoomOut() { zoom(-1, "MNU_ZoomOut"); }
+void MainWindow::zoomToFit() { diagram_->fitToWindow(); }
 
-// The radius is a setting: written at once, so the next start draws at the same size.
+// The drawing scales as a whole, by 10% a step, round the middle of the surface.
 void MainWindow::zoom(int step, const char* key) {
-    constexpr int kSmallestRadius = 1;
-    EnvironmentSettings& settings = workbench_->settings();
     workbench_->showStatus(workbench_->texts().lookup(key), false);
-    if (settings.radius + step < kSmallestRadius) return;
-    settings.radius += step;
-    workbench_->model().radius = settings.radius;
-    workbench_->writeSettings();
+    diagram_->zoomBy(step);
 }
 
 void MainWindow::redraw() { diagram_->redraw(); }
@@ -352,6 +357,7 @@ void MainWindow::pathTool() {
 
 void MainWindow::editConstruct(int construct) {
     command([this, construct] {
+        editName_ = "Construct re-configuration";
         diagram_->setHitConstruct(construct);
         openConstructDialog(construct);
     });

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/app/StartupFolders.h"
+#include "core/editing/ModelHistory.h"
 #include "core/ports/Dialogs.h"
 #include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
@@ -145,6 +146,27 @@ private:
     void viewResult();
     void zoomIn();
     void zoomOut();
+    void zoomToFit();
+    // MainWindowDiagram.cpp: the diagram as a picture.
+    enum class DiagramFormat { Png, Svg, Pdf };
+    void exportPng1();
+    void exportPng2();
+    void exportPng3();
+    void exportSvg();
+    void exportPdf();
+    void exportDiagram(DiagramFormat format, double scale);
+    void copyDiagram();
+    // MainWindowEditing.cpp: the history of edits and the Edit menu.
+    void startOver();
+    void recordEdit();
+    void undo();
+    void redo();
+    void cutSelection();
+    void copySelection();
+    void pasteCopies();
+    void duplicateSelection();
+    void selectAll();
+    void deleteSelection();
     void zoom(int step, const char* key);
     void redraw();
     void selectTool();
@@ -192,6 +214,9 @@ private:
     GroupComparisonDialog* groupDialog_ = nullptr;
     GroupResultsWindow* groupResults_ = nullptr;
     bool busy_ = false;
+    ModelHistory history_;
+    QString editName_;        // the name of the command or diagram edit under way
+    bool engineRan_ = false;  // the figures the engine just wrote are no edit
     // Whether the last engine run of the main window succeeded: a failed estimate or resampling
     // run, and a group run, leave no report to write.
     bool reportable_ = false;

@@ -23,7 +23,13 @@ QAction* MainWindow::addCommand(const char* name, const char* caption, Handler h
     auto* action = new QAction(QString::fromUtf8(caption), this);
     action->setObjectName(name);
     if (QString(name).startsWith("BTN_")) action->setToolTip(action->iconText());
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { command([this, handler] { (this->*handler)(); }); });
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler, action] {
+            command([this, handler, action] {
+                editName_ = action->text().remove('&').remove("...");
+                (this->*handler)();
+            });
+        });
     actions_.insert(name, action);
     availability_.insert(name, availability);
     return action;
@@ -46,6 +52,19 @@ void MainWindow::createActions() {
         {"MNU_SaveAs", "Save As", &MainWindow::saveAs, A::ModelOpen},
         {"MNU_Close", "Close", &MainWindow::closeModel, A::ModelOpen},
         {"MNU_Exit", "Exit", &MainWindow::exitProgram, A::Always},
+        {"MNU_ExportPng1", "PNG Picture (1x)...", &MainWindow::exportPng1, A::ModelOpen},
+        {"MNU_ExportPng2", "PNG Picture (2x)...", &MainWindow::exportPng2, A::ModelOpen},
+        {"MNU_ExportPng3", "PNG Picture (3x)...", &MainWindow::exportPng3, A::ModelOpen},
+        {"MNU_ExportSvg", "SVG Drawing...", &MainWindow::exportSvg, A::ModelOpen},
+        {"MNU_ExportPdf", "PDF Document...", &MainWindow::exportPdf, A::ModelOpen},
+        {"MNU_CopyDiagram", "Copy Diagram", &MainWindow::copyDiagram, A::ModelOpen},
+        {"MNU_Undo", "Undo", &MainWindow::undo, A::ModelOpen},
+        {"MNU_Redo", "Redo", &MainWindow::redo, A::ModelOpen},
+        {"MNU_Cut", "Cut", &MainWindow::cutSelection, A::ModelOpen},
+        {"MNU_Copy", "Copy", &MainWindow::copySelection, A::ModelOpen},
+        {"MNU_Paste", "Paste", &MainWindow::pasteCopies, A::ModelOpen},
+        {"MNU_Duplicate", "Duplicate", &MainWindow::duplicateSelection, A::ModelOpen},
+        {"MNU_SelectAll", "Select All", &MainWindow::selectAll, A::ModelOpen},
         {"MNU_ViewConfig", "View Configure", &MainWindow::viewConfig, A::ModelOpen},
         {"MNU_Parameter", "Model Parameter", &MainWindow::modelParameter, A::ModelOpen},
         {"MNU_ViewCode", "View LVPLS Code", &MainWindow::viewCode, A::ModelOpen},
@@ -67,6 +86,7 @@ void MainWindow::createActions() {
         {"MNU_Redraw", "Redraw", &MainWindow::redraw, A::ModelOpen},
         {"MNU_ZoomIn", "Zoom In", &MainWindow::zoomIn, A::ModelOpen},
         {"MNU_ZoomOut", "Zoom Out", &MainWindow::zoomOut, A::ModelOpen},
+        {"MNU_ZoomFit", "Fit in Window", &MainWindow::zoomToFit, A::ModelOpen},
         {"MNU_Environment", "Environment", &MainWindow::environment, A::Always},
         {"MNU_Help1", "Help", &MainWindow::help, A::Always},
         {"MNU_About", "About", &MainWindow::about, A::Always},
@@ -138,9 +158,24 @@ void MainWindow::createActions() {
     actions_["MNU_Exit"]->setShortcut(QKeySequence("Alt+X"));
     actions_["MNU_Save"]->setShortcut(QKeySequence::Save);
     actions_["MNU_OpenModel"]->setShortcut(QKeySequence::Open);
+    actions_["MNU_ZoomIn"]->setShortcuts({QKeySequence("Ctrl+="), QKeySequence("Ctrl++")});
+    actions_["MNU_ZoomOut"]->setShortcut(QKeySequence("Ctrl+-"));
+    actions_["MNU_ZoomFit"]->setShortcut(QKeySequence("Ctrl+0"));
+    actions_["MNU_Undo"]->setShortcut(QKeySequence("Ctrl+Z"));
+    actions_["MNU_Redo"]->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+    actions_["MNU_Cut"]->setShortcut(QKeySequence::Cut);
+    actions_["MNU_Copy"]->setShortcut(QKeySequence::Copy);
+    actions_["MNU_Paste"]->setShortcut(QKeySequence::Paste);
+    actions_["MNU_Duplicate"]->setShortcut(QKeySequence("Ctrl+D"));
+    actions_["MNU_SelectAll"]->setShortcut(QKeySequence::SelectAll);
     // Delete acts on the diagram's selection wherever the focus is in the window.
     auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), this);
-    connect(deleteKey, &QShortcut::activated, this, [this] { command([this] { diagram_->deleteSelection(); }); });
+    connect(deleteKey, &QShortcut::activated, this, [this] {
+        command([this] {
+            editName_ = "Delete";
+            diagram_->deleteSelection();
+        });
+    });
     // Shift+Escape closes the window the way its close box does.
     auto* closeKey = new QShortcut(QKeySequence("Shift+Esc"), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
@@ -164,7 +199,13 @@ void MainWindow::createMenus() {
     addCommandMenu(file, "MNU_Reopen", "Reopen", {"N4", "N5", "N6"});
     file->addActions({actions_["MNU_Save"], actions_["MNU_SaveAs"], actions_["MNU_Close"]});
     file->addSeparator();
+    addCommandMenu(file, "MNU_ExportDiagram", "Export Diagram",
+                   {"MNU_ExportPng1", "MNU_ExportPng2", "MNU_ExportPng3", "-", "MNU_ExportSvg", "MNU_ExportPdf"});
+    file->addSeparator();
     file->addAction(actions_["MNU_Exit"]);
+    addCommandMenu(nullptr, "MNU_Edit", "&Edit",
+                   {"MNU_Undo", "MNU_Redo", "-", "MNU_Cut", "MNU_Copy", "MNU_Paste", "MNU_Duplicate", "-",
+                    "MNU_SelectAll", "-", "MNU_CopyDiagram"});
     QMenu* view = addCommandMenu(nullptr, "MNU_View", "&View",
                           {"MNU_ViewConfig", "MNU_Parameter", "-", "MNU_ViewCode", "MNU_ViewPLSResult",
                            "-", "MNU_BootStrapSummary", "MNU_JacknifeSummary"});
@@ -176,7 +217,7 @@ void MainWindow::createMenus() {
     addCommandMenu(nullptr, "MNU_Execute", "&Execute", {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife"});
     // The Tool menu waits for a model; the options can be set at any time.
     toolMenu_ = addCommandMenu(nullptr, "MNU_Tool", "&Tool",
-                               {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut"});
+                               {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut", "MNU_ZoomFit"});
     addCommandMenu(nullptr, "MNU_Options", "&Options", {"MNU_ResamplingOption", "MNU_Environment"});
     addCommandMenu(nullptr, "MNU_Help", "&Help", {"MNU_Help1", "MNU_About"});
 }
@@ -243,8 +284,13 @@ void MainWindow::createCentralArea() {
     panelLayout->addWidget(tree_);
     diagram_ = new DiagramView(*workbench_);
     picture_.attach(*diagram_);
-    diagram_->onModelChanged([this] { refresh(); });
+    diagram_->onModelChanged([this](const std::string& edit) {
+        editName_ = QString::fromStdString(edit);
+        refresh();
+    });
     diagram_->onConstructDialog([this](int construct) { editConstruct(construct); });
+    // The Stop button goes back to the select tool: its button is the one down.
+    diagram_->onToolChosen([this](DiagramView::Tool) { actions_["BTN_Select"]->setChecked(true); });
     auto* splitter = new QSplitter(this);
     splitter->setObjectName("Splitter1");
     splitter->addWidget(indicatorPanel_);

@@ -36,12 +36,11 @@ bool DiagramView::hitTest(QPoint point) {
 }
 
 void DiagramView::mousePressEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = toModel(event->position());
     switch (tool_) {
         case Tool::Construct: pressConstructTool(point); break;
         case Tool::Text:
-            workbench_.report(workbench_.model().addTextLabel(point.x(), point.y()));
-            redraw();
+            if (workbench_.report(workbench_.model().addTextLabel(point.x(), point.y()))) changed("Text Label");
             break;
         case Tool::Path:
             if (event->button() != Qt::LeftButton) break;
@@ -59,11 +58,11 @@ void DiagramView::pressConstructTool(QPoint point) {
     if (!workbench_.report(workbench_.model().addConstruct(point.x(), point.y()))) return;
     ++createdConstructs_;
     stopWindow_->showCount(createdConstructs_, toQString(workbench_.texts().lookup("MSG_NewConstructCreated")));
-    changed();
+    changed("New Construct");
 }
 
 void DiagramView::pressSelectTool(QMouseEvent& event) {
-    const QPoint point = event.position().toPoint();
+    const QPoint point = toModel(event.position());
     if (event.button() == Qt::LeftButton) {
         pressPoint_ = point;
         pressed_ = true;
@@ -75,27 +74,34 @@ void DiagramView::pressSelectTool(QMouseEvent& event) {
 }
 
 // The menu of what lies under the cursor, selected first unless it already is; on an empty
-// place the menu of the constructs selected, if any.
+// place the menu of the constructs selected, if any. The menu opens where the cursor is.
 void DiagramView::openContextMenu(QPoint point) {
+    const QPoint where = mapToGlobal(modelToSurface().map(point));
     const std::vector<int>& selected = selection_.constructs;
     if (hitConstruct_ >= 0 && std::find(selected.begin(), selected.end(), hitConstruct_) == selected.end()) {
         selection_ = {{hitConstruct_}, {}};
         redraw();
+        showSelectionCount();
     }
     if (hitConstruct_ >= 0 || !selected.empty()) {
-        constructMenu_->popup(mapToGlobal(point + QPoint(0, 2 * radius())));
+        constructMenu_->popup(where);
         return;
     }
-    const int path = HitPath(workbench_.model(), at(point));
+    const int path = hitPath(point);
     if (path >= 0) status(workbench_.texts().lookup("MSG_PathSelected"));
-    selection_.paths = path >= 0 ? std::vector<int>{path} : std::vector<int>{};
+    selection_ = {{}, path >= 0 ? std::vector<int>{path} : std::vector<int>{}};
     redraw();
-    if (path >= 0) pathMenu_->popup(mapToGlobal(point + QPoint(0, 50)));
+    if (path >= 0) pathMenu_->popup(where);
+}
+
+// The tolerance is in pixels of the surface, whatever the zoom.
+int DiagramView::hitPath(QPoint point) const {
+    return HitPath(workbench_.model(), at(point), kPathHitPixels / zoom_);
 }
 
 void DiagramView::mouseMoveEvent(QMouseEvent* event) {
     if (!pressed_) return;
-    const QPoint point = event->position().toPoint();
+    const QPoint point = toModel(event->position());
     if (tool_ == Tool::Path) {
         overlay_ = Overlay::Line;
         lastDrag_ = point;
@@ -130,7 +136,7 @@ void DiagramView::moveDrag(QPoint point) {
 }
 
 void DiagramView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = toModel(event->position());
     if (tool_ == Tool::Select && event->button() == Qt::LeftButton && pressed_) releaseSelectTool(point);
     if (tool_ == Tool::Path && pressed_) releasePathTool(point);
     pressed_ = moved_ = false;
@@ -139,6 +145,7 @@ void DiagramView::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+// Two releases within the platform's double-click interval make a double click.
 void DiagramView::releaseSelectTool(QPoint point) {
     // Two clicks make a double click within the platform's interval, as everywhere else.
     const long long now = clock_();
@@ -154,7 +161,7 @@ void DiagramView::releaseSelectTool(QPoint point) {
                 model.constructs[c].y += shift.y();
             }
             model.modified = true;
-            changed();
+            changed("Move");
         } else if (point == pressPoint_) {
             selectionClick(point);
         } else {
@@ -163,7 +170,8 @@ void DiagramView::releaseSelectTool(QPoint point) {
         }
         showSelectionCount();
     }
-    lastReleaseTime_ = now;
+    // A double click ends the pair: a third click starts a new one.
+    lastReleaseTime_ = quick && !moved_ ? std::nullopt : std::optional<long long>(now);
     lastReleasedConstruct_ = hitConstruct_;
 }
 
@@ -171,7 +179,7 @@ void DiagramView::selectionClick(QPoint point) {
     if (hitTest(point)) {
         selection_ = {{hitConstruct_}, {}};
     } else {
-        const int path = HitPath(workbench_.model(), at(point));
+        const int path = hitPath(point);
         selection_.constructs.clear();
         selection_.paths = path >= 0 ? std::vector<int>{path} : std::vector<int>{};
     }
@@ -203,7 +211,7 @@ void DiagramView::releasePathTool(QPoint point) {
         stopWindow_->showCount(createdPaths_, toQString(workbench_.texts().lookup("MSG_NewPathCreated")));
     }
     selection_.constructs.clear();
-    changed();
+    changed("New Path");
 }
 
 }  // namespace qv::gui

@@ -1,44 +1,36 @@
 #pragma once
 
-#include <QColor>
-#include <QPoint>
-#include <QSize>
+#include <QPointF>
 #include <vector>
 
 #include "core/editing/DiagramGeometry.h"
+#include "gui/diagram/DiagramColours.h"
+#include "gui/diagram/DiagramLayout.h"
 
 class QPainter;
 
-namespace qv {
-struct EnvironmentSettings;
-}
-
 namespace qv::gui {
 
-struct DiagramColours {
-    QColor background;
-    QColor construct;
-    QColor path;
-    QColor text;
-    static DiagramColours of(const EnvironmentSettings& settings);
-};
-
-// Draws the diagram of a model onto a painter, in the order that lets later items cover
-// earlier ones: background, text labels, paths, selected paths, constructs, selected ones.
+// Draws the diagram of a model onto a painter in model coordinates (the caller sets the scale),
+// smoothed, in the order that lets later items cover earlier ones: text labels, paths, selected
+// paths, path labels, constructs, selected ones. The same drawing serves the screen, the
+// exported pictures and the report's bitmap.
 class DiagramPainter {
 public:
     DiagramPainter(QPainter& painter, const ProjectModel& model, const DiagramColours& colours, int radius);
 
     // Returns the paths that could not be drawn because their two centres coincide.
-    std::vector<int> paintAll(const Selection& selection, QSize surface);
-    void drawConstruct(int index, bool selected);
-    bool drawPath(int index, bool selected);
-    void drawTextLabel(int index);
+    std::vector<int> paintAll(const Selection& selection);
+    const DiagramLayout& layout() const { return layout_; }
     // The drag ghost: circle and caption box at a centre, with the painter's pen and brush.
     static void drawOutline(QPainter& painter, QPoint centre, int radius);
 
 private:
-    void writeText(int x, int y, const QString& text);
+    void drawConstruct(int index, bool selected);
+    bool drawPath(int index, bool selected);
+    void drawPathLabel(int index);
+    void drawTextLabel(int index);
+    void writeText(QPointF topLeft, const QString& text);
     void writeResults(int index);
     void writeMarks(const Construct& construct);
 
@@ -46,6 +38,7 @@ private:
     const ProjectModel& model_;
     const DiagramColours& colours_;
     int radius_;
+    DiagramLayout layout_;
 };
 
 }  // namespace qv::gui

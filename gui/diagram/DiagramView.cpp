@@ -1,5 +1,9 @@
 #include "gui/diagram/DiagramView.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <QDateTime>
 #include <QMenu>
 #include <QPainter>
@@ -8,6 +12,7 @@
 
 #include "core/app/Workbench.h"
 #include "gui/app/TextConversion.h"
+#include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramPainter.h"
 #include "gui/diagram/StopWindow.h"
 
@@ -20,7 +25,10 @@ DiagramView::DiagramView(Workbench& workbench, QWidget* parent)
       stopWindow_(new StopWindow(this)) {
     setObjectName("PaintBox1");
     setMinimumSize(400, 300);
-    connect(&stopWindow_->button(), &QPushButton::clicked, this, [this] { chooseTool(Tool::Select); });
+    connect(&stopWindow_->button(), &QPushButton::clicked, this, [this] {
+        chooseTool(Tool::Select);
+        if (toolChosen_) toolChosen_(Tool::Select);
+    });
     createMenus();
 }
 
@@ -46,9 +54,9 @@ int DiagramView::radius() const { return workbench_.settings().radius; }
 
 void DiagramView::status(const std::string& text) { workbench_.showStatus(text, false); }
 
-void DiagramView::changed() {
+void DiagramView::changed(const std::string& edit) {
     redraw();
-    if (changed_) changed_();
+    if (changed_) changed_(edit);
 }
 
 void DiagramView::chooseTool(Tool tool, int order) {
@@ -93,8 +101,38 @@ void DiagramView::renderBuffer() {
 void DiagramView::render(QImage& image) {
     QPainter painter(&image);
     const DiagramColours colours = DiagramColours::of(workbench_.settings());
+    painter.fillRect(image.rect(), colours.background);
+    painter.setTransform(modelToSurface());
     DiagramPainter diagram(painter, workbench_.model(), colours, radius());
-    tellCoincidentPaths(diagram.paintAll(selection_, image.size()));
+    tellCoincidentPaths(diagram.paintAll(selection_));
+}
+
+QTransform DiagramView::modelToSurface() const {
+    return QTransform::fromTranslate(offset_.x(), offset_.y()).scale(zoom_, zoom_);
+}
+
+QPoint DiagramView::toModel(QPointF surfacePoint) const {
+    return ((surfacePoint - offset_) / zoom_).toPoint();
+}
+
+// The point under the cursor stays where it is while the drawing grows or shrinks round it.
+void DiagramView::zoomBy(int steps, std::optional<QPointF> around) {
+    constexpr double kStep = 1.1, kSmallest = 0.2, kLargest = 8;
+    const QPointF fixed = around.value_or(QPointF(width() / 2.0, height() / 2.0));
+    const QPointF model = (fixed - offset_) / zoom_;
+    zoom_ = std::clamp(zoom_ * std::pow(kStep, steps), kSmallest, kLargest);
+    offset_ = fixed - model * zoom_;
+    redraw();
+}
+
+void DiagramView::fitToWindow() {
+    constexpr double kMargin = 20;
+    const QRectF box = DiagramLayout(workbench_.model(), radius()).boundingBox();
+    if (box.isEmpty()) return;
+    zoom_ = std::min((width() - 2 * kMargin) / box.width(), (height() - 2 * kMargin) / box.height());
+    zoom_ = std::clamp(zoom_, 0.2, 8.0);
+    offset_ = QPointF(width() / 2.0, height() / 2.0) - box.center() * zoom_;
+    redraw();
 }
 
 // Two constructs on the same centre leave their path without a direction. The message comes
@@ -114,6 +152,16 @@ QImage DiagramView::picture(QSize atLeast) {
     return image;
 }
 
+// Ctrl with the wheel zooms round the cursor; the plain wheel is left to the window.
+void DiagramView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore();
+        return;
+    }
+    zoomBy(event->angleDelta().y() > 0 ? 1 : -1, event->position());
+    event->accept();
+}
+
 void DiagramView::paintEvent(QPaintEvent*) {
     if (dirty_ || buffer_.size() != size()) renderBuffer();
     QPainter painter(this);
@@ -123,6 +171,7 @@ void DiagramView::paintEvent(QPaintEvent*) {
 
 void DiagramView::drawOverlay(QPainter& painter) {
     if (overlay_ == Overlay::None || !lastDrag_) return;
+    painter.setTransform(modelToSurface());
     const QPoint shift = *lastDrag_ - pressPoint_;
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
@@ -140,28 +189,6 @@ void DiagramView::drawOverlay(QPainter& painter) {
 void DiagramView::clearSelection() {
     selection_ = {};
     redraw();
-}
-
-void DiagramView::deleteSelection() {
-    if (!selection_.constructs.empty())
-        deleteConstructs();
-    else if (!selection_.paths.empty())
-        deletePaths();
-}
-
-void DiagramView::deleteConstructs() {
-    if (selection_.constructs.empty()) return;
-    workbench_.model().deleteConstructs(selection_.constructs);
-    selection_ = {};
-    hitConstruct_ = -1;
-    changed();
-}
-
-void DiagramView::deletePaths() {
-    if (selection_.paths.empty()) return;
-    workbench_.model().deletePaths(selection_.paths);
-    selection_.paths.clear();
-    changed();
 }
 
 }  // namespace qv::gui

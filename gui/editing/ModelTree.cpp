@@ -31,8 +31,13 @@ void addNodes(QTreeWidgetItem& parent, const std::vector<TreeNode>& nodes) {
     for (const TreeNode& node : nodes) {
         auto* item = new QTreeWidgetItem(&parent, {toQString(node.text)});
         item->setIcon(0, nodeIcon(node.image));
-        // One text per node spans the header's columns, so the columns only label it.
-        item->setFirstColumnSpanned(true);
+        // Figures sit in the header's columns, so they line up at every depth; a node without
+        // figures lets its text run across.
+        for (std::size_t column = 0; column < node.values.size(); ++column) {
+            item->setText(int(column) + 1, toQString(node.values[column]));
+            item->setTextAlignment(int(column) + 1, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        item->setFirstColumnSpanned(node.values.empty());
         addNodes(*item, node.children);
     }
 }

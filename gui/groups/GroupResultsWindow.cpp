@@ -1,8 +1,11 @@
 #include "gui/groups/GroupResultsWindow.h"
 
+#include <QScreen>
+
 #include "core/app/Workbench.h"
 #include "core/groups/GroupReport.h"
 #include "core/report/WebReport.h"
+#include "gui/app/WindowsOnScreen.h"
 #include "ui_GroupResultsWindow.h"
 
 namespace qv::gui {
@@ -24,9 +27,11 @@ GroupResultsWindow::~GroupResultsWindow() = default;
 
 void GroupResultsWindow::setHtmlReportEnabled(bool enabled) { ui_->ToolButton4->setEnabled(enabled); }
 
+// Beside the main window, as far as the screen lets it.
 void GroupResultsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    move(mainWindow_.x() + mainWindow_.width(), mainWindow_.y());
+    const QRect beside(QPoint(mainWindow_.x() + mainWindow_.width(), mainWindow_.y()), frameGeometry().size());
+    move(screen() ? WindowsOnScreen::fitted(beside, screen()->availableGeometry()).topLeft() : beside.topLeft());
 }
 
 // The command's refresh repaints the diagram in the new mode.

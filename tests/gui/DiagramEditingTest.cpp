@@ -90,6 +90,11 @@ QStringList itemsOf(QListWidget& list) {
     return texts;
 }
 
+QByteArray readFile(const std::string& name) {
+    QFile file(QString::fromStdString(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList topLevelTexts(QTreeWidget& tree) {
     QStringList texts;
     for (int i = 0; i < tree.topLevelItemCount(); ++i) texts << tree.topLevelItem(i)->text(0);
@@ -129,6 +134,8 @@ private slots:
     void removingAnIndicatorFromTheTree();
     void deleteKeyAndZoomActOnTheDiagram();
     void ecsiBuiltOnScreenEstimatesLikeTheExample();
+    void aBuildUndoneToNothingAndRedoneSavesTheSameFile();
+    void copyPasteAndDuplicateGiveNewNames();
 };
 
 void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
@@ -210,7 +217,7 @@ void DiagramEditingTest::treeShowsTheModelInAlphabeticalOrder() {
     Session s;
     s.open(s.work("ecsi.qvt"));
     QCOMPARE(topLevelTexts(s.tree()), QStringList({"COM(Reflective)", "EXPE(Reflective)", "IMAG(Reflective)", "LOY(Reflective)",
-                                                   "QUAL(Reflective)", "SAT(Reflective)", "Unused Indicators", "VAL(Reflective)"}));
+                                                   "QUAL(Reflective)", "SAT(Reflective)", "VAL(Reflective)", "Unused Indicators"}));
     QCOMPARE(s.node("SAT(Reflective)")->child(0)->text(0), QString("CUSA1"));
     QVERIFY(s.node("SAT(Reflective)")->isExpanded());
     s.press("BTN_FullCollapse");
@@ -297,13 +304,15 @@ void DiagramEditingTest::deleteKeyAndZoomActOnTheDiagram() {
     QVERIFY(!s.node("SAT(Reflective)"));
     QCOMPARE(s.node("Unused Indicators")->childCount(), 3);
     QCOMPARE(s.window.statusPanels().counts(), QString("Constructs: 6  Paths: 6   Indicators: 24 Cases: 250"));
-    // Zooming out stops at a radius of one pixel.
+    // Zooming out stops at a fifth of the size; the radius setting stays.
     for (int i = 0; i < 30; ++i) s.press("BTN_ZoomOut");
-    QCOMPARE(s.workbench().settings().radius, 1);
+    QCOMPARE(s.diagram().zoom(), 0.2);
+    QCOMPARE(s.workbench().settings().radius, 25);
 }
 
-void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {
-    Session s;
+// The ECSI model built on screen from nothing: a new model on its data, the constructs placed
+// with the tool, named and given their indicators in their dialogs, the paths drawn.
+static void buildEcsi(Session& s) {
     // A new model on the ECSI data.
     s.script.chooseFile(s.work("mobi.txt"));
     auto configured = onModal("TForm2", [&](QWidget& dialog) {
@@ -360,6 +369,11 @@ void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {
         QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, constructs[to].centre);
     }
     QCOMPARE(s.window.statusPanels().counts(), QString("Constructs: 7  Paths: 12   Indicators: 24 Cases: 250"));
+}
+
+void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {
+    Session s;
+    buildEcsi(s);
     s.press("BTN_Select");
     s.press("BTN_SaveModel");
     QVERIFY(s.window.statusPanels().message().startsWith("The model was saved."));
@@ -379,6 +393,83 @@ void DiagramEditingTest::ecsiBuiltOnScreenEstimatesLikeTheExample() {
     compareFigures(onScreen, example);
     compareFigures(saved, example);
     QVERIFY(std::abs(example.at("R2 LOY")) > 0.1);
+}
+
+void DiagramEditingTest::aBuildUndoneToNothingAndRedoneSavesTheSameFile() {
+    Session s;
+    buildEcsi(s);
+    s.press("BTN_SaveModel");
+    const QByteArray direct = readFile(s.work("built.qvt"));
+    QVERIFY(direct.contains("Caption_6=LOY"));
+    QCOMPARE(s.action("MNU_Undo").shortcut(), QKeySequence("Ctrl+Z"));
+    QVERIFY(s.action("MNU_Redo").shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+    QCOMPARE(s.action("MNU_Undo").text(), QString("Undo New Path"));
+    QVERIFY(!s.action("MNU_Redo").isEnabled());
+    int steps = 0;
+    while (s.action("MNU_Undo").isEnabled()) {
+        s.action("MNU_Undo").trigger();
+        QVERIFY(++steps < 100);
+    }
+    QCOMPARE(s.model().nConstruct, 0);
+    QCOMPARE(s.model().nPath, 0);
+    for (int i = 0; i < s.model().nIndicator; ++i) QCOMPARE(s.model().indicators[i].construct, -1);
+    QVERIFY(s.model().modified);  // not what the saved file holds
+    QCOMPARE(s.action("MNU_Redo").text(), QString("Redo New Construct"));
+    while (s.action("MNU_Redo").isEnabled()) {
+        s.action("MNU_Redo").trigger();
+        --steps;
+    }
+    QCOMPARE(steps, 0);
+    QVERIFY(!s.model().modified);  // back at the saved state
+    fs::remove(s.work("built.qvt"));
+    s.press("BTN_SaveModel");
+    QCOMPARE(readFile(s.work("built.qvt")), direct);
+    // After the save the mark follows the history: one step back is a change, forward again not.
+    QVERIFY(!s.model().modified);
+    s.action("MNU_Undo").trigger();
+    QVERIFY(s.model().modified);
+    s.action("MNU_Redo").trigger();
+    QVERIFY(!s.model().modified);
+}
+
+void DiagramEditingTest::copyPasteAndDuplicateGiveNewNames() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    // VAL, SAT and LOY with the two paths among them.
+    QTest::mousePress(&s.diagram(), Qt::LeftButton, {}, {370, 170});
+    QTest::mouseMove(&s.diagram(), {500, 300});
+    QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, {590, 360});
+    QCOMPARE(s.diagram().selection().constructs, (std::vector<int>{3, 4, 6}));
+    s.action("MNU_Copy").trigger();
+    s.action("MNU_Paste").trigger();
+    QCOMPARE(s.model().nConstruct, 10);
+    QCOMPARE(s.model().constructs[7].caption, std::string("VAL_2"));
+    QCOMPARE(s.model().constructs[8].caption, std::string("SAT_2"));
+    QCOMPARE(s.model().constructs[9].caption, std::string("LOY_2"));
+    QCOMPARE(s.model().constructs[8].x, 430);
+    QCOMPARE(s.model().nPath, 12 + 2);  // VAL->SAT and SAT->LOY
+    QCOMPARE(s.diagram().selection().constructs, (std::vector<int>{7, 8, 9}));
+    QCOMPARE(s.action("MNU_Undo").text(), QString("Undo Paste"));
+    s.action("MNU_Undo").trigger();
+    QCOMPARE(s.model().nConstruct, 7);
+    // Cut and paste gives the constructs back with their indicators.
+    QTest::mouseClick(&s.diagram(), Qt::LeftButton, {}, s.centre(5));
+    s.action("MNU_Cut").trigger();
+    QCOMPARE(s.model().nConstruct, 6);
+    s.action("MNU_Paste").trigger();
+    QCOMPARE(s.model().constructs[6].caption, std::string("COM"));
+    QCOMPARE(s.model().constructs[6].x, 560);
+    QCOMPARE(s.model().constructs[6].nInd, 1);
+    s.action("MNU_Duplicate").trigger();
+    QCOMPARE(s.model().constructs[7].caption, std::string("COM_2"));
+    QCOMPARE(s.model().constructs[7].nInd, 0);  // CUSCO stays with COM
+    // Select All takes every construct and path; deleting them asks first.
+    s.action("MNU_SelectAll").trigger();
+    QCOMPARE(s.diagram().selection().constructs.size(), size_t(8));
+    s.script.answer(false);
+    QTest::keyClick(&s.diagram(), Qt::Key_Delete);
+    QCOMPARE(s.model().nConstruct, 8);
+    QCOMPARE(s.script.unansweredQuestions(), 0);
 }
 
 QTEST_MAIN(DiagramEditingTest)

@@ -51,11 +51,17 @@ struct Surface {
     void clickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
 };
 
-// Whether any pixel of the box has the colour.
+// Whether any pixel of the box has the colour, or nearly: smoothed edges of lines and glyphs
+// blend with what lies under them.
 bool shows(const QImage& image, QRect box, const QColor& colour) {
+    constexpr int kNear = 100;
     for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) <= kNear)
+                return true;
+        }
     return false;
 }
 
@@ -75,6 +81,8 @@ private slots:
     void deletingConstructsTwoAndFiveKeepsTheRest();
     void aDoubleClickWithinThePlatformIntervalOpensTheDialog();
     void theRightButtonOffersTheMenus();
+    void aRightClickSelectsWhatIsUnderTheCursor();
+    void pathsAreHitAFewPixelsOffAtAnyAngle();
     void theTextToolPlacesNumberedLabels();
     void thePictureIsWrittenAsABitmap();
     void feedbackFollowsTheMouseUntilTheRelease();
@@ -103,7 +111,7 @@ void DiagramViewTest::aSelectedConstructIsYellowWithARedOutline() {
     QCOMPARE(s.view.selection().constructs, std::vector<int>{0});
     const QImage image = s.picture();
     QCOMPARE(image.pixelColor(200, 200), QColor(255, 255, 0));
-    QVERIFY(shows(image, QRect(223, 199, 3, 3), QColor(255, 0, 0)));
+    QVERIFY(shows(image, QRect(223, 199, 3, 3), QColor(176, 0, 0)));
     QCOMPARE(image.pixelColor(400, 200), kConstruct);
 }
 
@@ -231,6 +239,13 @@ void DiagramViewTest::deletingConstructsTwoAndFiveKeepsTheRest() {
     s.model().assignIndicator(1, 2);
     s.drag({10, 300}, {630, 400});
     QCOMPARE(s.view.selection().constructs, (std::vector<int>{2, 5}));
+    // Two elements go only after a yes.
+    s.script.answer(false);
+    s.view.deleteSelection();
+    QCOMPARE(s.model().nConstruct, 7);
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::AskOkCancel);
+    QCOMPARE(s.script.events().back().message.text, std::string("Delete the 2 selected elements?"));
+    s.script.answer(true);
     s.view.deleteSelection();
     QCOMPARE(s.model().nConstruct, 5);
     std::vector<std::string> captions;
@@ -252,16 +267,19 @@ void DiagramViewTest::aDoubleClickWithinThePlatformIntervalOpensTheDialog() {
     s.add(300, 100);
     int opened = -1;
     s.view.onConstructDialog([&](int construct) { opened = construct; });
-    s.view.setClock([] { return 7LL; });
+    const long long interval = QApplication::doubleClickInterval();
+    long long now = 0;
+    s.view.setClock([&] { return now; });
+    // Two clicks just inside the interval, across a second boundary, open the dialog.
+    now = 999;
     s.clickAt({300, 100});
+    now += interval - 1;
     s.clickAt({300, 100});
     QCOMPARE(opened, 1);
     // Two clicks within the interval across a clock second are a double click; two clicks
     // further apart than the interval only select.
-    const long long interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     opened = -1;
-    long long now = 9'999;
-    s.view.setClock([&] { return now; });
+    now = 9'999;
     s.clickAt({100, 100});
     now += interval - 1;
     s.clickAt({100, 100});
@@ -273,6 +291,16 @@ void DiagramViewTest::aDoubleClickWithinThePlatformIntervalOpensTheDialog() {
     s.clickAt({300, 100});
     QCOMPARE(opened, -1);
     QCOMPARE(s.view.selection().constructs, std::vector<int>{1});
+    // A third quick click after a double click starts a new pair.
+    now += 10'000;
+    s.clickAt({100, 100});
+    now += 10;
+    s.clickAt({100, 100});
+    QCOMPARE(opened, 0);
+    opened = -1;
+    now += 10;
+    s.clickAt({100, 100});
+    QCOMPARE(opened, -1);
 }
 
 void DiagramViewTest::theRightButtonOffersTheMenus() {
@@ -293,6 +321,61 @@ void DiagramViewTest::theRightButtonOffersTheMenus() {
     s.view.constructMenu().close();
     s.view.constructMenu().findChild<QAction*>("MNU_DeleteConstruct")->trigger();
     QCOMPARE(s.model().nConstruct, 1);
+}
+
+void DiagramViewTest::aRightClickSelectsWhatIsUnderTheCursor() {
+    Surface s;
+    s.add(100, 100);
+    s.add(300, 100);
+    s.add(500, 100);
+    s.clickAt({100, 100});
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(300, 100));
+    QCOMPARE(s.view.selection().constructs, std::vector<int>{1});
+    QTRY_VERIFY(s.view.constructMenu().isVisible());
+    s.view.constructMenu().close();
+    // Within a selection of several the right click keeps them all.
+    s.drag({50, 50}, {560, 150});
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(500, 100));
+    QCOMPARE(s.view.selection().constructs, (std::vector<int>{0, 1, 2}));
+    QTRY_VERIFY(s.view.constructMenu().isVisible());
+    s.view.constructMenu().close();
+    // On empty ground it offers the menu of the selection, which stays; without a selection
+    // it opens nothing.
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(300, 400));
+    QCOMPARE(s.view.selection().constructs, (std::vector<int>{0, 1, 2}));
+    QTRY_VERIFY(s.view.constructMenu().isVisible());
+    s.view.constructMenu().close();
+    s.view.clearSelection();
+    QTest::mouseClick(&s.view, Qt::RightButton, {}, QPoint(300, 400));
+    QVERIFY(s.view.selection().constructs.empty());
+    QTest::qWait(20);
+    QVERIFY(!s.view.constructMenu().isVisible() && !s.view.pathMenu().isVisible());
+}
+
+void DiagramViewTest::pathsAreHitAFewPixelsOffAtAnyAngle() {
+    Surface s;
+    s.add(100, 100);
+    s.add(400, 100);
+    s.add(100, 400);
+    s.add(400, 400);
+    s.model().addPath(0, 1);  // 0 degrees
+    s.model().addPath(0, 2);  // 90 degrees
+    s.model().addPath(0, 3);  // 45 degrees
+    const struct {
+        QPoint click;
+        int path;
+    } clicks[] = {{{250, 103}, 0}, {{250, 97}, 0}, {{97, 250}, 1}, {{103, 250}, 1}, {{252, 248}, 2}, {{248, 252}, 2}};
+    for (const auto& c : clicks) {
+        s.clickAt(c.click);
+        QCOMPARE(s.view.selection().paths, std::vector<int>{c.path});
+    }
+    s.clickAt({250, 110});
+    QVERIFY(s.view.selection().paths.empty());
+    // Zoomed in, the reach stays a few pixels of the screen.
+    s.view.zoomBy(7, QPointF(0, 0));
+    const QPoint onScreen = s.view.modelToSurface().map(QPoint(250, 100)) + QPoint(0, 3);
+    s.clickAt(onScreen);
+    QCOMPARE(s.view.selection().paths, std::vector<int>{0});
 }
 
 void DiagramViewTest::theTextToolPlacesNumberedLabels() {

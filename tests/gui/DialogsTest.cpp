@@ -193,7 +193,9 @@ void DialogsTest::environmentResetLeavesEditorAndSound() {
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(*shown);
-    const std::array<std::int32_t, 4> reset = {0xF5F5EB, 0x80FFFF, 0x808040, 0};
+    // Reset gives the colours of a fresh start.
+    const EnvironmentSettings fresh;
+    const std::array<std::int32_t, 4> reset = {fresh.bgColor, fresh.constructColor, fresh.pathColor, fresh.textColor};
     QVERIFY(dialog.colors() == reset);
     dialog.store(settings);
     QCOMPARE(settings.bgColor, 0xF5F5EB);

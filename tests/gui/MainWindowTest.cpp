@@ -105,7 +105,7 @@ private slots:
     void aFailedSaveKeepsTheWindowOpen();
     void aModelWithoutItsDataIsDrawnAndAsksForThemToEstimate();
     void environmentChangesTheLanguage();
-    void zoomKeepsTheRadiusForTheNextStart();
+    void zoomScalesTheWholeDrawingAndFitShowsItAll();
     void missingEngineIsReportedOnFirstShow();
     void helpOpensTheGuideThatComesWithTheProgram();
     void noSecondCommandStartsWhileTheEngineRuns();
@@ -400,16 +400,34 @@ void MainWindowTest::environmentChangesTheLanguage() {
     QCOMPARE(IniFile(folder.dir() / "conf.ini").readString("Language", "LANG"), std::string("Test"));
 }
 
-void MainWindowTest::zoomKeepsTheRadiusForTheNextStart() {
+void MainWindowTest::zoomScalesTheWholeDrawingAndFitShowsItAll() {
     Session s;
     s.open("ecsi.qvt");
+    gui::DiagramView& diagram = s.window.diagram();
     for (int i = 0; i < 3; ++i) s.press("BTN_ZoomIn");
-    QCOMPARE(s.workbench().settings().radius, 28);
+    QVERIFY(std::abs(diagram.zoom() - 1.331) < 1e-9);
     QCOMPARE(s.window.statusPanels().message(), QString("Zoom In"));
-    ScriptedPorts script;
-    gui::MainWindow next(scriptedUser(script), s.folder.dir());
-    QVERIFY(!next.startUp());
-    QCOMPARE(next.workbench().settings().radius, 28);
+    QCOMPARE(s.workbench().settings().radius, 25);  // the circles grow with the drawing, not alone
+    // The point under the cursor stays put while Ctrl+wheel zooms round it.
+    const QPointF cursor(150, 120);
+    const QPoint before = diagram.toModel(cursor);
+    QWheelEvent wheel(cursor, diagram.mapToGlobal(cursor), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&diagram, &wheel);
+    QVERIFY(std::abs(diagram.zoom() - 1.4641) < 1e-9);
+    QVERIFY((diagram.toModel(cursor) - before).manhattanLength() <= 1);
+    // Ctrl+0 fits the model: every circle on the surface, the view as full as it can be.
+    diagram.setFocus();
+    QTest::keyClick(&s.window, Qt::Key_0, Qt::ControlModifier);
+    const ProjectModel& model = s.workbench().model();
+    for (int c = 0; c < model.nConstruct; ++c) {
+        const QPointF centre = diagram.modelToSurface().map(QPointF(model.constructs[c].x, model.constructs[c].y));
+        QVERIFY2(diagram.rect().contains(centre.toPoint()), model.constructs[c].caption.c_str());
+    }
+    const double fitted = diagram.zoom();
+    QVERIFY(fitted != 1.4641);
+    QTest::keyClick(&s.window, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(std::abs(diagram.zoom() - fitted / 1.1) < 1e-9);
 }
 
 void MainWindowTest::missingEngineIsReportedOnFirstShow() {

@@ -10,8 +10,11 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/diagram/DiagramColours.h"
+#include "gui/diagram/DiagramPictures.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
+#include "tests/gui/EcsiWorkbench.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -66,6 +69,39 @@ void pictureDialogs(gui::MainWindow& window, ScriptedPorts& script) {
     trigger(window, "BTN_NewModel");
 }
 
+// The estimated diagram, a picture of it for a paper, the bootstrap's t values and the two
+// groups of a comparison side by side.
+void pictureResults(gui::MainWindow& window, ScriptedPorts& script) {
+    trigger(window, "BTN_Run");
+    window.diagram().fitToWindow();
+    save(window, "main_window_estimated");
+    Workbench& workbench = window.workbench();
+    const QString paper = QDir(outputFolder).filePath("diagram_estimated_2x.png");
+    gui::DiagramPictures(workbench.model(), gui::DiagramColours::of(workbench.settings()), workbench.settings().radius)
+        .writePng(paper, 2);
+    std::printf("%s\n", qPrintable(paper));
+    trigger(window, "BTN_BootStrap");
+    save(window, "main_window_bootstrap");
+    onModal("TForm18", [&script](QWidget& dialog) {
+        choose(dialog, "ComboBox1", "CUSCO");
+        choose(dialog, "ComboBox2", ">");
+        type(dialog, "Edit1", "5");
+        click(dialog, "BitBtn1");
+        choose(dialog, "ComboBox4", "CUSCO");
+        choose(dialog, "ComboBox5", "<=");
+        type(dialog, "Edit2", "5");
+        click(dialog, "BitBtn3");
+        script.answer(true);  // the sample-size question
+        click(dialog, "BTN_OK");
+    });
+    trigger(window, "BTN_MultiGroup");
+    if (auto* results = window.findChild<QWidget*>("TForm19")) {
+        click(*results, "ToolButton3");
+        save(*results, "group_results");
+    }
+    save(window, "main_window_groups");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,10 +126,7 @@ int main(int argc, char** argv) {
     trigger(window, "BTN_OpenModel");
     save(window, "main_window");
     pictureDialogs(window, script);
-    if (folder.hasEngine()) {
-        trigger(window, "BTN_Run");
-        save(window, "main_window_estimated");
-    }
+    if (folder.hasEngine()) pictureResults(window, script);
 
     gui::ProgressWindow progress;
     progress.start("Executing PLS Algorithm", 100);

@@ -27,7 +27,6 @@ TEST(DiagramGeometry, APathEndsAtTheDestinationCircleWithItsHeadBehind) {
     // 10 pixels back along the line, turned 20 degrees either way.
     EXPECT_EQ(shape->headLeft, (DiagramPoint{265, 96}));
     EXPECT_EQ(shape->headRight, (DiagramPoint{265, 103}));
-    EXPECT_EQ(shape->labelPoint, (DiagramPoint{178, 95}));
 }
 
 TEST(DiagramGeometry, CoincidentCentresHaveNoShape) {
@@ -52,8 +51,9 @@ TEST(DiagramGeometry, HitTestsUseTheSquareAndTheLine) {
     EXPECT_EQ(HitPath(model, {306, 200}), -1);
     EXPECT_EQ(HitPath(model, {300, 310}), -1) << "beyond the line's end";
     model.constructs[2].x = 500;
-    EXPECT_EQ(HitPath(model, {400, 200}), 1);
+    EXPECT_EQ(HitPath(model, {402, 198}), 1);
     EXPECT_EQ(HitPath(model, {400, 210}), -1);
+    EXPECT_EQ(HitPath(model, {520, 320}), -1) << "not beyond the end of the path";
 }
 
 TEST(DiagramGeometry, RectangleSelectsConstructsThenPaths) {

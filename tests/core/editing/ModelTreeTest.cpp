@@ -27,12 +27,13 @@ TEST(ModelTree, ListsConstructsAlphabeticallyWithTheirIndicators) {
     ProjectModel model = test::SmallModel();
     model.constructs[0].caption = "Zeta";
     const auto tree = BuildModelTree(model, English());
-    EXPECT_EQ(textsOf(tree), (std::vector<std::string>{"B(Formative)", "C(Reflective)", "Unused Indicators",
-                                                       "Zeta(Reflective)"}));
+    // The unused indicators come last, after every construct.
+    EXPECT_EQ(textsOf(tree), (std::vector<std::string>{"B(Formative)", "C(Reflective)", "Zeta(Reflective)",
+                                                       "Unused Indicators"}));
     EXPECT_EQ(tree[0].image, NodeImage::Formative);
     EXPECT_EQ(tree[0].children[0].image, NodeImage::FormativeIndicator);
-    EXPECT_EQ(textsOf(tree[2].children), std::vector<std::string>{"u"});
-    EXPECT_EQ(textsOf(tree[3].children), (std::vector<std::string>{"x1", "x2"}));
+    EXPECT_EQ(textsOf(tree[3].children), std::vector<std::string>{"u"});
+    EXPECT_EQ(textsOf(tree[2].children), (std::vector<std::string>{"x1", "x2"}));
 }
 
 TEST(ModelTree, IndicatorLinesCarryLoadingsAfterAnEstimate) {
@@ -42,8 +43,10 @@ TEST(ModelTree, IndicatorLinesCarryLoadingsAfterAnEstimate) {
     model.indicators[0].residual = -0.25f;
     const auto tree = BuildModelTree(model, English());
     ASSERT_EQ(tree[0].text, "A(Reflective)");
-    EXPECT_EQ(tree[0].children[0].text, "x1" + std::string(12, ' ') + "0.812" + std::string(6, ' ') + "0.500" + std::string(5, ' ') + "-0.250");
+    EXPECT_EQ(tree[0].children[0].text, "x1");
+    EXPECT_EQ(tree[0].children[0].values, (std::vector<std::string>{"0.812", "0.500", "-0.250"}));
     EXPECT_EQ(tree[0].children[1].text, "x2");
+    EXPECT_TRUE(tree[0].children[1].values.empty());
 }
 
 TEST(ModelTree, SecondOrderConstructsHoldTheirMembers) {
@@ -53,15 +56,19 @@ TEST(ModelTree, SecondOrderConstructsHoldTheirMembers) {
     model.constructs[3].caption = "S";
     model.linkConstruct(0, 3);
     model.linkConstruct(2, 3);
-    model.indicators[3].loading = 0.5f;
-    model.constructs[2].scoreIndicator = 3;
+    // The score indicator lies behind the model's indicators, as the two-stage estimate puts it.
+    const int score = model.nIndicator + 1;
+    model.indicators[score].loading = 0.5f;
+    model.indicators[score].residual = 0.75f;
+    model.constructs[2].scoreIndicator = score;
     const auto tree = BuildModelTree(model, English());
     ASSERT_EQ(textsOf(tree), (std::vector<std::string>{"B(Formative)", "S(Reflective)-2nd order", "Unused Indicators"}));
     const TreeNode& second = tree[1];
     ASSERT_EQ(second.children.size(), 2u);
     EXPECT_EQ(second.children[0].text, "A");
     EXPECT_EQ(second.children[0].image, NodeImage::Member);
-    EXPECT_EQ(second.children[1].text, "C" + std::string(13, ' ') + "0.500" + std::string(6, ' ') + "0.000" + std::string(6, ' ') + "0.000");
+    EXPECT_EQ(second.children[1].text, "C");
+    EXPECT_EQ(second.children[1].values, (std::vector<std::string>{"0.500", "0.000", "0.750"}));
     EXPECT_EQ(textsOf(second.children[0].children), (std::vector<std::string>{"x1", "x2"}));
 }
 
