@@ -5,6 +5,7 @@
 #include "cli/AssessCommand.h"
 #include "core/app/DerivedFileNames.h"
 #include "core/assessment/BootstrapInference.h"
+#include "core/engine/ControlFileWriter.h"
 #include "core/export/ResultWorkbook.h"
 #include "core/results/TableCommands.h"
 #include "core/tables/ResultPages.h"
@@ -47,7 +48,9 @@ bool WriteTables(Workbench& workbench, const BatchOptions& options, std::ostream
     if (!writeBesideModel(workbench, out) || !WriteAssessmentTables(workbench, out)) return false;
     if (!options.xlsx && !options.csvFolder) return true;
     const std::vector<ResultTable> tables =
-        FilledTables(CollectResultPages(ResultContext::of(workbench), inference ? &*inference : nullptr));
+        FilledTables(CollectResultPages(ResultContext::of(workbench),
+                                        {inference ? &*inference : nullptr,
+                                         options.bootstrap ? std::optional(SampleKind::Bootstrap) : std::nullopt}));
     if (options.xlsx &&
         !exported(options.xlsx, WriteResultWorkbook(tables, *options.xlsx, kShownDecimals), out, errors))
         return false;

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     qv::gui::MessageBoxPrompts prompts;
     qv::gui::DialogFileChooser files;
     qv::gui::ProgressWindow progress;
-    qv::gui::DesktopLauncher desktop;
+    qv::gui::DesktopLauncher desktop(files);
     const auto folders = qv::StartupFolders::forProgram(
         qv::gui::toStdString(QApplication::applicationDirPath()), qv::UserEnvironment::current());
     qv::gui::MainWindow window({prompts, files, progress, desktop}, folders);

@@ -28,8 +28,7 @@ void addRows(ResultTable& table, const char* kind, const std::vector<SummaryRow>
 ResultTable SummaryResults(const SummaryTable& summary) {
     const bool jackknife = summary.kind == SampleKind::Jackknife;
     ResultTable table{jackknife ? "jackknife" : "bootstrap",
-                      std::string(KindWord(summary.kind)) + " summary: " + std::to_string(summary.subsamples) +
-                          " subsamples, " + std::to_string(summary.leftOut) + " left out",
+                      std::string(KindWord(summary.kind)) + " summary",
                       {"Kind", "Construct / From", "Indicator / To", "Estimate", "Mean"},
                       {},
                       {}};

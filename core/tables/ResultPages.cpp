@@ -81,6 +81,20 @@ void addEstimate(ResultContext& c, Tables& tables, std::map<std::string, std::st
     keep(tables, FitResults(*assessment).back());
 }
 
+// The summary of the kind that ran last; the other kind's page says why it waits.
+void addResampling(const ProjectModel& model, int cases, const KeptRuns& kept, Tables& tables,
+                   std::map<std::string, std::string>& missing) {
+    for (const SampleKind kind : {SampleKind::Bootstrap, SampleKind::Jackknife}) {
+        const bool done = kind == SampleKind::Bootstrap ? model.bootstrapDone : model.jackknifeDone;
+        const char* key = kind == SampleKind::Bootstrap ? "bootstrap" : "jackknife";
+        if (done && kept.lastResampling == kind)
+            keep(tables, SummaryResults(BuildSummaryTable(model, kind, cases)));
+        else if (done)
+            missing[key] = "A later resampling run of the other kind replaced these figures; run this one again.";
+    }
+    if (model.bootstrapDone && kept.inference) keep(tables, InferenceResults(*kept.inference));
+}
+
 }  // namespace
 
 std::vector<ResultPage> ResultPageCatalogue() {
@@ -109,7 +123,7 @@ std::vector<ResultPage> ResultPageCatalogue() {
             {"run", "Settings and messages", kEstimate, {}, {}}};
 }
 
-std::vector<ResultPage> CollectResultPages(ResultContext c, const Inference* inference) {
+std::vector<ResultPage> CollectResultPages(ResultContext c, const KeptRuns& kept) {
     Tables tables;
     std::map<std::string, std::string> missing;
     const ProjectModel& model = c.model;
@@ -119,12 +133,8 @@ std::vector<ResultPage> CollectResultPages(ResultContext c, const Inference* inf
         missing[kEstimate] = "A group comparison holds group 1's estimate only.";
     } else if (model.estimated) {
         addEstimate(c, tables, missing);
-        if (model.bootstrapDone) {
-            keep(tables, SummaryResults(BuildSummaryTable(model, SampleKind::Bootstrap, cases)));
-            if (inference) keep(tables, InferenceResults(*inference));
-        }
-        if (model.jackknifeDone) keep(tables, SummaryResults(BuildSummaryTable(model, SampleKind::Jackknife, cases)));
-        keep(tables, runTable(c, model.bootstrapDone ? inference : nullptr));
+        addResampling(model, cases, kept, tables, missing);
+        keep(tables, runTable(c, model.bootstrapDone ? kept.inference : nullptr));
     }
     std::vector<ResultPage> pages = ResultPageCatalogue();
     for (ResultPage& page : pages) {

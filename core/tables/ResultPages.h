@@ -10,6 +10,7 @@
 namespace qv {
 
 struct Inference;  // its header needs Eigen, which the users of the pages do not
+enum class SampleKind;
 
 // One page of the results: its table once the figures exist; until then the menu command
 // (its component name) that makes them, and why the page is empty when that is not obvious.
@@ -24,12 +25,19 @@ struct ResultPage {
 // Every page the results can show, in their order, each without its table.
 std::vector<ResultPage> ResultPageCatalogue();
 
+// What the model's records do not keep: the last bootstrap's inference, and which kind of
+// resampling ran last (the records hold only that run's statistics).
+struct KeptRuns {
+    const Inference* inference = nullptr;
+    std::optional<SampleKind> lastResampling;
+};
+
 // The pages of the model's current results: those of the last estimate (outer and inner
 // model, reliability and validity, the assessment's criteria, scores, the run's settings and
-// messages), of the last bootstrap (its summary, and the inference when one is given) and
-// jackknife, and of a group comparison. The tables are computed as the table commands compute
+// messages), of the last resampling run (its summary, and the bootstrap's inference when one
+// is kept), and of a group comparison. The tables are computed as the table commands compute
 // them (the grid is read again); a step that fails is told and leaves its pages empty.
-std::vector<ResultPage> CollectResultPages(ResultContext context, const Inference* inference);
+std::vector<ResultPage> CollectResultPages(ResultContext context, const KeptRuns& kept);
 
 // The pages that hold a table.
 std::vector<ResultTable> FilledTables(const std::vector<ResultPage>& pages);

@@ -1,26 +1,26 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include "core/ports/Desktop.h"
+
+namespace qv {
+class FileChooser;
+}
 
 namespace qv::gui {
 
-// The program that "open with the editor" starts: the setting as an existing program file or a
-// name found on the search path; empty when there is none, and the desktop opens the file.
-QString editorProgram(const std::string& editor);
-
-// The editor the user's variables name, $VISUAL before $EDITOR, as the program and its
-// arguments; empty when neither names a program that exists.
-QStringList variableEditor(const QString& visual, const QString& editor);
-
-// Files handed to the desktop or the editor, and the finish sound.
+// Files handed to the desktop, text files shown in the program's own viewer (no external
+// editor is needed or started), and the finish sound.
 class DesktopLauncher final : public Desktop {
 public:
+    explicit DesktopLauncher(FileChooser& files) : files_(files) {}
+
     void openWithDesktop(const std::string& path) override;
+    // The viewer window; the editor setting is no longer consulted.
     void openWithEditor(const std::string& path, const std::string& editor) override;
     void playSound(const std::string& path) override;
+
+private:
+    FileChooser& files_;
 };
 
 }  // namespace qv::gui

@@ -81,6 +81,7 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
         *workbench_, [this](GroupOutcome outcome, bool significance) { groupsCompared(outcome, significance); }, this);
     groupResults_ = new GroupResultsWindow(
         *workbench_, [this](const std::function<void()>& body) { command(body); }, this);
+    createResultsWindow();
     resize(1100, 720);
 }
 
@@ -130,6 +131,8 @@ void MainWindow::refresh() {
     actions_["MNU_Undo"]->setEnabled(model.modelOpen && history_.canUndo());
     actions_["MNU_Redo"]->setEnabled(model.modelOpen && history_.canRedo());
     toolMenu_->setEnabled(model.modelOpen);
+    // Without an estimate the pages wait again: a model opened, closed or changed.
+    if (!model.modelOpen || (!model.estimated && !model.groupRun)) updateResults();
     refreshRecentModels();
     rebuildTree();
     diagram_->redraw();
@@ -275,6 +278,9 @@ void MainWindow::run() {
     groupResults_->hide();
     engineRan_ = true;
     reportable_ = EstimateCommand(*workbench_).run();
+    inference_.reset();
+    lastResampling_.reset();
+    updateResults();
     if (!reportable_) showAboutWithoutEngine();
 }
 
@@ -289,11 +295,14 @@ void MainWindow::runResampling(SampleKind kind) {
     if (kind == SampleKind::Bootstrap) {
         // The bootstrap keeps its inference for the report and the tables.
         InferenceCommand command(*workbench_);
-        command.run(false);
+        const std::optional<AssessedBootstrap> result = command.run(false);
+        inference_ = result ? std::make_unique<Inference>(result->inference) : nullptr;
         reportable_ = command.ran();
     } else {
         reportable_ = ResamplingRun(*workbench_).run(kind);
     }
+    if (reportable_) lastResampling_ = kind;
+    updateResults();
     if (!reportable_) showAboutWithoutEngine();
 }
 
@@ -311,7 +320,11 @@ void MainWindow::correlationTable() { TableCommands(*workbench_).correlationTabl
 void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTable(); }
 void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
-void MainWindow::webReport() { WebReport(*workbench_).run(); }
+// The page opens in the browser from its folder beside the model; the status line says where.
+void MainWindow::webReport() {
+    if (const auto report = WebReport(*workbench_).run())
+        workbench_->showStatus("Web report written to " + report->string(), false);
+}
 
 void MainWindow::multiGroup() {
     if (workbench_->ensureRawData()) groupDialog_->showFor();
@@ -324,6 +337,7 @@ void MainWindow::groupsCompared(GroupOutcome outcome, bool significance) {
     if (outcome != GroupOutcome::Cancelled) reportable_ = false;
     if (outcome == GroupOutcome::Compared) groupResults_->setHtmlReportEnabled(significance);
     groupResults_->show();
+    updateResults();
     refresh();
 }
 

@@ -22,6 +22,7 @@ namespace qv {
 class Workbench;
 enum class SampleKind;
 enum class GroupOutcome;
+struct Inference;
 }
 
 namespace qv::gui {
@@ -42,6 +43,7 @@ class GroupResultsWindow;
 class ModelParameterDialog;
 class RawDataForm;
 class ResamplingOptionsDialog;
+class ResultsWindow;
 class StatusPanels;
 
 // The main window (TForm1). It owns the Workbench and every dialog, created once; each menu
@@ -63,6 +65,7 @@ public:
     StatusPanels& statusPanels() { return *status_; }
     DiagramView& diagram() { return *diagram_; }
     ModelTree& modelTree() { return *tree_; }
+    ResultsWindow& results() { return *results_; }
     // Construct re-configuration of one construct (the diagram's double click and Re-Configure,
     // the tree's context menu).
     void editConstruct(int construct);
@@ -138,6 +141,13 @@ private:
     void fitTable();
     void inferenceTable();
     void webReport();
+    // The Results window and its exports (MainWindowResults.cpp).
+    void createResultsWindow();
+    void updateResults();
+    void chooseDecimals(int decimals);
+    void exportResults();
+    void exportResultsCsv();
+    void excelReport();
     void multiGroup();
     void groupsCompared(GroupOutcome outcome, bool significance);
     void showAboutWithoutEngine();
@@ -213,6 +223,11 @@ private:
     AboutDialog* about_ = nullptr;
     GroupComparisonDialog* groupDialog_ = nullptr;
     GroupResultsWindow* groupResults_ = nullptr;
+    ResultsWindow* results_ = nullptr;
+    // The last bootstrap's inference, for the Results window; none after other runs.
+    std::unique_ptr<Inference> inference_;
+    // The kind of the last resampling run, whose statistics the records hold.
+    std::optional<SampleKind> lastResampling_;
     bool busy_ = false;
     ModelHistory history_;
     QString editName_;        // the name of the command or diagram edit under way

@@ -128,7 +128,7 @@ void MainWindow::createActions() {
         {"MNU_SetConstruct", "Construct re-configuration", &MainWindow::setConstruct, A::ModelOpen},
         {"MNU_Newindicatorsforinteractioneffect", "New product terms (for interaction effect)", &MainWindow::newProductTerms, A::ModelOpen},
         {"MNU_ChangeDeleteproductterms", "Product terms change/deletion", &MainWindow::reviewProductTerms, A::ModelOpen},
-        {"BTN_ExcelReport", "PLS Report in Excel Format", nullptr, A::Reportable},
+        {"BTN_ExcelReport", "PLS Report in Excel Format", &MainWindow::excelReport, A::Reportable},
         {"BTN_WebReport", "PLS Report in Web Format", &MainWindow::webReport, A::Reportable},
     };
     for (const auto& item : items) addCommand(item.name, item.caption, item.handler, item.availability);
@@ -276,7 +276,8 @@ void MainWindow::createCentralArea() {
     // The report buttons show only their pictures; their names are their hints.
     for (const char* name : {"BTN_ExcelReport", "BTN_WebReport"})
         static_cast<QToolButton*>(treeBar->widgetForAction(actions_[name]))->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ExcelReport"]))->setPopupMode(QToolButton::InstantPopup);
+    // A click writes the workbook; the arrow beside it lists the single tables.
+    static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ExcelReport"]))->setPopupMode(QToolButton::MenuButtonPopup);
     tree_ = new ModelTree(indicatorPanel_);
     createTreeMenu();
     static_cast<QToolButton*>(treeBar->widgetForAction(actions_["BTN_ConstructIndicator"]))->setPopupMode(QToolButton::InstantPopup);

@@ -1,10 +1,11 @@
-// The window side of the ports: file filters, the editor fallback, the progress window, message
+// The window side of the ports: file filters, the text viewer, the progress window, message
 // boxes, colours and the translation of a form by its control names.
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -19,6 +20,7 @@
 #include "gui/app/MessageBoxPrompts.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/app/SplashWindow.h"
+#include "gui/results/TextViewer.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -29,7 +31,7 @@ class GuiPortsTest : public QObject {
 
 private slots:
     void fileFiltersBecomeDialogFilters();
-    void editorFallsBackToTheDesktop();
+    void textFilesOpenInTheProgramsOwnViewer();
     void progressWindowStaysModalAndNoticesCancel();
     void messageBoxesAnswerWithTheirButtons();
     void colourValuesKeepRedInTheLowestByte();
@@ -49,18 +51,45 @@ void GuiPortsTest::fileFiltersBecomeDialogFilters() {
     QCOMPARE(gui::qtFileFilter(""), QString());
 }
 
-void GuiPortsTest::editorFallsBackToTheDesktop() {
-    QVERIFY(gui::editorProgram("").isEmpty());
-    QVERIFY(gui::editorProgram("   ").isEmpty());
-    QVERIFY(gui::editorProgram("no-such-editor-anywhere").isEmpty());
-    QVERIFY(gui::editorProgram("/no/such/folder/editor").isEmpty());
-    QVERIFY(!gui::editorProgram("sh").isEmpty());
-    QCOMPARE(gui::editorProgram("/bin/sh"), QString("/bin/sh"));
-    // Without a desktop service, $VISUAL before $EDITOR, each with its arguments.
-    QCOMPARE(gui::variableEditor("", "/bin/sh -e"), (QStringList{"/bin/sh", "-e"}));
-    QCOMPARE(gui::variableEditor("/bin/true", "/bin/sh"), QStringList{"/bin/true"});
-    QCOMPARE(gui::variableEditor("no-such-editor-anywhere", "/bin/sh"), QStringList{"/bin/sh"});
-    QVERIFY(gui::variableEditor("", "").isEmpty());
+// The control file, listings and summaries open in the program's own viewer, whatever editor
+// the settings name: read-only, monospaced, found with Ctrl+F and saved as they were read.
+void GuiPortsTest::textFilesOpenInTheProgramsOwnViewer() {
+    QTemporaryDir folder;
+    const std::string listing = (folder.path() + "/ecsi.out").toStdString();
+    QFile file(QString::fromStdString(listing));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("ALLSample \r\nPath coefficients\r\n  IMAG  0.504914\r\nOuter Model\r\n  IMAG  0.700000\r\n");
+    file.close();
+    ScriptedPorts script;
+    gui::DesktopLauncher launcher(script);
+    launcher.openWithEditor(listing, "no-such-editor-anywhere");
+    gui::TextViewer* viewer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<gui::TextViewer*>(window)) viewer = found;
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QVERIFY(viewer->text().isReadOnly());
+    QVERIFY(QFontInfo(viewer->text().font()).fixedPitch());
+    QCOMPARE(viewer->text().toPlainText(), QString("ALLSample \nPath coefficients\n  IMAG  0.504914\nOuter Model\n  IMAG  0.700000\n"));
+    QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(viewer->findField().hasFocus() || !viewer->isActiveWindow());
+    viewer->findField().setText("IMAG");
+    QVERIFY(viewer->findNext());
+    const int first = viewer->text().textCursor().position();
+    QVERIFY(viewer->findNext());
+    QVERIFY(viewer->text().textCursor().position() > first);
+    QVERIFY(viewer->findNext());
+    QCOMPARE(viewer->text().textCursor().position(), first);
+    viewer->findField().setText("absent");
+    QVERIFY(!viewer->findNext());
+
+    const std::string copy = (folder.path() + "/copy.out").toStdString();
+    script.chooseFile(copy);
+    QVERIFY(viewer->saveAs());
+    QFile saved(QString::fromStdString(copy));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("ALLSample \r\nPath coefficients\r\n  IMAG  0.504914\r\nOuter Model\r\n  IMAG  0.700000\r\n"));
+    viewer->close();
 }
 
 void GuiPortsTest::progressWindowStaysModalAndNoticesCancel() {

@@ -15,6 +15,8 @@
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
 #include "tests/gui/EcsiWorkbench.h"
+#include "gui/results/ResultsWindow.h"
+#include "gui/results/TextViewer.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -102,6 +104,35 @@ void pictureResults(gui::MainWindow& window, ScriptedPorts& script) {
     save(window, "main_window_groups");
 }
 
+// The Results window: the group comparison's page, then after a new estimate, a jackknife and
+// a seeded bootstrap one picture per page; and the listing in the text viewer.
+void pictureResultsWindow(gui::MainWindow& window, const StartFolder& folder, ScriptedPorts& script) {
+    gui::ResultsWindow& results = window.results();
+    results.setFloating(true);
+    results.resize(900, 640);
+    results.tabs().setCurrentIndex(static_cast<int>(results.pages().size()) - 2);
+    save(results, "results_groups");
+    trigger(window, "BTN_Run");
+    window.workbench().resampling().nSample = "100";
+    window.workbench().resampling().seed = "8";
+    trigger(window, "BTN_JackKnife");
+    trigger(window, "BTN_BootStrap");
+    for (size_t i = 0; i < results.pages().size(); ++i) {
+        if (results.pages()[i].key == "groups") continue;
+        results.tabs().setCurrentIndex(static_cast<int>(i));
+        save(results, QString::fromStdString("results_" + results.pages()[i].key));
+    }
+    results.tabs().setCurrentIndex(static_cast<int>(results.pages().size()));
+    save(results, "results_thresholds");
+    results.setFloating(false);
+    save(window, "main_window_results");
+    gui::TextViewer viewer((folder.work() / "ecsi.out").string(), script);
+    viewer.show();
+    viewer.findField().setText("Outer Model");
+    viewer.findNext();
+    save(viewer, "text_viewer");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,7 +157,10 @@ int main(int argc, char** argv) {
     trigger(window, "BTN_OpenModel");
     save(window, "main_window");
     pictureDialogs(window, script);
-    if (folder.hasEngine()) pictureResults(window, script);
+    if (folder.hasEngine()) {
+        pictureResults(window, script);
+        pictureResultsWindow(window, folder, script);
+    }
 
     gui::ProgressWindow progress;
     progress.start("Executing PLS Algorithm", 100);

@@ -7,6 +7,8 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/InferenceCommand.h"
+#include "core/results/ResamplingFigures.h"
+#include "core/results/ResamplingRun.h"
 #include "core/results/TableCommands.h"
 #include "core/tables/ResultPages.h"
 #include "tests/core/support/EngineProject.h"
@@ -46,7 +48,7 @@ protected:
                              &TableCommands::factorScores, &TableCommands::factorStructure})
             ASSERT_TRUE((commands.*command)());
         ASSERT_TRUE(AssessmentCommand(workbench_).writeTables());
-        pages_ = CollectResultPages(ResultContext::of(workbench_), &inference_);
+        pages_ = CollectResultPages(ResultContext::of(workbench_), {&inference_, SampleKind::Bootstrap});
     }
 
     const ResultTable& page(const std::string& key) {
@@ -139,9 +141,41 @@ TEST_F(ResultPagesTest, TheAssessmentAndInferencePagesAreTheTablesOfTheirFiles) 
     EXPECT_NE(settings.find("Cases=250\n"), std::string::npos);
 }
 
+// The records hold the statistics of the last resampling run only: after a jackknife the
+// bootstrap's summary waits, while its inference, kept apart, stays.
+TEST_F(ResultPagesTest, OnlyTheLastResamplingKindShowsItsSummary) {
+    ASSERT_TRUE(ResamplingRun(workbench_).run(SampleKind::Jackknife));
+    const auto pages = CollectResultPages(ResultContext::of(workbench_), {&inference_, SampleKind::Jackknife});
+    for (const ResultPage& page : pages) {
+        if (page.key == "jackknife") {
+            ASSERT_TRUE(page.table);
+            ASSERT_EQ(page.table->columns.size(), 10u);
+            // Each loading row holds the jackknife figures of its indicator's records.
+            const ProjectModel& model = workbench_.model();
+            for (const TableRow& row : page.table->rows) {
+                if (row[0].text != "Loading") continue;
+                int i = 0;
+                while (i < model.nIndicator && model.indicators[i].caption != row[2].text) ++i;
+                ASSERT_LT(i, model.nIndicator) << row[2].text;
+                const Figures figures = LoadingFigures(model.indicators[i], SampleKind::Jackknife, 250);
+                for (size_t at = 0; at < figures.size(); ++at)
+                    EXPECT_EQ(CellText(row[3 + at], 12), figures[at] ? CellText(TableCell::ofNumber(*figures[at]), 12) : "n/a")
+                        << row[2].text;
+            }
+        }
+        if (page.key == "bootstrap") {
+            EXPECT_FALSE(page.table);
+            EXPECT_NE(page.missing.find("run this one again"), std::string::npos);
+        }
+        if (page.key == "inference") {
+            EXPECT_TRUE(page.table);
+        }
+    }
+}
+
 TEST_F(ResultPagesTest, AGroupComparisonLeavesOnlyItsOwnPageAndTheEstimatePagesSayWhy) {
     workbench_.model().groupRun = true;
-    const auto pages = CollectResultPages(ResultContext::of(workbench_), &inference_);
+    const auto pages = CollectResultPages(ResultContext::of(workbench_), {&inference_, SampleKind::Bootstrap});
     for (const ResultPage& page : pages) {
         EXPECT_EQ(page.table.has_value(), page.key == "groups") << page.key;
         if (page.command == "MNU_RunPLS") {

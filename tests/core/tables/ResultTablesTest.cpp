@@ -8,6 +8,7 @@
 #include "core/tables/EstimateResults.h"
 #include "core/tables/ResamplingResults.h"
 #include "core/tables/RunResults.h"
+#include "core/tables/TableCopy.h"
 
 namespace qv {
 namespace {
@@ -155,6 +156,18 @@ TEST(RunResultsTest, TheEchoOfTheEntireSampleStopsAtItsFirstSection) {
     const ResultTable table = RunResults({{"Cases", "10"}}, ListingEchoLines(listing));
     ASSERT_EQ(table.rows.size(), 4u);
     EXPECT_EQ(shown(table, 3, 0) + ": " + shown(table, 3, 1), "Engine: Iterations 5 of at most 100: converged");
+}
+
+TEST(TableCopyTest, CopiedCellsFollowTheShownOrderAsTabSeparatedTextAndAnHtmlTable) {
+    ResultTable table{"t", "T", {"Name", "Value", "a<b"}, {}, {}};
+    table.rows.push_back({TableCell::ofText("x\ty"), TableCell::ofNumber(0.12345), TableCell::ofNumber(kNaN)});
+    table.rows.push_back({TableCell::ofText("short"), TableCell::ofNumber(2)});
+    const CopiedCells whole = CopyCells(table, {1, 0}, {0, 1, 2}, 2, true);
+    EXPECT_EQ(whole.text, "Name\tValue\ta<b\nshort\t2.00\t\nx y\t0.12\tn/a\n");
+    EXPECT_EQ(whole.html,
+              "<table>\n<tr><th>Name</th><th>Value</th><th>a&lt;b</th></tr>\n"
+              "<tr><td>short</td><td>2.00</td><td></td></tr>\n<tr><td>x\ty</td><td>0.12</td><td>n/a</td></tr>\n</table>\n");
+    EXPECT_EQ(CopyCells(table, {0}, {1}, 4, false).text, "0.1235\n");
 }
 
 }  // namespace
