@@ -1,5 +1,8 @@
 #include "core/assessment/AssessmentTables.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/assessment/FigureText.h"
 
 namespace qv {
@@ -33,11 +36,22 @@ std::vector<FigureTable> figureTables(const std::vector<ResultTable>& tables) {
     return figures;
 }
 
+// A correlation beyond the square root of either construct's AVE fails the criterion.
+void markFornellLarcker(ResultTable& table, const Eigen::VectorXd& sqrtAve) {
+    for (size_t row = 0; row < table.rows.size(); ++row)
+        for (size_t column = 1; column + 1 < table.rows[row].size(); ++column) {
+            TableCell& cell = table.rows[row][column];
+            const double limit = std::min(sqrtAve(static_cast<Eigen::Index>(row)), sqrtAve(static_cast<Eigen::Index>(column - 1)));
+            if (std::abs(cell.number) > limit) cell.mark = T::AboveRootAve;
+        }
+}
+
 }  // namespace
 
 std::vector<ResultTable> DiscriminantResults(const Assessment& a) {
     ResultTable fornellLarcker = triangle("fornell_larcker", "Fornell-Larcker", a.shape,
                                           a.estimate().scoreCorrelations, {}, &a.sqrtAve);
+    markFornellLarcker(fornellLarcker, a.sqrtAve);
     fornellLarcker.notes.push_back("The diagonal holds the square root of each construct's AVE; "
                                    "below it stand the correlations of the construct scores.");
     return {triangle("htmt", "HTMT", a.shape, a.htmt, {T::HtmtAbove085, T::HtmtAbove090}),

@@ -109,7 +109,12 @@ ResultTable CrossLoadingResults(const ProjectModel& model, const FactorStructure
     for (int c = 0; c < model.nConstruct; ++c) table.columns.push_back(captionOf(model, c));
     for (const FactorStructureRow& row : structure.rows) {
         TableRow cells{text(row.indicator), text(row.construct >= 0 ? captionOf(model, row.construct) : "")};
-        for (const double value : row.correlations) cells.push_back(number(value));
+        const bool owned = row.construct >= 0 && static_cast<size_t>(row.construct) < row.correlations.size();
+        const double own = owned ? row.correlations[row.construct] : kNoValue;
+        for (const double value : row.correlations) {
+            cells.push_back(number(value));
+            if (std::fabs(value) > std::fabs(own)) cells.back().mark = Threshold::CrossLoading;
+        }
         table.rows.push_back(std::move(cells));
     }
     table.notes.push_back("Each indicator should correlate more with its own construct than with any other.");

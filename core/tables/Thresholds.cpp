@@ -1,10 +1,12 @@
 #include "core/tables/Thresholds.h"
 
 #include <cmath>
+#include <limits>
 
 namespace qv {
 
 namespace {
+constexpr double kNoBound = std::numeric_limits<double>::quiet_NaN();
 constexpr const char* kReportingGuidelines = "PLS reporting guidelines, European Business Review 31(1), 2019";
 constexpr const char* kHtmtCriterion = "HTMT criterion, Journal of the Academy of Marketing Science 43(1), 2015";
 }  // namespace
@@ -29,6 +31,12 @@ const std::vector<ThresholdRule>& ThresholdRules() {
          kReportingGuidelines},
         {Threshold::NotSignificant, 0.05, true, Severity::Caution,
          "p above 0.05: not significant at the 5% level", "the conventional 5% level of significance"},
+        {Threshold::AboveRootAve, kNoBound, true, Severity::Problem,
+         "Correlation above the square root of either construct's AVE: no discriminant validity",
+         "Fornell-Larcker criterion, Journal of Marketing Research 18(1), 1981"},
+        {Threshold::CrossLoading, kNoBound, true, Severity::Problem,
+         "Cross-loading above the indicator's loading on its own construct",
+         "cross-loadings criterion of discriminant validity"},
     };
     return rules;
 }

@@ -16,6 +16,8 @@ enum class Threshold {
     VifAbove3,
     VifAbove5,
     NotSignificant,   // p above 0.05
+    AboveRootAve,     // a correlation of two constructs above either one's square root of AVE
+    CrossLoading,     // an indicator loading more on another construct than on its own
 };
 
 // How serious a missed threshold is: worth a look, or a problem.
@@ -23,8 +25,8 @@ enum class Severity { Caution, Problem };
 
 struct ThresholdRule {
     Threshold threshold;
-    double bound;
-    bool above;  // missed when the figure lies above the bound; otherwise below it
+    double bound;  // not a number for a rule that compares figures of one table with each other
+    bool above;    // missed when the figure lies above the bound; otherwise below it
     Severity severity;
     const char* text;    // the legend's line: what the mark says
     const char* source;  // where the rule comes from

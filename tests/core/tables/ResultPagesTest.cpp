@@ -131,6 +131,12 @@ TEST_F(ResultPagesTest, TheAssessmentAndInferencePagesAreTheTablesOfTheirFiles) 
         const std::string table = FormatCsvTables({FigureTableOf(page(key))});
         EXPECT_NE(written(file).find(table), std::string::npos) << key;
     }
+    // ECSI's IMAG and QUAL correlate at 0.749, above IMAG's square root of AVE (0.692);
+    // VAL and IMAG at 0.509 stay below both.
+    const ResultTable& fornellLarcker = page("fornell_larcker");
+    EXPECT_EQ(fornellLarcker.rows[2][1].mark, Threshold::AboveRootAve) << cell(fornellLarcker, 2, 1);
+    EXPECT_FALSE(fornellLarcker.rows[3][1].mark) << cell(fornellLarcker, 3, 1);
+    EXPECT_FALSE(fornellLarcker.rows[2][3].mark);
     // The seed and the rejected subsamples reach the run's page.
     const ResultTable& run = page("run");
     std::string settings;

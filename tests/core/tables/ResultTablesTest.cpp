@@ -128,6 +128,19 @@ TEST(EstimateResultsTest, OnlyReflectiveLoadingsAreHeldToTheirThreshold) {
     EXPECT_EQ(shown(table, 2, 0) + shown(table, 2, 1), "Bb1");
 }
 
+TEST(EstimateResultsTest, ACrossLoadingAboveTheIndicatorsOwnLoadingIsMarked) {
+    SmallModel m;
+    FactorStructure structure;
+    structure.rows = {{"a1", 0, {0.8, -0.85, 0.3, 0.1}}, {"a2", 0, {0.7, 0.6, -0.7, 0.2}}};
+    const ResultTable table = CrossLoadingResults(m.model, structure);
+    ASSERT_EQ(table.columns.size(), 6u);
+    EXPECT_EQ(table.rows[0][3].mark, Threshold::CrossLoading);
+    EXPECT_FALSE(table.rows[0][2].mark);
+    EXPECT_FALSE(table.rows[1][3].mark);
+    EXPECT_FALSE(table.rows[1][4].mark);
+    EXPECT_EQ(shown(table, 1, 1), "A");
+}
+
 TEST(ResamplingResultsTest, SummaryRowsNameTheirConstructOrPathAndAJackknifeHasItsAdjustedFigures) {
     SummaryTable summary;
     summary.kind = SampleKind::Jackknife;
