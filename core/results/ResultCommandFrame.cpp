@@ -21,6 +21,8 @@ bool ResultCommandFrame::write(const std::string& path, const std::string& text)
 
 bool ResultCommandFrame::writeAndOpen(const std::string& path, const std::string& text) const {
     if (!write(path, text)) return false;
+    // Said first: a desktop without a program for the file shows nothing.
+    c_.ports.status.showStatus(c_.texts.lookup("MSG_Ready"), "Written to " + path);
     c_.ports.desktop.openWithDesktop(path);
     return true;
 }

@@ -23,7 +23,8 @@ public:
     // "cannot write FILE: reason" under the key MSG_OpenError and gives false; the previous
     // file stays.
     bool write(const std::string& path, const std::string& text) const;
-    // write, then the desktop opens the file with its associated program.
+    // write, then the status line names the file and the desktop opens it with its
+    // associated program.
     bool writeAndOpen(const std::string& path, const std::string& text) const;
 
     // A text of the system's own (a conversion error, a listing that cannot be read).

@@ -19,6 +19,7 @@ TEST_F(TableCommandsTest, LoadingsTableRestsOnTheRawValuesWithoutTheMissingCode)
     ASSERT_TRUE(commands().loadingsTable());
     EXPECT_EQ(written("study_cfa.csv"), golden("small_cfa.csv"));
     EXPECT_EQ(opened(), (folder_ / "study_cfa.csv").string());
+    EXPECT_EQ(user_.lastStatus(), "Written to " + (folder_ / "study_cfa.csv").string());
     EXPECT_EQ(table_.cell(1, 1), "1");
     EXPECT_EQ(model_.nIndicator, 7);
 }
