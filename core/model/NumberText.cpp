@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace qv {
 namespace {
@@ -33,7 +34,41 @@ std::optional<double> parseNumber(std::string_view text) {
     return parsePlainNumber(number);
 }
 
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Data files hold millions of short decimals such as "3.25". One of at most 15 digits is
+// its digits as an integer divided by a power of ten, both exact in a double, so a single
+// correctly rounded division gives the value from_chars gives, at a fraction of the cost.
+std::optional<double> shortDecimal(std::string_view text) {
+    size_t at = !text.empty() && text.front() == '-' ? 1 : 0;
+    const bool negative = at == 1;
+    uint64_t digits = 0;
+    size_t count = 0;
+    size_t decimals = 0;
+    bool point = false;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            if (++count > 15) return std::nullopt;
+            digits = digits * 10 + static_cast<uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0) return std::nullopt;
+    const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 std::optional<double> parsePlainNumber(std::string_view text) {
+    if (const auto value = shortDecimal(text)) return value;
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))

@@ -37,6 +37,36 @@ bool CaseRows::addCase(Fields& fields) {
         else
             table_.setCell(column, row, std::string());
     }
+    return judgeCase(row);
+}
+
+bool CaseRows::setsCell(int column) {
+    if (column < 0 || column >= table_.nFields()) return false;
+    setInCase_.resize(static_cast<size_t>(table_.nFields()));
+    setInCase_[static_cast<size_t>(column)] = cases_ + 1;
+    return true;
+}
+
+void CaseRows::setNumber(int column, double value) {
+    if (setsCell(column)) table_.setNumber(column + 1, kept_ + 1, value);
+}
+
+void CaseRows::setText(int column, std::string text) {
+    if (setsCell(column)) table_.setCell(column + 1, kept_ + 1, std::move(text));
+}
+
+// A row left by a case the selection dropped is overwritten: what this case did not set
+// is emptied.
+bool CaseRows::endCase() {
+    const int row = kept_ + 1;
+    ++cases_;
+    setInCase_.resize(static_cast<size_t>(table_.nFields()));
+    for (int column = 0; column < table_.nFields(); ++column)
+        if (setInCase_[static_cast<size_t>(column)] != cases_) table_.setCell(column + 1, row, std::string());
+    return judgeCase(row);
+}
+
+bool CaseRows::judgeCase(int row) {
     const CaseSelection verdict = filter_.caseSelected(table_, row);
     if (!verdict.error.empty()) {
         error_ = verdict.error;

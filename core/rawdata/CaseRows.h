@@ -29,6 +29,11 @@ public:
     // the selection could not judge the case; error() then quotes the cell.
     bool add(std::vector<std::string>& fields);
     bool add(std::vector<CaseField>& fields);
+    // A case handed over cell by cell, straight into the table (columns counted from 0);
+    // endCase ends it as add does. Cells beyond the variables are dropped.
+    void setNumber(int column, double value);
+    void setText(int column, std::string text);
+    bool endCase();
     // Cuts the grid to the header and the kept cases.
     void finish();
     const std::string& error() const { return error_; }
@@ -38,12 +43,17 @@ public:
 private:
     template <typename Fields>
     bool addCase(Fields& fields);
+    bool judgeCase(int row);
+    // Whether this column's cell of the case being handed over is set; stamps new cells.
+    bool setsCell(int column);
     void setField(int column, int row, std::string& field) { table_.setCell(column, row, std::move(field)); }
     void setField(int column, int row, CaseField& field);
 
     RawDataTable& table_;
     const CaseFilter& filter_;
     int kept_ = 0;
+    std::vector<int> setInCase_;  // per variable: the last case, counted from 1, that set it
+    int cases_ = 0;
     bool selectionFailed_ = false;
     std::string error_;
 };

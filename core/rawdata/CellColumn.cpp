@@ -77,8 +77,8 @@ void CellColumn::resizeBlocks(size_t rows) {
     const size_t blocks = (rows + kBlockRows - 1) / kBlockRows;
     const size_t had = blocks_.size();
     blocks_.resize(blocks);
-    for (size_t block = had; block < blocks; ++block) blocks_[block].assign(kBlockRows, kEmpty);
-    for (size_t row = size_; row < std::min(rows, had * kBlockRows); ++row) slot(row) = kEmpty;
+    for (size_t block = had; block < blocks; ++block) blocks_[block].resize(kBlockRows);
+    for (size_t row = size_; row < rows; ++row) slot(row) = kEmpty;
     size_ = rows;
     if (rows == 0) texts_.clear();
 }

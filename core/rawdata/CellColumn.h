@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -48,7 +49,26 @@ private:
     void setTextSlot(size_t row, std::string text);
     bool keepsAsNumber(std::string_view text, double value);
 
-    std::vector<std::vector<uint64_t>> blocks_;
+    // A new block is not written through at once: its cells are set as rows arrive, so a
+    // large column's memory is touched once, not twice.
+    template <typename T>
+    struct UnsetAllocator : std::allocator<T> {
+        template <typename U>
+        struct rebind {
+            using other = UnsetAllocator<U>;
+        };
+        template <typename U>
+        void construct(U* place) noexcept {
+            ::new (static_cast<void*>(place)) U;
+        }
+        template <typename U, typename... Args>
+        void construct(U* place, Args&&... args) {
+            ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+        }
+    };
+    using Block = std::vector<uint64_t, UnsetAllocator<uint64_t>>;
+
+    std::vector<Block> blocks_;
     size_t size_ = 0;
     std::vector<std::string> texts_;
     // How the column writes its numbers: shortest plain digits, or this many decimals.

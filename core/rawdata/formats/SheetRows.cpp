@@ -1,6 +1,7 @@
 #include "core/rawdata/formats/SheetRows.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "core/model/NumberText.h"
 #include "core/rawdata/DataCellText.h"
@@ -12,6 +13,12 @@ namespace {
 
 constexpr size_t kListedTextCells = 20;
 
+// A name that is a number, written back in its shortest plain digits.
+std::string plainDigits(double value) {
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    return std::string(buffer, end);
+}
 
 }  // namespace
 
@@ -33,10 +40,22 @@ void SheetRows::cell(int row, int column, std::string text, bool isText) {
     store(column, {value, value ? std::string() : std::move(cellText)});
 }
 
+void SheetRows::number(int row, int column, double value) {
+    if (!cases_.hasNames()) return cell(row, column, plainDigits(value), false);
+    if (column < 0 || column > widestColumn()) return;
+    rowHasContent_ = true;
+    cases_.setNumber(column, value);
+}
+
+// The names' row is gathered; a case's cells go straight to the table.
 void SheetRows::store(int column, CaseField field) {
+    rowHasContent_ = true;
+    if (cases_.hasNames()) {
+        if (field.number) return cases_.setNumber(column, *field.number);
+        return cases_.setText(column, std::move(field.text));
+    }
     if (cells_.size() <= static_cast<size_t>(column)) cells_.resize(static_cast<size_t>(column) + 1);
     cells_[static_cast<size_t>(column)] = std::move(field);
-    rowHasContent_ = true;
 }
 
 void SheetRows::listTextCell(int row, int column, const std::string& text) {
@@ -53,8 +72,7 @@ bool SheetRows::endRow() {
     // The names beyond the widest column were not kept, but they were counted.
     if (!cases_.hasNames()) error_ = VariableCountError(static_cast<size_t>(headerColumns_));
     if (!error_.empty()) return false;
-    const bool ok = cases_.hasNames() ? cases_.add(cells_) : cases_.setNames(names());
-    cells_.clear();
+    const bool ok = cases_.hasNames() ? cases_.endCase() : cases_.setNames(names());
     if (!ok) error_ = cases_.error();
     return ok;
 }

@@ -20,6 +20,8 @@ public:
     // A cell of the spreadsheet row with this 1-based number, its column counted from 0;
     // columns may be skipped.
     void cell(int row, int column, std::string text, bool isText);
+    // A number cell whose text was not kept.
+    void number(int row, int column, double value);
     // The end of the current row. False when the reading must stop; error() says why.
     bool endRow();
     const std::string& error() const { return error_; }
@@ -35,7 +37,7 @@ private:
 
     std::string sheet_;
     CaseRows& cases_;
-    std::vector<CaseField> cells_;
+    std::vector<CaseField> cells_;  // the names' row
     bool rowHasContent_ = false;
     std::vector<std::string> textCells_;
     int unlistedTextCells_ = 0;

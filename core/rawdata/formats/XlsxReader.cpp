@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/rawdata/formats/SheetPieceCells.h"
 #include "core/rawdata/formats/SheetRowChunks.h"
 #include "core/rawdata/formats/SheetRows.h"
 #include "core/rawdata/formats/XmlStream.h"
@@ -70,57 +71,46 @@ struct SharedStringsHandler : XmlHandler {
     }
 };
 
-// The text of an inline string: its <t> elements, those of rich-text runs included,
-// phonetic runs left out.
-void appendInlineText(const pugi::xml_node& node, std::string& text) {
-    for (const pugi::xml_node& child : node.children()) {
-        if (hasLocalName(child.name(), "t")) text += child.child_value();
-        if (hasLocalName(child.name(), "r")) appendInlineText(child, text);
-    }
-}
-
-// The cells of each <row> element go to the sheet's rows, by their references where they
-// have them (empty cells are often left out), by their order where not.
+// The cells the workers read go to the sheet's rows in order, by their references where
+// they have them (empty cells are often left out), by their order where not.
 class SheetRowReader {
 public:
-    SheetRowReader(const std::vector<std::string>& shared, SheetRows& rows)
-        : shared_(shared), rows_(rows) {}
+    SheetRowReader(const ZipArchive& zip, const std::string& part, SheetRows& rows)
+        : zip_(zip), part_(part), rows_(rows) {}
 
-    bool read(const pugi::xml_node& row) {
-        const char* number = attributeValue(row, "r");
-        row_ = number ? std::atoi(number) : row_ + 1;
-        int column = -1;
-        for (const pugi::xml_node& cell : row.children()) {
-            if (!hasLocalName(cell.name(), "c")) continue;
-            const char* reference = attributeValue(cell, "r");
-            const int referenced = reference ? columnOfReference(reference) : -1;
-            column = referenced >= 0 ? referenced : column + 1;
-            storeCell(cell, column);
+    bool take(SheetPieceCells& piece) {
+        if (!piece.error.empty()) {
+            error_ = zip_.path() + " is damaged in its part " + part_ + ", " + piece.error + ".";
+            return false;
         }
-        return rows_.endRow();
+        for (size_t at = 0; at < piece.rows.size(); ++at) {
+            const size_t end = at + 1 < piece.rows.size() ? piece.rows[at + 1].firstCell : piece.cells.size();
+            row_ = piece.rows[at].number > 0 ? piece.rows[at].number : row_ + 1;
+            storeCells(piece, piece.rows[at].firstCell, end);
+            if (!rows_.endRow()) return false;
+        }
+        return true;
     }
+    const std::string& error() const { return error_; }
 
 private:
-    void storeCell(const pugi::xml_node& cell, int column) {
-        const char* typed = attributeValue(cell, "t");
-        const std::string_view type = typed ? std::string_view(typed) : std::string_view();
-        std::string value;
-        for (const pugi::xml_node& child : cell.children()) {
-            if (hasLocalName(child.name(), "v")) value += child.child_value();
-            if (hasLocalName(child.name(), "is")) appendInlineText(child, value);
-        }
-        if (type == "s") {
-            const long index = std::strtol(value.c_str(), nullptr, 10);
-            const bool known = !value.empty() && index >= 0 && static_cast<size_t>(index) < shared_.size();
-            rows_.cell(row_, column, known ? shared_[static_cast<size_t>(index)] : value, true);
-        } else {
-            rows_.cell(row_, column, std::move(value), type == "str" || type == "inlineStr" || type == "e");
+    void storeCells(SheetPieceCells& piece, size_t first, size_t end) {
+        int column = -1;
+        for (size_t at = first; at < end; ++at) {
+            const SheetCell& cell = piece.cells[at];
+            column = cell.column >= 0 ? cell.column : column + 1;
+            if (cell.text == SheetCell::kNoText)
+                rows_.number(row_, column, cell.number);
+            else
+                rows_.cell(row_, column, std::move(piece.texts[cell.text]), cell.isText);
         }
     }
 
-    const std::vector<std::string>& shared_;
+    const ZipArchive& zip_;
+    const std::string& part_;
     SheetRows& rows_;
     int row_ = 0;
+    std::string error_;
 };
 
 }  // namespace
@@ -143,9 +133,13 @@ std::string XlsxReader::read(const std::string& path, CaseRows& cases) {
         if (auto error = StreamZipPart(zip, "xl/sharedStrings.xml", shared); !error.empty())
             return error;
     SheetRows rows(workbook.sheet.name, cases);
-    SheetRowReader sheet(shared.strings, rows);
-    const auto readRow = [&](const pugi::xml_node& row) { return sheet.read(row); };
-    if (auto error = StreamSheetRows(zip, sheetPart, readRow); !error.empty()) return error;
+    SheetRowReader sheet(zip, sheetPart, rows);
+    const auto parse = [&](TextPiece& piece, SheetPieceCells& cells) {
+        ReadSheetPieceCells(piece, shared.strings, cells);
+    };
+    const auto take = [&](SheetPieceCells& cells) { return sheet.take(cells); };
+    if (auto error = StreamSheetRows<SheetPieceCells>(zip, sheetPart, parse, take); !error.empty()) return error;
+    if (!sheet.error().empty()) return sheet.error();
     if (!rows.error().empty()) return rows.error();
     notice_ = rows.textCellReport(path);
     return {};

@@ -3,6 +3,7 @@
 
 #include "core/model/NumberText.h"
 #include "core/rawdata/RawDataReader.h"
+#include "core/rawdata/formats/SheetRows.h"
 #include "core/rawdata/formats/WorkbookSheets.h"
 #include "tests/core/rawdata/DataFileFixture.h"
 #include "tests/core/rawdata/ZipParts.h"
@@ -213,6 +214,41 @@ TEST_F(DataFormats, AThousandSheetColumnsLoadAndMoreAreRefusedWithTheirCount) {
     EXPECT_FALSE(loadFrom(path).ok);
     EXPECT_EQ(toldTexts(), (Texts{"Error: max no. of variables greater than 1000 (the file has 1500)"}));
     EXPECT_EQ(table.nFields(), 0);
+}
+
+// A sheet of some megabytes is cut into many pieces that are parsed at once on several
+// threads: every cell still lands in its row and column. Names written as numbers stay as
+// written; rows may leave cells out; a case the selection drops leaves nothing behind in
+// the next case (its cells are emptied where the next case has none).
+TEST_F(DataFormats, ALargeSheetReadsEveryCellInPlace) {
+    constexpr int kColumns = 40;
+    constexpr int kRows = 4000;
+    const auto value = [](int row, int column) { return std::to_string(row) + "." + std::to_string(column % 10) + "5"; };
+    const auto skipped = [](int row, int column) { return column > 0 && row % 7 == 0 && column % 3 == 0; };
+    std::string rows = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>case</t></is></c>";
+    for (int column = 1; column < kColumns; ++column) rows += "<c><v>" + std::to_string(column) + ".50</v></c>";
+    rows += "</row>";
+    for (int row = 2; row <= kRows + 1; ++row) {
+        rows += "<row r=\"" + std::to_string(row) + "\">";
+        for (int column = 0; column < kColumns; ++column)
+            if (!skipped(row, column))
+                rows += "<c r=\"" + columnLetters(column) + std::to_string(row) + "\"><v>" +
+                        (column == 0 ? std::to_string(row % 2) : value(row, column)) + "</v></c>";
+        rows += "</row>";
+    }
+    ASSERT_GT(rows.size(), 4'000'000u);
+    const std::string path = write("large.xlsx", "");
+    ASSERT_TRUE(writeZipParts(path, workbookParts(rows, "")));
+    filter.allCases = 0;
+    filter.add({0, CaseOperator::Equal, "1", CaseDataType::Integer});  // odd sheet rows only
+    ASSERT_TRUE(loadFrom(path).ok) << testing::PrintToString(toldTexts());
+    EXPECT_EQ(table.cell(2, 0), "1.50");
+    EXPECT_EQ(table.cell(kColumns, 0), std::to_string(kColumns - 1) + ".50");
+    ASSERT_EQ(table.caseCount(), kRows / 2);
+    for (int sheetRow = 3, tableRow = 1; sheetRow <= kRows + 1; sheetRow += 2, ++tableRow)
+        for (int column = 1; column < kColumns; ++column)
+            ASSERT_EQ(table.cell(column + 1, tableRow), skipped(sheetRow, column) ? "" : value(sheetRow, column))
+                << "sheet row " << sheetRow << ", column " << column;
 }
 
 // Damaged files never crash and never give a partial table. A zip archive is found from
