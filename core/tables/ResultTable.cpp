@@ -35,8 +35,9 @@ bool HasUndefined(const ResultTable& table) {
     return false;
 }
 
+// Counts (case numbers, degrees of freedom) are written whole in the files and read whole.
 std::string CellText(const TableCell& cell, int decimals) {
-    return cell.isNumber ? FigureText(cell.number, decimals) : cell.text;
+    return cell.isNumber ? FigureText(cell.number, cell.fileDecimals == 0 ? 0 : decimals) : cell.text;
 }
 
 }  // namespace qv

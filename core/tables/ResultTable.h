@@ -41,8 +41,8 @@ struct ResultTable {
 // Whether any number of the table is undefined, so that a note must say why.
 bool HasUndefined(const ResultTable& table);
 
-// A cell as it reads with the given decimals: "n/a" for an undefined number, "." whatever
-// the locale.
+// A cell as it reads with the given decimals (a count always whole): "n/a" for an undefined
+// number, "." whatever the locale.
 std::string CellText(const TableCell& cell, int decimals);
 
 }  // namespace qv

@@ -3,7 +3,6 @@
 #include <QColorDialog>
 
 #include "core/app/EnvironmentSettings.h"
-#include "core/ports/FileChooser.h"
 #include "gui/app/ColorValue.h"
 #include "gui/app/TextConversion.h"
 #include "ui_EnvironmentDialog.h"
@@ -16,13 +15,18 @@ constexpr std::array<std::int32_t, 4> kResetColors = {kDefaultBackgroundColor, k
 constexpr int kDefaultCharset = 1;
 }  // namespace
 
-EnvironmentDialog::EnvironmentDialog(FileChooser& files, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm10>()), files_(files) {
+EnvironmentDialog::EnvironmentDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TForm10>()) {
     ui_->setupUi(this);
     swatches_ = {ui_->Panel2, ui_->Panel3, ui_->Panel4, ui_->Panel5};
     for (int i = 0; i < 4; ++i)
         connect(swatches_[i], &QPushButton::clicked, this, [this, i] { chooseColor(i); });
-    connect(ui_->SpeedButton1, &QToolButton::clicked, this, [this] { browseEditor(); });
+    // Text views open in the program's own viewer; the editor stays in the settings file for
+    // older versions, but choosing one here would change nothing.
+    const QString viewerNote = tr("Text views open in the program's own viewer.");
+    for (QWidget* editor : {static_cast<QWidget*>(ui_->Edit1), static_cast<QWidget*>(ui_->SpeedButton1)}) {
+        editor->setEnabled(false);
+        editor->setToolTip(viewerNote);
+    }
     connect(ui_->BTN_ResetToDefault, &QPushButton::clicked, this, [this] { resetToDefault(); });
     connect(ui_->BTN_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->BTN_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,11 +76,6 @@ void EnvironmentDialog::chooseColor(int index) {
     if (!chosen.isValid()) return;
     colors_[index] = valueFromColor(chosen);
     showColors();
-}
-
-void EnvironmentDialog::browseEditor() {
-    const auto chosen = files_.chooseFileToOpen("Programs|*", "");
-    if (chosen) ui_->Edit1->setText(toQString(*chosen));
 }
 
 }  // namespace qv::gui

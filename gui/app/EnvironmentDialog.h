@@ -11,10 +11,6 @@ namespace Ui {
 class TForm10;
 }
 
-namespace qv {
-class FileChooser;
-}
-
 class QPushButton;
 
 namespace qv::gui {
@@ -23,7 +19,7 @@ namespace qv::gui {
 // language and the character set. It edits a copy; the caller takes the values back on OK.
 class EnvironmentDialog final : public QDialog {
 public:
-    EnvironmentDialog(FileChooser& files, QWidget* parent = nullptr);
+    explicit EnvironmentDialog(QWidget* parent = nullptr);
     ~EnvironmentDialog() override;
 
     void load(const EnvironmentSettings& settings);
@@ -35,11 +31,9 @@ public:
 private:
     void resetToDefault();
     void chooseColor(int index);
-    void browseEditor();
     void showColors();
 
     std::unique_ptr<Ui::TForm10> ui_;
-    FileChooser& files_;
     std::array<std::int32_t, 4> colors_{};
     std::array<QPushButton*, 4> swatches_{};
 };

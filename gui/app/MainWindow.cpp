@@ -69,7 +69,7 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
     rawDataForm_ = new RawDataForm(*workbench_, this);
     configuration_ = new ConfigurationDialog(*workbench_, *rawDataForm_, this);
     parameters_ = new ModelParameterDialog(workbench_->parameters(), this);
-    environment_ = new EnvironmentDialog(ports.files, this);
+    environment_ = new EnvironmentDialog(this);
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
     about_ = new AboutDialog(this);
     constructDialog_ = new ConstructDialog(*workbench_, this);

@@ -177,8 +177,7 @@ void DialogsTest::resamplingOptionsRefuseAnEntryThatIsNoInteger() {
 }
 
 void DialogsTest::environmentResetLeavesEditorAndSound() {
-    ScriptedPorts script;
-    gui::EnvironmentDialog dialog(script);
+    gui::EnvironmentDialog dialog;
     EnvironmentSettings settings;
     settings.editor = "gedit";
     settings.beep = true;
@@ -187,12 +186,16 @@ void DialogsTest::environmentResetLeavesEditorAndSound() {
     settings.languages = {"English", "Deutsch"};
     settings.lang = "Deutsch";
     dialog.load(settings);
+    bool editorEditable = true;
     auto shown = onModal("TForm10", [&](QWidget& window) {
+        // Text views open in the program's own viewer: no editor is chosen here any more.
+        editorEditable = window.findChild<QWidget*>("Edit1")->isEnabled();
         click(window, "BTN_ResetToDefault");
         click(window, "BTN_OK");
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(*shown);
+    QVERIFY(!editorEditable);
     // Reset gives the colours of a fresh start.
     const EnvironmentSettings fresh;
     const std::array<std::int32_t, 4> reset = {fresh.bgColor, fresh.constructColor, fresh.pathColor, fresh.textColor};

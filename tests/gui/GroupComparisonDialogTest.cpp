@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QScreen>
+#include <QTableView>
 #include <QToolButton>
 #include <QtTest>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/diagram/DiagramView.h"
+#include "gui/results/ResultsWindow.h"
 #include "tests/gui/GuiTestSupport.h"
 
 using namespace qv;
@@ -157,6 +159,30 @@ void GroupComparisonDialogTest::conditionsAreEditedAndKeptAndADeclinedComparison
     });
 }
 
+// The Results window's group page shows the report's figures row by row: the path's two
+// constructs, then each figure as the report writes it (three decimals, df whole).
+static void compareWithReport(const QAbstractItemModel& page, const std::string& html) {
+    const std::string rowStart = "<tr align=right><td align=center>";
+    int row = 0;
+    for (size_t at = html.find(rowStart); at != std::string::npos; at = html.find(rowStart, at), ++row) {
+        at += rowStart.size();
+        std::vector<std::string> fields;
+        for (size_t field = at;;) {
+            const size_t end = html.find('<', field);
+            fields.push_back(html.substr(field, end - field));
+            if (html.compare(end, 4, "<td>") != 0) break;
+            field = end + 4;
+        }
+        QCOMPARE(fields.size(), size_t(10));
+        const QString path = page.index(row, 0).data().toString() + " -> " + page.index(row, 1).data().toString();
+        QCOMPARE(path.toStdString(), fields[0]);
+        for (int figure = 1; figure < 10; ++figure)
+            QCOMPARE(page.index(row, figure + 1).data().toString().toStdString(), fields[size_t(figure)]);
+    }
+    QVERIFY(row > 0);
+    QCOMPARE(row, page.rowCount());
+}
+
 void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWritesItsReport() {
     Session s;
     if (!s.folder.hasEngine()) QSKIP("The build has no engine to estimate the groups.");
@@ -217,6 +243,7 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
     QVERIFY(html.find("Results of MultiGroup t test") != std::string::npos);
     QVERIFY(html.find("<td>" + std::to_string(n1 + n2 - 2) + "<td>") != std::string::npos);
     QVERIFY(html.find("<center><img src=Model.bmp>") != std::string::npos);
+    compareWithReport(*s.window.results().view("groups")->model(), html);
 
     // A path estimate has no report; a new estimate from the main window hides the window.
     s.inDialog([&](QWidget& dialog) {
