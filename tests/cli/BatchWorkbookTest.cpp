@@ -80,10 +80,40 @@ TEST_F(BatchWorkbook, TablesWritesOneSheetPerTableWithThePrintedFigures) {
     }
     EXPECT_EQ(row, 14u);
 
+    const auto sheetOf = [&](const std::string& key) {
+        return book.sheet(size_t(std::find(expected.begin(), expected.end(), key) - expected.begin()));
+    };
+    // R-square: the printed "Constructs" lines; an exogenous construct has none to show.
+    const size_t constructs = size_t(std::find(printed.begin(), printed.end(), "Constructs") - printed.begin());
+    const test::SheetCells rSquare = sheetOf("r_square");
+    row = 2;
+    for (size_t line = constructs + 2; line < printed.size() && !printed[line].empty(); ++line, ++row) {
+        const auto fields = fieldsOf(printed[line], ' ');
+        EXPECT_EQ(rSquare.at({int(row), 0}).text, fields[0]);
+        const test::WorkbookCell& figure = rSquare.at({int(row), 1});
+        EXPECT_EQ(figure.number ? sixDecimals(figure.text) : figure.text, fields[0] == "IMAG" ? "n/a" : fields[1]);
+    }
+    EXPECT_EQ(row, 9u);
+    // The bootstrap summary: the loadings a seeded bootstrap of its own prints.
+    const CommandResult bootstrap = batch("bootstrap " + model + " --samples 30 --seed 8");
+    ASSERT_EQ(bootstrap.status, 0) << bootstrap.output;
+    const std::vector<std::string> summary = linesOf(bootstrap.output);
+    const size_t loadings = size_t(std::find(summary.begin(), summary.end(), "Loadings") - summary.begin());
+    const test::SheetCells resampled = sheetOf("bootstrap");
+    row = 2;
+    for (size_t line = loadings + 2; line < summary.size() && !summary[line].empty(); ++line, ++row) {
+        const auto fields = fieldsOf(summary[line], ' ');
+        ASSERT_EQ(fields.size(), 5u) << summary[line];
+        EXPECT_EQ(resampled.at({int(row), 0}).text, "Loading");
+        EXPECT_EQ(resampled.at({int(row), 2}).text, fields[0]);
+        for (int column = 3; column < 7; ++column)
+            EXPECT_EQ(sixDecimals(resampled.at({int(row), column}).text), fields[size_t(column - 2)]) << fields[0];
+    }
+    EXPECT_EQ(row, 26u);
+
     // The inference file beside the model, cell by cell: texts as texts, figures as numbers.
     const std::vector<std::string> inference = linesOf(readFile(folder_ / "ecsi_inference.csv"));
-    const size_t at = std::find(expected.begin(), expected.end(), "inference") - expected.begin();
-    const test::SheetCells sheet = book.sheet(at);
+    const test::SheetCells sheet = sheetOf("inference");
     ASSERT_GT(inference.size(), 100u);
     for (size_t line = 2; line < inference.size(); ++line) {
         const auto fields = fieldsOf(inference[line], ',');
