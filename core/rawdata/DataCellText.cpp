@@ -24,10 +24,12 @@ std::string dataCellText(std::string field, Separator separator) {
 std::string NumberCellProblem(std::string_view text) {
     std::string_view number = trimmedBlanks(text);
     if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    // Nearly every cell is a plain number in range: it is passed without a message written.
+    if (const auto plain = parsePlainNumber(number); plain && std::fabs(*plain) <= kLargestDataValue) return {};
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    const std::string quoted = "'" + std::string(text) + "'";
     if (number.empty() || end != number.data() + number.size()) return {};
+    const std::string quoted = "'" + std::string(text) + "'";
     if (error == std::errc::result_out_of_range) return quoted + " is beyond the range of numbers";
     if (!std::isfinite(value)) return quoted + " is not a finite number";
     if (std::fabs(value) > kLargestDataValue) return quoted + " lies beyond ±1e15";
