@@ -23,7 +23,7 @@ std::optional<std::filesystem::path> WriteGroupReport(Workbench& workbench, cons
     if (!WriteSucceeded(prompts, picture.failure)) return std::nullopt;
     const std::filesystem::path report = folder / "WebOutput.html";
     const std::string page =
-        FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now), picture.saved);
+        FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now), picture.saved, picture.shown);
     if (!WriteSucceeded(prompts, WriteWholeFile(report, page))) return std::nullopt;
     workbench.ports().desktop.openWithDesktop(report.string());
     return report;

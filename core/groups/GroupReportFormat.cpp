@@ -2,6 +2,7 @@
 
 #include "core/engine/AppendFormat.h"
 #include "core/report/HtmlText.h"
+#include "core/report/PictureArea.h"
 #include "core/report/WebReportFormat.h"
 
 namespace qv {
@@ -29,10 +30,10 @@ void appendRow(std::string& page, const GroupComparisonRow& row, int df) {
 }  // namespace
 
 std::string FormatGroupReport(const std::vector<GroupComparisonRow>& rows, int df,
-                              const std::string& dateText, bool picture) {
+                              const std::string& dateText, bool picture, const std::optional<PictureSize>& shown) {
     std::string page;
     AppendReportHead(page, dateText);
-    page += picture ? "<center><img src=Model.bmp>" : "<center>";
+    page += picture ? "<center>" + PictureTag(shown) : "<center>";
     page += kTableHead;
     for (const GroupComparisonRow& row : rows) appendRow(page, row, df);
     page += "</table>";

@@ -1,16 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/groups/GroupStatistic.h"
+#include "core/ports/DiagramPicture.h"
 
 namespace qv {
 
 // The comparison's report page: the report head with its date text, the diagram picture
-// (when one was made), the table of the t test with one row per path, and the report foot.
+// (when one was made, at its shown size when known), the table of the t test with one row per path, and the report foot.
 // Captions are escaped.
 std::string FormatGroupReport(const std::vector<GroupComparisonRow>& rows, int df,
-                              const std::string& dateText, bool picture);
+                              const std::string& dateText, bool picture,
+                              const std::optional<PictureSize>& shown = std::nullopt);
 
 }  // namespace qv

@@ -21,6 +21,10 @@ struct PictureRectangle {
     bool operator==(const PictureRectangle&) const = default;
 };
 
+// A report's picture has this many pixels a diagram pixel, so that it stays sharp when the page
+// shows it at the diagram's size on a fine screen or on paper.
+inline constexpr int kReportPictureScale = 2;
+
 // The diagram as it is painted, for the web report. The core chooses the rectangle; whoever
 // paints the diagram copies it.
 class DiagramPicture {
@@ -28,8 +32,9 @@ public:
     virtual ~DiagramPicture() = default;
     // The size of the painted diagram surface; nothing when no diagram can be pictured.
     virtual std::optional<PictureSize> surfaceSize() = 0;
-    // The rectangle of the painted surface as the bytes of a 24-bit Windows bitmap; nothing
-    // when there is no picture of it. The core writes the file.
+    // The diagram as the bytes of a 24-bit Windows bitmap, holding at least the rectangle (a
+    // front end may take in texts that reach beyond it) at kReportPictureScale pixels a diagram
+    // pixel; nothing when there is no picture of it. The core writes the file.
     virtual std::optional<std::string> bitmap(const PictureRectangle& rectangle) = 0;
 
     // For front ends without a diagram: there is never a picture.

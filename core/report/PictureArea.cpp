@@ -1,6 +1,8 @@
 #include "core/report/PictureArea.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "core/model/WholeFile.h"
 
@@ -24,6 +26,31 @@ std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, Pi
     return area;
 }
 
+namespace {
+
+// A bitmap's header holds its width and height as little-endian 32-bit numbers at bytes 18
+// and 22; the height is negative for a picture stored top row first.
+std::optional<PictureSize> bitmapSize(const std::string& bytes) {
+    constexpr std::size_t kHeaderSize = 26;
+    if (bytes.size() < kHeaderSize || bytes.compare(0, 2, "BM") != 0) return std::nullopt;
+    const auto number = [&bytes](std::size_t at) {
+        std::uint32_t value = 0;
+        for (int k = 3; k >= 0; --k) value = value << 8 | static_cast<unsigned char>(bytes[at + k]);
+        return static_cast<std::int32_t>(value);
+    };
+    const int width = number(18), height = std::abs(number(22));
+    if (width <= 0 || height <= 0) return std::nullopt;
+    return PictureSize{(width + kReportPictureScale - 1) / kReportPictureScale,
+                       (height + kReportPictureScale - 1) / kReportPictureScale};
+}
+
+}  // namespace
+
+std::string PictureTag(const std::optional<PictureSize>& shown) {
+    if (!shown) return "<img src=Model.bmp>";
+    return "<img src=Model.bmp width=" + std::to_string(shown->width) + " height=" + std::to_string(shown->height) + ">";
+}
+
 SavedPicture SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
                                 const std::filesystem::path& file) {
     const auto surface = picture.surfaceSize();
@@ -31,7 +58,7 @@ SavedPicture SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& mod
     const auto bytes = area ? picture.bitmap(*area) : std::nullopt;
     if (!bytes) return {};
     auto failure = WriteWholeFile(file, *bytes);
-    return {!failure, std::move(failure)};
+    return {!failure, std::move(failure), bitmapSize(*bytes)};
 }
 
 }  // namespace qv

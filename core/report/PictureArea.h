@@ -20,7 +20,13 @@ std::optional<PictureRectangle> DiagramPictureArea(const ProjectModel& model, Pi
 struct SavedPicture {
     bool saved = false;
     std::optional<std::string> failure;
+    // The size the page shows the picture at: the bitmap's own, read from its header, divided
+    // by kReportPictureScale; nothing when the bytes carry no bitmap header.
+    std::optional<PictureSize> shown;
 };
+// The page's tag of the picture "Model.bmp", at its shown size when it is known.
+std::string PictureTag(const std::optional<PictureSize>& shown);
+
 SavedPicture SaveDiagramPicture(DiagramPicture& picture, const ProjectModel& model,
                                 const std::filesystem::path& file);
 

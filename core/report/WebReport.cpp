@@ -127,6 +127,7 @@ std::optional<std::filesystem::path> WebReport::run() {
     const SavedPicture picture = SaveDiagramPicture(c_.ports.picture, c_.model, folder / "Model.bmp");
     if (!WriteSucceeded(c_.ports.prompts, picture.failure)) return std::nullopt;
     contents.picture = picture.saved;
+    contents.pictureShown = picture.shown;
     copyFactorStructure(contents);
     if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
     addAssessment(contents);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/assessment/FigureTable.h"
+#include "core/ports/DiagramPicture.h"
 #include "core/results/LoadingsTable.h"
 #include "core/results/Reliability.h"
 
@@ -58,6 +59,7 @@ enum class FactorStructureSection {
 struct WebReportContents {
     std::string dateText;  // 24 characters and a line break
     bool picture = false;  // "Model.bmp" was written beside the report
+    std::optional<PictureSize> pictureShown;  // the size the page shows it at, when known
     std::vector<ReportLoadingBlock> loadings;
     std::optional<std::vector<ReportLoadingBlock>> secondOrderLoadings;
     bool hasSecondOrder = false;

@@ -4,6 +4,7 @@
 #include "core/assessment/AssessmentTables.h"
 #include "core/engine/AppendFormat.h"
 #include "core/report/FigureSectionHtml.h"
+#include "core/report/PictureArea.h"
 #include "core/report/WebReportSections.h"
 
 namespace qv {
@@ -46,7 +47,7 @@ void appendContents(std::string& page, const WebReportContents& contents) {
     if (contents.inferenceSection) page += FigureSectionEntry({kInferenceAnchor, kInferenceCaption, {}});
     if (contents.jackknifeSection) page += kJackknifeItem;
     page += "</ul>";
-    page += contents.picture ? "<td><img src=Model.bmp></table>"
+    page += contents.picture ? "<td>" + PictureTag(contents.pictureShown) + "</table>"
                              : "<td><i>No picture of the diagram was made.</i></table>";
 }
 

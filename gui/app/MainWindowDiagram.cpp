@@ -7,15 +7,9 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/TextConversion.h"
 #include "gui/diagram/DiagramPictures.h"
+#include "gui/diagram/DiagramView.h"
 
 namespace qv::gui {
-namespace {
-
-DiagramPictures picturesOf(Workbench& workbench) {
-    return DiagramPictures(workbench.model(), DiagramColours::of(workbench.settings()), workbench.settings().radius);
-}
-
-}  // namespace
 
 void MainWindow::exportPng1() { exportDiagram(DiagramFormat::Png, 1); }
 void MainWindow::exportPng2() { exportDiagram(DiagramFormat::Png, 2); }
@@ -35,7 +29,7 @@ void MainWindow::exportDiagram(DiagramFormat format, double scale) {
     }
     const auto file = ports_.files.chooseFileToSave(kind.filter, kind.extension, workbench_->settings().workingDir);
     if (!file) return;
-    const DiagramPictures pictures = picturesOf(*workbench_);
+    const DiagramPictures pictures = diagram_->pictures();
     const QString name = toQString(*file);
     const bool written = format == DiagramFormat::Png   ? pictures.writePng(name, scale)
                          : format == DiagramFormat::Svg ? pictures.writeSvg(name)
@@ -50,7 +44,7 @@ void MainWindow::exportDiagram(DiagramFormat format, double scale) {
 // The clipboard gets the picture at twice the screen size, sharp when pasted into a document.
 void MainWindow::copyDiagram() {
     if (workbench_->model().nConstruct == 0) return;
-    QApplication::clipboard()->setImage(picturesOf(*workbench_).image(2));
+    QApplication::clipboard()->setImage(diagram_->pictures().image(2));
     workbench_->showStatus("Diagram copied", false);
 }
 

@@ -1,7 +1,5 @@
 #include "gui/diagram/DiagramBitmap.h"
 
-#include <QBuffer>
-#include <QImage>
 
 #include "gui/diagram/DiagramView.h"
 
@@ -12,17 +10,13 @@ std::optional<PictureSize> DiagramBitmap::surfaceSize() {
     return PictureSize{view_->width(), view_->height()};
 }
 
-// Parts of the rectangle beyond the surface come out in the background colour, as the
-// surface would show them if it were larger.
+// The whole drawing, whatever the surface's zoom and size, so that no text that reaches past
+// the rectangle (the figures of two groups) is cut off.
 std::optional<std::string> DiagramBitmap::bitmap(const PictureRectangle& rectangle) {
     if (!view_ || rectangle.right <= rectangle.left || rectangle.bottom <= rectangle.top) return std::nullopt;
-    const QRect area(rectangle.left, rectangle.top, rectangle.right - rectangle.left, rectangle.bottom - rectangle.top);
-    QImage picture = view_->picture(QSize(area.right() + 1, area.bottom() + 1)).copy(area);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        return std::nullopt;
+    const QRectF area(rectangle.left, rectangle.top, rectangle.right - rectangle.left, rectangle.bottom - rectangle.top);
+    const QByteArray bytes = view_->pictures(area).bitmap(kReportPictureScale);
+    if (bytes.isEmpty()) return std::nullopt;
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 

@@ -1,5 +1,6 @@
 #include "gui/diagram/DiagramPictures.h"
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,10 +20,10 @@ constexpr double kPointsPerInch = 72;
 
 }  // namespace
 
-DiagramPictures::DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius)
+DiagramPictures::DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast)
     : model_(model), colours_(colours), radius_(radius) {
     const QRectF drawn = DiagramLayout(model, radius).boundingBox();
-    if (!drawn.isEmpty()) area_ = drawn.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    if (!drawn.isEmpty()) area_ = drawn.adjusted(-kMargin, -kMargin, kMargin, kMargin) | atLeast;
 }
 
 void DiagramPictures::paint(QPainter& painter) const {
@@ -49,9 +50,14 @@ bool DiagramPictures::writePng(const QString& file, double scale) const {
     return !picture.isNull() && picture.save(file, "PNG");
 }
 
-bool DiagramPictures::writeBitmap(const QString& file, double scale) const {
+QByteArray DiagramPictures::bitmap(double scale) const {
     const QImage picture = image(scale);
-    return !picture.isNull() && picture.convertToFormat(QImage::Format_RGB888).save(file, "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+        !picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return {};
+    return bytes;
 }
 
 bool DiagramPictures::writeSvg(const QString& file) const {

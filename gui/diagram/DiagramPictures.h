@@ -17,14 +17,16 @@ namespace qv::gui {
 // is the one the surface shows, with the results when there are some.
 class DiagramPictures {
 public:
-    DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius);
+    // The picture holds at least the rectangle, in diagram coordinates, when one is given.
+    DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast = {});
 
     // The picture's size at scale 1, in diagram pixels; empty for a model without constructs.
     QSizeF size() const { return area_.size(); }
     QImage image(double scale) const;
+    // The picture as the bytes of a 24-bit bitmap; empty when there is none.
+    QByteArray bitmap(double scale) const;
     // Each returns false when the file could not be written.
     bool writePng(const QString& file, double scale) const;
-    bool writeBitmap(const QString& file, double scale) const;
     bool writeSvg(const QString& file) const;
     bool writePdf(const QString& file) const;
 

@@ -146,6 +146,10 @@ void DiagramView::tellCoincidentPaths(const std::vector<int>& paths) {
     });
 }
 
+DiagramPictures DiagramView::pictures(QRectF atLeast) const {
+    return DiagramPictures(workbench_.model(), DiagramColours::of(workbench_.settings()), radius(), atLeast);
+}
+
 QImage DiagramView::picture(QSize atLeast) {
     QImage image(size().expandedTo(atLeast), QImage::Format_RGB32);
     render(image);

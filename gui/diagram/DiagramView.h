@@ -9,6 +9,7 @@
 
 #include "core/editing/ConstructCopies.h"
 #include "core/editing/DiagramGeometry.h"
+#include "gui/diagram/DiagramPictures.h"
 
 class QMenu;
 
@@ -46,6 +47,8 @@ public:
     void redraw();
     // The diagram as the surface shows it, at least as large as asked.
     QImage picture(QSize atLeast = {});
+    // The whole drawing as a picture to keep, holding at least the rectangle when one is given.
+    DiagramPictures pictures(QRectF atLeast = {}) const;
 
     // Zoom: the drawing's scale, changed in 10% steps around a point of the surface (the
     // middle when none is given); fitting puts the whole drawing in the window.

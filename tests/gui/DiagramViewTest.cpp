@@ -402,11 +402,16 @@ void DiagramViewTest::thePictureIsWrittenAsABitmap() {
     QVERIFY(made.has_value());
     const QByteArray bytes(made->data(), static_cast<qsizetype>(made->size()));
     const QImage written = QImage::fromData(bytes, "BMP");
-    QCOMPARE(written.size(), QSize(650, 160));
+    // At twice the size: the rectangle, 650 x 160, grown upwards to take in the caption above
+    // the circle with its margin (from y = 100 - 25 - 20 - 16 = 39).
+    QCOMPARE(written.size(), QSize(1300, 322));
     QCOMPARE(bytes.left(2), QByteArray("BM"));
     QCOMPARE(int(bytes[28]), 24);  // bits per pixel
-    QCOMPARE(written.pixelColor(50, 60), kConstruct);
-    QCOMPARE(written.pixelColor(640, 100), kBackground);
+    QCOMPARE(written.pixelColor(2 * (100 - 50), 2 * (100 - 39)), kConstruct);
+    QCOMPARE(written.pixelColor(2 * (640 - 50), 2 * (100 - 39)), kBackground);
+    // The surface's zoom changes nothing in the picture.
+    s.view.zoomBy(3);
+    QCOMPARE(bitmap.bitmap({50, 40, 700, 200}), made);
 }
 
 void DiagramViewTest::feedbackFollowsTheMouseUntilTheRelease() {

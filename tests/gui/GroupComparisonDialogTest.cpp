@@ -15,6 +15,7 @@
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/results/ResultsWindow.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -242,7 +243,14 @@ void GroupComparisonDialogTest::significanceTestOfTheExampleShowsBothGroupsAndWr
     const std::string html = readBytes(page);
     QVERIFY(html.find("Results of MultiGroup t test") != std::string::npos);
     QVERIFY(html.find("<td>" + std::to_string(n1 + n2 - 2) + "<td>") != std::string::npos);
-    QVERIFY(html.find("<center><img src=Model.bmp>") != std::string::npos);
+    // The picture holds the whole drawing with both groups' figures, however far they reach,
+    // at twice its size, and the page shows it at the drawing's.
+    const QImage picture(QString::fromStdString((page.parent_path() / "Model.bmp").string()));
+    const QRectF drawn = gui::DiagramLayout(s.model(), s.model().radius).boundingBox();
+    QVERIFY(picture.width() >= 2 * drawn.width() && picture.height() >= 2 * drawn.height());
+    const std::string tag = "<center><img src=Model.bmp width=" + std::to_string((picture.width() + 1) / 2) +
+                            " height=" + std::to_string((picture.height() + 1) / 2) + ">";
+    QVERIFY2(html.find(tag) != std::string::npos, tag.c_str());
     compareWithReport(*s.window.results().view("groups")->model(), html);
 
     // A path estimate has no report; a new estimate from the main window hides the window.

@@ -1,14 +1,17 @@
 // The web report button of the main window: waits for an estimate, then writes the page and
-// the picture of the diagram as painted on the screen.
+// the picture of the diagram as painted on the screen, at twice its size.
 #include <QAction>
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
+#include "gui/diagram/DiagramColours.h"
+#include "gui/diagram/DiagramPictures.h"
 #include "gui/diagram/DiagramView.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -72,6 +75,8 @@ void WebReportButtonTest::reportOfTheEstimatedExampleHoldsThePaintedDiagram() {
     QVERIFY(window.workbench().model().estimated);
     QVERIFY(report->isEnabled());
 
+    // The picture is the drawing at twice its size whatever the surface's zoom.
+    window.diagram().zoomBy(5);
     script.clear();
     const fs::path work = folder.work() / "ecsi_report";  // beside the model
     click(window, "BTN_WebReport");
@@ -79,21 +84,29 @@ void WebReportButtonTest::reportOfTheEstimatedExampleHoldsThePaintedDiagram() {
     QCOMPARE(script.events().back().kind, ScriptedPorts::Kind::OpenWithDesktop);
     QCOMPARE(script.events().back().message.text, (work / "WebOutput.html").string());
     const std::string page = readBytes(work / "WebOutput.html");
-    QVERIFY(page.find("<td><img src=Model.bmp></table>") != std::string::npos);
+    Workbench& workbench = window.workbench();
+    const QRect area = expectedArea(workbench.model(), window.diagram().size());
+    const QSizeF drawing = gui::DiagramPictures(workbench.model(), gui::DiagramColours::of(workbench.settings()),
+                                                workbench.settings().radius, area).size();
+    QVERIFY(drawing.width() >= area.width() && drawing.height() >= area.height());
+    const QSize pixels(int(std::ceil(2 * drawing.width())), int(std::ceil(2 * drawing.height())));
+    // The page shows it at the drawing's own size.
+    const std::string tag = "<td><img src=Model.bmp width=" + std::to_string((pixels.width() + 1) / 2) +
+                            " height=" + std::to_string((pixels.height() + 1) / 2) + "></table>";
+    QVERIFY2(page.find(tag) != std::string::npos, tag.c_str());
     QVERIFY(page.find("<a name=FScore>") != std::string::npos);
     QVERIFY(page.rfind("</HTML>\n") == page.size() - 8);
 
     const std::string bitmap = readBytes(work / "Model.bmp");
     QVERIFY(bitmap.size() > 54);
     QCOMPARE(bitmap.substr(0, 2), std::string("BM"));
-    const QRect area = expectedArea(window.workbench().model(), window.diagram().size());
-    QCOMPARE(little(bitmap, 18, 4), area.width());
-    QCOMPARE(std::abs(little(bitmap, 22, 4)), area.height());
+    QCOMPARE(little(bitmap, 18, 4), pixels.width());
+    QCOMPARE(std::abs(little(bitmap, 22, 4)), pixels.height());
     QCOMPARE(little(bitmap, 28, 2), 24);
     // The picture is the diagram, not an empty surface: it holds pixels of other colours than
     // the background in its corner.
     const QImage picture(QString::fromStdString((work / "Model.bmp").string()));
-    QCOMPARE(picture.size(), area.size());
+    QCOMPARE(picture.size(), pixels);
     int painted = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) painted += picture.pixel(x, y) != picture.pixel(0, 0);

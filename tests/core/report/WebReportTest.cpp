@@ -241,6 +241,41 @@ TEST(PictureArea, CircleAndMarginStayInsideTheSurface) {
     EXPECT_EQ(DiagramPictureArea(model, {200, 100}), std::nullopt);  // beyond the surface
 }
 
+// A painter whose bitmap has only a header: "BM", then the width and height at bytes 18 and 22.
+struct HeaderOnlyPicture final : DiagramPicture {
+    std::int32_t width = 0, height = 0;
+    std::optional<PictureSize> surfaceSize() override { return PictureSize{800, 600}; }
+    std::optional<std::string> bitmap(const PictureRectangle&) override {
+        std::string bytes(54, '\0');
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        for (int k = 0; k < 4; ++k) {
+            bytes[18 + k] = char(std::uint32_t(width) >> (8 * k) & 0xFF);
+            bytes[22 + k] = char(std::uint32_t(height) >> (8 * k) & 0xFF);
+        }
+        return bytes;
+    }
+};
+
+TEST(PictureArea, ThePageShowsThePictureAtHalfItsPixels) {
+    testing::TempFolder folder;
+    ProjectModel model;
+    ASSERT_TRUE(model.addConstruct(100, 100));
+    HeaderOnlyPicture picture;
+    picture.width = 301;
+    picture.height = -200;  // stored top row first
+    const SavedPicture saved = SaveDiagramPicture(picture, model, folder.path() / "Model.bmp");
+    ASSERT_TRUE(saved.saved);
+    ASSERT_TRUE(saved.shown);
+    EXPECT_EQ(saved.shown->width, 151);
+    EXPECT_EQ(saved.shown->height, 100);
+    EXPECT_EQ(PictureTag(saved.shown), "<img src=Model.bmp width=151 height=100>");
+    // Bytes that carry no bitmap size leave the picture at its own size.
+    picture.width = 0;
+    EXPECT_FALSE(SaveDiagramPicture(picture, model, folder.path() / "Model.bmp").shown);
+    EXPECT_EQ(PictureTag(std::nullopt), "<img src=Model.bmp>");
+}
+
 TEST(WebReportText, DateIsFixedWidthEnglishAndTextIsEscaped) {
     EXPECT_EQ(ReportDateText(reportTime()), "Sun Dec  6 21:05:01 2026\n");
     std::tm later = reportTime();
