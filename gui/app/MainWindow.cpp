@@ -440,6 +440,10 @@ void MainWindow::toggleIndicatorWindow() {
     indicatorPanel_->setVisible(actions_["IndicatorWindow1"]->isChecked());
 }
 
+void MainWindow::toggleIndicatorsOnDiagram() {
+    diagram_->setShowIndicators(actions_["MNU_IndicatorsOnDiagram"]->isChecked());
+}
+
 void MainWindow::toggleToolBox() { modelToolBar_->setVisible(actions_["ShowTools1"]->isChecked()); }
 
 // The user guide comes with the program, beside its language files.

@@ -194,6 +194,7 @@ private:
     void fullCollapse();
     void rebuildTree();
     void toggleIndicatorWindow();
+    void toggleIndicatorsOnDiagram();
     void toggleToolBox();
     void help();
     void about();

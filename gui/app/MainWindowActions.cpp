@@ -76,6 +76,7 @@ void MainWindow::createActions() {
         {"MNU_JackKnifeCard", "JackKnife card", &MainWindow::jackKnifeCard, A::JackknifeDone},
         {"MNU_JackKnifeResult", "JackKnife Result", &MainWindow::jackKnifeResult, A::JackknifeDone},
         {"IndicatorWindow1", "Indicator Window", &MainWindow::toggleIndicatorWindow, A::Always},
+        {"MNU_IndicatorsOnDiagram", "Indicators on Diagram", &MainWindow::toggleIndicatorsOnDiagram, A::Always},
         {"ShowTools1", "Show ToolBox", &MainWindow::toggleToolBox, A::Always},
         {"MNU_RunPLS", "Run PLS Algorithm", &MainWindow::run, A::ModelOpen},
         {"MNU_RunBootStrap", "Run BootStrap", &MainWindow::runBootStrap, A::ModelOpen},
@@ -132,7 +133,7 @@ void MainWindow::createActions() {
         {"BTN_WebReport", "PLS Report in Web Format", &MainWindow::webReport, A::Reportable},
     };
     for (const auto& item : items) addCommand(item.name, item.caption, item.handler, item.availability);
-    for (const char* name : {"IndicatorWindow1", "ShowTools1"}) {
+    for (const char* name : {"IndicatorWindow1", "ShowTools1", "MNU_IndicatorsOnDiagram"}) {
         actions_[name]->setCheckable(true);
         actions_[name]->setChecked(true);
     }
@@ -214,6 +215,7 @@ void MainWindow::createMenus() {
     view->addSeparator();
     view->addAction(actions_["IndicatorWindow1"]);
     view->addAction(actions_["ShowTools1"]);
+    view->addAction(actions_["MNU_IndicatorsOnDiagram"]);
     addCommandMenu(nullptr, "MNU_Execute", "&Execute", {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife"});
     // The Tool menu waits for a model; the options can be set at any time.
     toolMenu_ = addCommandMenu(nullptr, "MNU_Tool", "&Tool",

@@ -1,6 +1,8 @@
 #include "gui/diagram/DiagramLayout.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "core/editing/DiagramLabels.h"
@@ -10,6 +12,10 @@ namespace qv::gui {
 namespace {
 
 constexpr double kLabelPadding = 2;  // around a path label's text, inside its background
+constexpr double kIndicatorPadding = 4;  // beside an indicator's caption, inside its box
+// An indicator's figure sits on its arrow just behind the head at the box, where the arrows of
+// neighbouring boxes lie as far apart as the boxes.
+constexpr double kFigureBehindHead = 9;
 
 LabelBox toBox(const QRectF& rect) { return {rect.left(), rect.top(), rect.width(), rect.height()}; }
 
@@ -31,7 +37,57 @@ QString DiagramLayout::pathLabelText(const ProjectModel& model, int path, bool s
     return toQString(CoefficientLabel(model, path)) + '\n' + toQString(StatisticLabel(model, path));
 }
 
-DiagramLayout::DiagramLayout(const ProjectModel& model, int radius) : model_(model), radius_(radius) {
+QFont DiagramLayout::indicatorFont() {
+    QFont font("Arial");
+    font.setPixelSize(10);
+    return font;
+}
+
+QString DiagramLayout::indicatorFigure(const ProjectModel& model, int indicator) {
+    const Indicator& shown = model.indicators[indicator];
+    if (shown.loading == 0 || shown.construct < 0) return {};
+    const bool formative = model.constructs[shown.construct].type == 1;
+    return QString::number(formative ? shown.weight : shown.loading, 'f', 3);
+}
+
+void DiagramLayout::placeIndicators() {
+    const QFontMetricsF metrics(indicatorFont());
+    // A box is at least as wide as its figure, so that neighbouring figures never meet.
+    std::vector<double> widths;
+    for (int i = 0; i < model_.nIndicator; ++i)
+        widths.push_back(std::max(metrics.horizontalAdvance(toQString(model_.indicators[i].caption)),
+                                  metrics.horizontalAdvance(indicatorFigure(model_, i))) +
+                         2 * kIndicatorPadding);
+    indicatorPlaces_ = PlaceIndicators(model_, radius_, widths, metrics.height() + kIndicatorPadding);
+    figureBoxes_.assign(model_.nIndicator, std::nullopt);
+    for (int i = 0; i < model_.nIndicator; ++i) {
+        const QString figure = indicatorFigure(model_, i);
+        if (!indicatorPlaces_[i] || figure.isEmpty()) continue;
+        const IndicatorPlace& place = *indicatorPlaces_[i];
+        const double width = metrics.horizontalAdvance(figure) + 2 * kLabelPadding, height = metrics.height();
+        const double dx = place.boxX - place.circleX, dy = place.boxY - place.circleY;
+        const double length = std::hypot(dx, dy);
+        const double back = kFigureBehindHead + (std::abs(dx) * width + std::abs(dy) * height) / (2 * length);
+        const double x = place.boxX - back * dx / length, y = place.boxY - back * dy / length;
+        figureBoxes_[i] = LabelBox{x - width / 2, y - height / 2, width, height};
+    }
+}
+
+std::vector<LabelBox> DiagramLayout::indicatorBoxes() const {
+    std::vector<LabelBox> boxes;
+    for (const auto& place : indicatorPlaces_)
+        if (place) boxes.push_back(place->box);
+    for (const auto& figure : figureBoxes_)
+        if (figure) boxes.push_back(*figure);
+    return boxes;
+}
+
+DiagramLayout::DiagramLayout(const ProjectModel& model, int radius, bool indicators)
+    : model_(model),
+      radius_(radius),
+      indicatorPlaces_(model.nIndicator),
+      figureBoxes_(model.nIndicator) {
+    if (indicators) placeIndicators();
     const QFontMetricsF metrics(surfaceFont());
     const auto padded = [&](double width, double height) {
         return std::pair(width + 2 * kLabelPadding, height + 2 * kLabelPadding);
@@ -47,7 +103,9 @@ DiagramLayout::DiagramLayout(const ProjectModel& model, int radius) : model_(mod
         }
         sizes.push_back(size);
     }
-    labelBoxes_ = PlacePathLabels(model_, radius_, sizes, constructTextBoxes());
+    std::vector<LabelBox> obstacles = constructTextBoxes();
+    for (const LabelBox& box : indicatorBoxes()) obstacles.push_back(box);
+    labelBoxes_ = PlacePathLabels(model_, radius_, sizes, obstacles);
 }
 
 QPointF DiagramLayout::captionPoint(int c) const {
@@ -83,6 +141,7 @@ QRectF DiagramLayout::boundingBox() const {
     for (const LabelBox& text : constructTextBoxes()) box |= toRect(text);
     for (const auto& label : labelBoxes_)
         if (label) box |= toRect(*label);
+    for (const LabelBox& indicator : indicatorBoxes()) box |= toRect(indicator);
     for (int t = 0; t < model_.nTextLabel; ++t) {
         const TextLabel& label = model_.textLabels[t];
         box |= textBox({double(label.x), double(label.y)}, toQString(label.text));

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <cmath>
 
 #include "core/editing/DiagramLabels.h"
 #include "gui/app/TextConversion.h"
@@ -24,8 +25,9 @@ QFont markFont() {
 
 }  // namespace
 
-DiagramPainter::DiagramPainter(QPainter& painter, const ProjectModel& model, const DiagramColours& colours, int radius)
-    : painter_(painter), model_(model), colours_(colours), radius_(radius), layout_(model, radius) {
+DiagramPainter::DiagramPainter(QPainter& painter, const ProjectModel& model, const DiagramColours& colours, int radius,
+                               bool indicators)
+    : painter_(painter), model_(model), colours_(colours), radius_(radius), layout_(model, radius, indicators) {
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter_.setFont(DiagramLayout::surfaceFont());
 }
@@ -37,6 +39,7 @@ std::vector<int> DiagramPainter::paintAll(const Selection& selection) {
         if (!drawPath(p, false)) coincident.push_back(p);
     for (int p : selection.paths)
         if (p < model_.nPath) drawPath(p, true);
+    for (int i = 0; i < model_.nIndicator; ++i) drawIndicator(i);
     for (int p = 0; p < model_.nPath; ++p) drawPathLabel(p);
     for (int c = 0; c < model_.nConstruct; ++c) drawConstruct(c, false);
     for (int c : selection.constructs)
@@ -99,6 +102,42 @@ bool DiagramPainter::drawPath(int index, bool selected) {
     painter_.drawPolygon(QPolygonF({onPixels(toPoint(shape->end)), onPixels(toPoint(shape->headLeft)),
                                     onPixels(toPoint(shape->headRight))}));
     return true;
+}
+
+// A thin line with a small filled head at its end.
+void DiagramPainter::drawArrow(QPointF from, QPointF to, const QColor& colour, double width) {
+    constexpr double kHeadLength = 7, kHeadHalfWidth = 3;
+    const QPointF along = to - from;
+    const double length = std::hypot(along.x(), along.y());
+    if (length == 0) return;
+    const QPointF unit = along / length, across(-unit.y(), unit.x());
+    painter_.setPen(QPen(colour, width));
+    painter_.drawLine(from, to);
+    painter_.setPen(QPen(colour, 1));
+    painter_.setBrush(colour);
+    const QPointF back = to - unit * kHeadLength;
+    painter_.drawPolygon(QPolygonF({to, back + across * kHeadHalfWidth, back - across * kHeadHalfWidth}));
+}
+
+// A reflective construct's arrow points at its indicator, a formative one's at the construct.
+void DiagramPainter::drawIndicator(int index) {
+    const auto& place = layout_.indicatorPlaces()[index];
+    if (!place) return;
+    const Indicator& indicator = model_.indicators[index];
+    const QPointF atCircle(place->circleX, place->circleY), atBox(place->boxX, place->boxY);
+    const bool formative = model_.constructs[indicator.construct].type == 1;
+    drawArrow(formative ? atBox : atCircle, formative ? atCircle : atBox, colours_.path, 1);
+    const QRectF box = toRect(place->box);
+    painter_.setPen(QPen(colours_.text, 1));
+    painter_.setBrush(colours_.background);
+    painter_.drawRect(box);
+    painter_.setFont(DiagramLayout::indicatorFont());
+    painter_.drawText(box, Qt::AlignCenter, toQString(indicator.caption));
+    if (const auto& figure = layout_.indicatorFigureBoxes()[index]) {
+        painter_.fillRect(toRect(*figure), colours_.background);
+        painter_.drawText(toRect(*figure), Qt::AlignCenter, DiagramLayout::indicatorFigure(model_, index));
+    }
+    painter_.setFont(DiagramLayout::surfaceFont());
 }
 
 void DiagramPainter::drawPathLabel(int index) {

@@ -13,11 +13,12 @@ namespace qv::gui {
 
 // Draws the diagram of a model onto a painter in model coordinates (the caller sets the scale),
 // smoothed, in the order that lets later items cover earlier ones: text labels, paths, selected
-// paths, path labels, constructs, selected ones. The same drawing serves the screen, the
+// paths, indicators with their arrows and figures, path labels, constructs, selected ones. The same drawing serves the screen, the
 // exported pictures and the report's bitmap.
 class DiagramPainter {
 public:
-    DiagramPainter(QPainter& painter, const ProjectModel& model, const DiagramColours& colours, int radius);
+    DiagramPainter(QPainter& painter, const ProjectModel& model, const DiagramColours& colours, int radius,
+                   bool indicators = true);
 
     // Returns the paths that could not be drawn because their two centres coincide.
     std::vector<int> paintAll(const Selection& selection);
@@ -29,6 +30,8 @@ private:
     void drawConstruct(int index, bool selected);
     bool drawPath(int index, bool selected);
     void drawPathLabel(int index);
+    void drawIndicator(int index);
+    void drawArrow(QPointF from, QPointF to, const QColor& colour, double width);
     void drawTextLabel(int index);
     void writeText(QPointF topLeft, const QString& text);
     void writeResults(int index);

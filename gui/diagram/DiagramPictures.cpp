@@ -20,16 +20,17 @@ constexpr double kPointsPerInch = 72;
 
 }  // namespace
 
-DiagramPictures::DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast)
-    : model_(model), colours_(colours), radius_(radius) {
-    const QRectF drawn = DiagramLayout(model, radius).boundingBox();
+DiagramPictures::DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast,
+                                 bool indicators)
+    : model_(model), colours_(colours), radius_(radius), indicators_(indicators) {
+    const QRectF drawn = DiagramLayout(model, radius, indicators).boundingBox();
     if (!drawn.isEmpty()) area_ = drawn.adjusted(-kMargin, -kMargin, kMargin, kMargin) | atLeast;
 }
 
 void DiagramPictures::paint(QPainter& painter) const {
     painter.fillRect(QRectF(QPointF(0, 0), area_.size()), colours_.background);
     painter.translate(-area_.topLeft());
-    DiagramPainter(painter, model_, colours_, radius_).paintAll({});
+    DiagramPainter(painter, model_, colours_, radius_, indicators_).paintAll({});
 }
 
 QImage DiagramPictures::image(double scale) const {

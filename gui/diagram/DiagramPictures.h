@@ -18,7 +18,8 @@ namespace qv::gui {
 class DiagramPictures {
 public:
     // The picture holds at least the rectangle, in diagram coordinates, when one is given.
-    DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast = {});
+    DiagramPictures(const ProjectModel& model, const DiagramColours& colours, int radius, QRectF atLeast = {},
+                    bool indicators = true);
 
     // The picture's size at scale 1, in diagram pixels; empty for a model without constructs.
     QSizeF size() const { return area_.size(); }
@@ -36,6 +37,7 @@ private:
     const ProjectModel& model_;
     DiagramColours colours_;
     int radius_;
+    bool indicators_;
     QRectF area_;
 };
 

@@ -103,7 +103,7 @@ void DiagramView::render(QImage& image) {
     const DiagramColours colours = DiagramColours::of(workbench_.settings());
     painter.fillRect(image.rect(), colours.background);
     painter.setTransform(modelToSurface());
-    DiagramPainter diagram(painter, workbench_.model(), colours, radius());
+    DiagramPainter diagram(painter, workbench_.model(), colours, radius(), showIndicators_);
     tellCoincidentPaths(diagram.paintAll(selection_));
 }
 
@@ -127,7 +127,7 @@ void DiagramView::zoomBy(int steps, std::optional<QPointF> around) {
 
 void DiagramView::fitToWindow() {
     constexpr double kMargin = 20;
-    const QRectF box = DiagramLayout(workbench_.model(), radius()).boundingBox();
+    const QRectF box = DiagramLayout(workbench_.model(), radius(), showIndicators_).boundingBox();
     if (box.isEmpty()) return;
     zoom_ = std::min((width() - 2 * kMargin) / box.width(), (height() - 2 * kMargin) / box.height());
     zoom_ = std::clamp(zoom_, 0.2, 8.0);
@@ -147,7 +147,8 @@ void DiagramView::tellCoincidentPaths(const std::vector<int>& paths) {
 }
 
 DiagramPictures DiagramView::pictures(QRectF atLeast) const {
-    return DiagramPictures(workbench_.model(), DiagramColours::of(workbench_.settings()), radius(), atLeast);
+    return DiagramPictures(workbench_.model(), DiagramColours::of(workbench_.settings()), radius(), atLeast,
+                           showIndicators_);
 }
 
 QImage DiagramView::picture(QSize atLeast) {

@@ -47,6 +47,12 @@ public:
     void redraw();
     // The diagram as the surface shows it, at least as large as asked.
     QImage picture(QSize atLeast = {});
+    // Whether each construct's indicators are drawn beside it (View > Indicators on Diagram).
+    void setShowIndicators(bool shown) {
+        showIndicators_ = shown;
+        redraw();
+    }
+    bool showIndicators() const { return showIndicators_; }
     // The whole drawing as a picture to keep, holding at least the rectangle when one is given.
     DiagramPictures pictures(QRectF atLeast = {}) const;
 
@@ -127,6 +133,7 @@ private:
     bool dirty_ = true;
     std::vector<int> toldCoincident_;
     double zoom_ = 1;
+    bool showIndicators_ = true;
     QPointF offset_;  // where the model's origin lies on the surface
 
     Tool tool_ = Tool::Select;

@@ -27,6 +27,32 @@ void giveResults(ProjectModel& model, bool withT) {
         model.constructs[c].rSquare = 0.456f;
         model.groupConstructs[c].rSquare = 0.321f;
     }
+    for (int i = 0; i < model.nIndicator; ++i) {
+        model.indicators[i].loading = -0.812f;
+        model.indicators[i].weight = -0.345f;
+    }
+}
+
+// Every indicator of the model has its box and, after an estimate, its figure; no box or figure
+// meets another, a path's label or a circle.
+void checkIndicators(const ProjectModel& model, int radius) {
+    const gui::DiagramLayout layout(model, radius);
+    std::vector<std::pair<QString, LabelBox>> boxes;
+    for (int i = 0; i < model.nIndicator; ++i) {
+        const QString name = QString::fromStdString(model.indicators[i].caption);
+        QVERIFY2(layout.indicatorPlaces()[i], qPrintable(name));
+        QVERIFY2(layout.indicatorFigureBoxes()[i], qPrintable(name));
+        boxes.emplace_back(name, layout.indicatorPlaces()[i]->box);
+        boxes.emplace_back(name + " figure", *layout.indicatorFigureBoxes()[i]);
+    }
+    for (int p = 0; p < model.nPath; ++p) boxes.emplace_back(QString("path %1").arg(p), *layout.pathLabelBoxes()[p]);
+    for (std::size_t a = 0; a < boxes.size(); ++a) {
+        for (std::size_t b = a + 1; b < boxes.size(); ++b)
+            QVERIFY2(!boxes[a].second.overlaps(boxes[b].second), qPrintable(boxes[a].first + " and " + boxes[b].first));
+        for (int c = 0; c < model.nConstruct; ++c)
+            QVERIFY2(!boxes[a].second.coversCircle(model.constructs[c].x, model.constructs[c].y, radius),
+                     qPrintable(boxes[a].first + " on " + QString::fromStdString(model.constructs[c].caption)));
+    }
 }
 
 QString describe(const LabelBox& box) {
@@ -86,6 +112,7 @@ void DiagramLegibilityTest::ecsiLabelsNeverOverlapWithTValues() {
     EcsiWorkbench ecsi;
     giveResults(ecsi.model(), true);
     checkLabels(ecsi.model(), 25);
+    checkIndicators(ecsi.model(), 25);
 }
 
 void DiagramLegibilityTest::ecsiLabelsNeverOverlapInTheGroupView() {
@@ -95,6 +122,7 @@ void DiagramLegibilityTest::ecsiLabelsNeverOverlapInTheGroupView() {
     for (int mode : {0, 1, 2}) {
         ecsi.model().groupDisplayMode = mode;
         checkLabels(ecsi.model(), 25);
+        checkIndicators(ecsi.model(), 25);
     }
 }
 

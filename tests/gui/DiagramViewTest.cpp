@@ -5,6 +5,7 @@
 
 #include "core/app/Workbench.h"
 #include "gui/diagram/DiagramBitmap.h"
+#include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramView.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -85,6 +86,7 @@ private slots:
     void pathsAreHitAFewPixelsOffAtAnyAngle();
     void theTextToolPlacesNumberedLabels();
     void thePictureIsWrittenAsABitmap();
+    void indicatorsAreDrawnBesideTheirConstructUnlessHidden();
     void feedbackFollowsTheMouseUntilTheRelease();
 };
 
@@ -435,6 +437,22 @@ void DiagramViewTest::feedbackFollowsTheMouseUntilTheRelease() {
     QVERIFY(shows(s.view.grab().toImage(), QRect(55, 132, 10, 5), QColor(128, 128, 128)));  // the ghost's edge
     QTest::mouseRelease(&s.view, Qt::LeftButton, {}, {60, 110});
     QCOMPARE(s.model().constructs[6].y, 110);
+}
+
+void DiagramViewTest::indicatorsAreDrawnBesideTheirConstructUnlessHidden() {
+    Surface s;
+    s.add(300, 250);
+    s.model().assignIndicator(1, 0);
+    const gui::DiagramLayout layout(s.model(), 25);
+    const auto& place = layout.indicatorPlaces()[1];
+    QVERIFY(place);
+    const QRect box = gui::toRect(place->box).toAlignedRect();
+    QVERIFY(box.bottom() < 250 - 25 - 20);  // above the caption: the construct has no paths
+    QVERIFY(shows(s.picture(), box, kText));
+    QVERIFY(s.view.showIndicators());
+    s.view.setShowIndicators(false);
+    QVERIFY(!shows(s.picture(), box, kText));
+    QVERIFY(!shows(s.picture(), box, kPath));
 }
 
 QTEST_MAIN(DiagramViewTest)
