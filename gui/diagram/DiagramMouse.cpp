@@ -170,8 +170,9 @@ void DiagramView::releaseSelectTool(QPoint point) {
         }
         showSelectionCount();
     }
-    // A double click ends the pair: a third click starts a new one.
-    lastReleaseTime_ = quick && !moved_ ? std::nullopt : std::optional<long long>(now);
+    // Only a plain click starts a pair: a double click ends one, and the release of a drag is
+    // no click (a click just after moving a construct selects).
+    lastReleaseTime_ = quick || moved_ ? std::nullopt : std::optional<long long>(now);
     lastReleasedConstruct_ = hitConstruct_;
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/diagram/DiagramView.h"
+#include "gui/diagram/StopWindow.h"
 #include "gui/editing/ModelTree.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -136,6 +138,7 @@ private slots:
     void ecsiBuiltOnScreenEstimatesLikeTheExample();
     void aBuildUndoneToNothingAndRedoneSavesTheSameFile();
     void copyPasteAndDuplicateGiveNewNames();
+    void editsOfTheEstimateClearTheFiguresAndMovesDoNot();
 };
 
 void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
@@ -470,6 +473,42 @@ void DiagramEditingTest::copyPasteAndDuplicateGiveNewNames() {
     QTest::keyClick(&s.diagram(), Qt::Key_Delete);
     QCOMPARE(s.model().nConstruct, 8);
     QCOMPARE(s.script.unansweredQuestions(), 0);
+}
+
+void DiagramEditingTest::editsOfTheEstimateClearTheFiguresAndMovesDoNot() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    ProjectModel& model = s.model();
+    model.estimated = true;
+    model.constructs[4].rSquare = 0.5f;
+    model.paths[0].coefficient = 0.3f;
+    model.indicators[0].loading = 0.8f;
+    s.press("BTN_Select");  // the figures come with a command, as after an estimate
+    // Moving SAT keeps them.
+    const QPoint sat = s.centre(4);
+    QTest::mousePress(&s.diagram(), Qt::LeftButton, {}, sat);
+    QTest::mouseMove(&s.diagram(), sat + QPoint(15, 10));
+    QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, sat + QPoint(30, 20));
+    QCOMPARE(model.constructs[4].x, 430);
+    QVERIFY(model.estimated);
+    QCOMPARE(model.constructs[4].rSquare, 0.5f);
+    QVERIFY(!s.window.statusPanels().message().contains("cleared"));
+    // Deleting a path changes what was estimated: every figure goes, and the status line says so.
+    QTest::mouseClick(&s.diagram(), Qt::LeftButton, {}, (s.centre(0) + s.centre(1)) / 2);
+    QCOMPARE(s.diagram().selection().paths, std::vector<int>{0});
+    s.diagram().deletePaths();
+    QCOMPARE(model.nPath, 11);
+    QVERIFY(!model.estimated);
+    QCOMPARE(model.constructs[4].rSquare, 0.0f);
+    QCOMPARE(model.indicators[0].loading, 0.0f);
+    QVERIFY(s.window.statusPanels().message().contains("figures were cleared"));
+    // The Stop button of a tool leaves the select tool's button down, and only it.
+    s.press("BTN_Construct");
+    QVERIFY(s.action("BTN_Construct").isChecked());
+    s.diagram().stopWindow().button().click();
+    QVERIFY(s.action("BTN_Select").isChecked());
+    QVERIFY(!s.action("BTN_Construct").isChecked());
+    QCOMPARE(s.diagram().tool(), gui::DiagramView::Tool::Select);
 }
 
 QTEST_MAIN(DiagramEditingTest)
