@@ -39,7 +39,7 @@ public:
     void showStatus(const std::string&, const std::string&) override {}
     void showCounts(const std::string&) override {}
     void openWithDesktop(const std::string&) override {}
-    void openWithEditor(const std::string&, const std::string&) override {}
+    void showText(const std::string&) override {}
     void playSound(const std::string&) override {}
 
 private:

@@ -35,7 +35,7 @@ EstimateCommand::EstimateCommand(Workbench& workbench)
     : EstimateCommand(EstimateContext{workbench.model(), workbench.rawData(),
                                       workbench.parameters(), workbench.files(), workbench.texts(),
                                       workbench.ports(), workbench.folders(),
-                                      workbench.settings().editor, workbench.settings().beep}) {}
+                                      workbench.settings().beep}) {}
 
 void EstimateCommand::tellText(const std::string& text) { c_.ports.prompts.tell({"", text, ""}); }
 
@@ -124,7 +124,7 @@ bool EstimateCommand::runEngine(int stage, int problems) {
         return false;
     }
     ListingReader reader(*listing, c_.model,
-                         ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor,
+                         ListingErrorReport{c_.ports.prompts, c_.ports.desktop, c_.texts,
                                             engineFiles_.listing().string()});
     return reader.ReadListing("ALLSample", stage);
 }
@@ -277,7 +277,7 @@ bool EstimateCommand::viewCode() {
     std::string text;
     if (c_.files.pls.empty() || !writer.WriteControlRun(text, ControlRun{})) return false;
     if (!writeControlFile(text + "STOP", c_.files.pls)) return false;
-    c_.ports.desktop.openWithEditor(c_.files.pls, c_.editor);
+    c_.ports.desktop.showText(c_.files.pls);
     return true;
 }
 
@@ -289,7 +289,7 @@ bool EstimateCommand::outputNamesApart() {
 
 void EstimateCommand::viewResult() {
     DeriveFileNames(c_.files);
-    if (!c_.files.result.empty()) c_.ports.desktop.openWithEditor(c_.files.result, c_.editor);
+    if (!c_.files.result.empty()) c_.ports.desktop.showText(c_.files.result);
 }
 
 }  // namespace qv

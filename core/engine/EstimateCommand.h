@@ -24,7 +24,6 @@ struct EstimateContext {
     const LanguageTexts& texts;
     Ports& ports;
     StartupFolders folders;  // the engine, its work folder and the finish sound
-    std::string editor;
     bool beep = false;
 };
 
@@ -41,10 +40,10 @@ public:
     bool run(bool groupRun = false);
 
     // View LVPLS Code: the control file of the current model, written under the PLS name
-    // and opened in the editor.
+    // and shown in the viewer.
     bool viewCode();
 
-    // View LVPLS Result: the listing kept under the Result name, in the editor.
+    // View LVPLS Result: the listing kept under the Result name, in the viewer.
     void viewResult();
 
 private:

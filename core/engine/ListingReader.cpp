@@ -74,7 +74,7 @@ bool ListingReader::reportRejected(const RunText& run) {
         const std::string hint = report_.texts.lookup("MSG_PLSCompatible");
         report_.prompts.tell(
             Message{"MSG_PLSCompatible", LineAt(text, error, kMaxErrorLine) + "\n" + hint, ""});
-        report_.desktop.openWithEditor(report_.listingPath, report_.editor);
+        report_.desktop.showText(report_.listingPath);
     }
     return false;
 }

@@ -13,12 +13,11 @@
 namespace qv {
 
 // Where a problem the engine rejected is reported: its error line with the compatibility
-// hint, then the listing opened in the configured editor.
+// hint, then the listing shown in the program's viewer.
 struct ListingErrorReport {
     Prompts& prompts;
     Desktop& desktop;
     const LanguageTexts& texts;
-    std::string editor;
     std::string listingPath;
 };
 

@@ -103,8 +103,8 @@ void ScriptedPorts::openWithDesktop(const std::string& path) {
     events_.push_back({Kind::OpenWithDesktop, Message{"", path, ""}});
 }
 
-void ScriptedPorts::openWithEditor(const std::string& path, const std::string& editor) {
-    events_.push_back({Kind::OpenWithEditor, Message{"", path, editor}});
+void ScriptedPorts::showText(const std::string& path) {
+    events_.push_back({Kind::ShowText, Message{"", path, ""}});
 }
 
 void ScriptedPorts::playSound(const std::string& path) {

@@ -24,7 +24,7 @@ class ScriptedPorts final : public Prompts,
                             public DiagramPicture {
 public:
     enum class Kind { Tell, AskOkCancel, AskYesNo, AskSave, OpenDialog, SaveDialog, Status, Counts,
-                      OpenWithDesktop, OpenWithEditor, PlaySound, ProgressStart, ProgressFinish,
+                      OpenWithDesktop, ShowText, PlaySound, ProgressStart, ProgressFinish,
                       ShowConfiguration, WriteBitmap };
 
     struct Event {
@@ -83,7 +83,7 @@ public:
     void showStatus(const std::string& state, const std::string& message) override;
     void showCounts(const std::string& counts) override;
     void openWithDesktop(const std::string& path) override;
-    void openWithEditor(const std::string& path, const std::string& editor) override;
+    void showText(const std::string& path) override;
     void playSound(const std::string& path) override;
     bool showConfiguration(bool newModelMode) override;
     std::optional<PictureSize> surfaceSize() override { return surface_; }

@@ -47,7 +47,7 @@ struct SilentReport final : Prompts, Desktop {
     bool askYesNo(const Message&) override { return false; }
     SaveAnswer askSaveDiscardCancel(const Message&) override { return SaveAnswer::Cancel; }
     void openWithDesktop(const std::string&) override {}
-    void openWithEditor(const std::string&, const std::string&) override {}
+    void showText(const std::string&) override {}
     void playSound(const std::string&) override {}
 };
 
@@ -62,7 +62,7 @@ std::vector<int> listingSigns(const ProjectModel& model, std::string_view listin
     firstStage->nBlindfolding = 0;
     SilentReport silent;
     const LanguageTexts noTexts;
-    ListingReader reader(listing, *firstStage, ListingErrorReport{silent, silent, noTexts, "", ""});
+    ListingReader reader(listing, *firstStage, ListingErrorReport{silent, silent, noTexts, ""});
     if (!reader.ReadListing("ALLSample", kFirstStage)) return signs;
     for (int k = 0; k < model.nConstruct; ++k) signs[k] = firstStage->constructs[k].sign;
     return signs;

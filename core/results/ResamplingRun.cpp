@@ -40,7 +40,7 @@ ResamplingRun::ResamplingRun(Workbench& workbench)
     : ResamplingRun(ResamplingContext{
           workbench.model(), workbench.rawData(), workbench.parameters(), workbench.resampling(),
           workbench.files(), workbench.texts(), workbench.ports(), workbench.folders(),
-          workbench.settings().editor, workbench.settings().beep}) {}
+          workbench.settings().beep}) {}
 
 void ResamplingRun::tell(const std::string& key, const std::string& suffix) {
     Message message = c_.texts.message(key);
@@ -243,7 +243,7 @@ bool ResamplingRun::runEngine() {
 bool ResamplingRun::readResults() {
     c_.ports.progress.start("Estimate T value...", subsamples_);
     const ResamplingListing listing{*listing_, subsamples_, kind_ == SampleKind::Bootstrap};
-    const ListingErrorReport report{c_.ports.prompts, c_.ports.desktop, c_.texts, c_.editor,
+    const ListingErrorReport report{c_.ports.prompts, c_.ports.desktop, c_.texts,
                                     engineFiles_.listing().string()};
     rejected_.clear();
     const bool ok = ReadResamplingListing(listing, c_.model, store_, report, c_.ports.progress,

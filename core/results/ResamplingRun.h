@@ -32,7 +32,6 @@ struct ResamplingContext {
     const LanguageTexts& texts;
     Ports& ports;
     StartupFolders folders;  // the engine, the work folder (summary pages too), the sound
-    std::string editor;
     bool beep = false;
 };
 

@@ -14,24 +14,21 @@ bool ResamplingViews::confirm(bool flag) {
 bool ResamplingViews::viewSummary(SampleKind kind) {
     if (!confirm(workbench_.model().estimated)) return false;
     const ResamplingFileNames names = resamplingFileNames(workbench_.files().project);
-    workbench_.ports().desktop.openWithEditor(
-        kind == SampleKind::Jackknife ? names.jackknifeSummary : names.bootstrapSummary,
-        workbench_.settings().editor);
+    workbench_.ports().desktop.showText(
+        kind == SampleKind::Jackknife ? names.jackknifeSummary : names.bootstrapSummary);
     return true;
 }
 
 void ResamplingViews::viewCard(SampleKind kind) {
     const ProjectFiles& files = workbench_.files();
-    workbench_.ports().desktop.openWithEditor(
-        kind == SampleKind::Jackknife ? files.jackKnife : files.bootStrap,
-        workbench_.settings().editor);
+    workbench_.ports().desktop.showText(
+        kind == SampleKind::Jackknife ? files.jackKnife : files.bootStrap);
 }
 
 void ResamplingViews::viewListing(SampleKind kind) {
     const ResamplingFileNames names = resamplingFileNames(workbench_.files().project);
-    workbench_.ports().desktop.openWithEditor(
-        kind == SampleKind::Jackknife ? names.jackknifeListing : names.bootstrapListing,
-        workbench_.settings().editor);
+    workbench_.ports().desktop.showText(
+        kind == SampleKind::Jackknife ? names.jackknifeListing : names.bootstrapListing);
 }
 
 bool ResamplingViews::openCsvSummary(SampleKind kind) {

@@ -7,8 +7,7 @@ namespace qv {
 class Workbench;
 
 // The commands that show a resampling run's files: the text summary, the kept control file
-// and listing in the editor of the Environment settings, the CSV summary with the desktop's
-// associated program.
+// and listing in the program's viewer, the CSV summary with the desktop's associated program.
 class ResamplingViews {
 public:
     explicit ResamplingViews(Workbench& workbench) : workbench_(workbench) {}

@@ -16,7 +16,7 @@ void DesktopLauncher::openWithDesktop(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
 }
 
-void DesktopLauncher::openWithEditor(const std::string& path, const std::string&) {
+void DesktopLauncher::showText(const std::string& path) {
     auto* viewer = new TextViewer(path, files_);
     viewer->show();
     viewer->raise();

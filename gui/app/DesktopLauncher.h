@@ -15,8 +15,8 @@ public:
     explicit DesktopLauncher(FileChooser& files) : files_(files) {}
 
     void openWithDesktop(const std::string& path) override;
-    // The viewer window; the editor setting is no longer consulted.
-    void openWithEditor(const std::string& path, const std::string& editor) override;
+    // The viewer window.
+    void showText(const std::string& path) override;
     void playSound(const std::string& path) override;
 
 private:

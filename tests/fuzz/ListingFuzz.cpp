@@ -47,7 +47,7 @@ void ReadAgainst(std::string_view listing, const qv::ProjectModel& model, bool l
     using namespace qv;
     ScriptedPorts ports;
     LanguageTexts texts;
-    const ListingErrorReport report{ports, ports, texts, "editor", "fuzz.out"};
+    const ListingErrorReport report{ports, ports, texts, "fuzz.out"};
     {
         ProjectModel read = model;
         ListingReader reader(listing, read, report);

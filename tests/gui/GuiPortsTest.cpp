@@ -51,8 +51,7 @@ void GuiPortsTest::fileFiltersBecomeDialogFilters() {
     QCOMPARE(gui::qtFileFilter(""), QString());
 }
 
-// The control file, listings and summaries open in the program's own viewer, whatever editor
-// the settings name: read-only, monospaced, found with Ctrl+F and saved as they were read.
+// The control file, listings and summaries open in the program's own viewer: read-only, monospaced, found with Ctrl+F and saved as they were read.
 void GuiPortsTest::textFilesOpenInTheProgramsOwnViewer() {
     QTemporaryDir folder;
     const std::string listing = (folder.path() + "/ecsi.out").toStdString();
@@ -62,7 +61,7 @@ void GuiPortsTest::textFilesOpenInTheProgramsOwnViewer() {
     file.close();
     ScriptedPorts script;
     gui::DesktopLauncher launcher(script);
-    launcher.openWithEditor(listing, "no-such-editor-anywhere");
+    launcher.showText(listing);
     gui::TextViewer* viewer = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* found = dynamic_cast<gui::TextViewer*>(window)) viewer = found;

@@ -268,7 +268,7 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
 
     s.script.clear();
     s.action("MNU_ViewCode").trigger();
-    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::ShowText);
     QCOMPARE(s.script.events().back().message.text, s.work("ecsi.pls"));
     QVERIFY(fs::exists(s.work("ecsi.pls")));
 
@@ -309,7 +309,7 @@ void MainWindowTest::sessionFromNewModelToEstimate() {
     QVERIFY(!s.action("MNU_JacknifeSummary").isEnabled());
     s.script.clear();
     s.action("MNU_BootStrapSummary").trigger();
-    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    QCOMPARE(s.script.events().back().kind, ScriptedPorts::Kind::ShowText);
     QCOMPARE(s.script.events().back().message.text, s.work("ecsi_bt.out"));
 }
 

@@ -97,7 +97,7 @@ TEST(EngineRoundTrip, WrittenCardsComeBackAsResults) {
 
     LanguageTexts texts;
     ProjectModel& model = study.b.model;
-    ListingReader reader(listing, model, ListingErrorReport{ports, ports, texts, "", ""});
+    ListingReader reader(listing, model, ListingErrorReport{ports, ports, texts, ""});
     ASSERT_TRUE(reader.ReadNextListing("SubSample 0", kRegularStage)) << listing.substr(0, 2000);
     const float subsample = model.paths[0].coefficient;
     ASSERT_TRUE(reader.ReadNextListing("ALLSample", kRegularStage));
@@ -134,7 +134,7 @@ TEST(EngineRoundTrip, DataReachTheEngineWithTheDecimalsTheyHold) {
 
     LanguageTexts texts;
     ProjectModel& model = study.b.model;
-    ListingReader reader(listing, model, ListingErrorReport{ports, ports, texts, "", ""});
+    ListingReader reader(listing, model, ListingErrorReport{ports, ports, texts, ""});
     ASSERT_TRUE(reader.ReadListing("ALLSample", kRegularStage)) << listing.substr(0, 2000);
     EXPECT_NEAR(model.paths[0].coefficient, study.correlationXY(), 1e-6);
 }

@@ -84,9 +84,8 @@ TEST_F(EstimateCommandTest, EcsiAgreesWithTheReferenceAndKeepsTheProjectFiles) {
     EXPECT_TRUE(model_.estimated);
     EXPECT_EQ(model_.nIndicator, 24);
     command().viewResult();
-    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::ShowText);
     EXPECT_EQ(user_.events().back().message.text, (startDir_ / "ecsi.out").string());
-    EXPECT_EQ(user_.events().back().message.caption, "editor");
 }
 
 TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndReadsEachQ2) {
@@ -255,7 +254,7 @@ TEST_F(EstimateCommandTest, EmptyCellsAreFilledOnlyWhenTheUserAgrees) {
 TEST_F(EstimateCommandTest, ViewCodeWritesTheControlFileUnderThePlsNameAndOpensIt) {
     buildEcsi();
     ASSERT_TRUE(command().viewCode());
-    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::ShowText);
     EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "ALLSample\n"), 1);
     EXPECT_EQ(occurrences(startDir_ / "ecsi.pls", "\nCase 250 "), 1);
     model_.constructs[2].nInd = 0;

@@ -56,7 +56,7 @@ protected:
     }
     EstimateCommand command() {
         return EstimateCommand(EstimateContext{model_, table_, parameters_, files_, texts_, ports_,
-                                               startDir_, "editor", false});
+                                               startDir_, false});
     }
 
     std::filesystem::path startDir_;

@@ -21,7 +21,7 @@ struct Reading {
     }
     ListingReader reader(ProjectModel& model) {
         return ListingReader(listing, model,
-                             ListingErrorReport{ports, ports, texts, "editor", "/work/tmppls.out"});
+                             ListingErrorReport{ports, ports, texts, "/work/tmppls.out"});
     }
     std::string listing;
     ScriptedPorts ports;
@@ -131,9 +131,8 @@ TEST(ListingReader, RejectedProblemShowsItsErrorAndTakesNoOtherFigures) {
     EXPECT_EQ(reading.ports.messages()[0].text,
               "Error: the indicator b2 is constant\nCheck the control file.");
     const ScriptedPorts::Event& opened = reading.ports.events().back();
-    EXPECT_EQ(opened.kind, ScriptedPorts::Kind::OpenWithEditor);
+    EXPECT_EQ(opened.kind, ScriptedPorts::Kind::ShowText);
     EXPECT_EQ(opened.message.text, "/work/tmppls.out");
-    EXPECT_EQ(opened.message.caption, "editor");
 
     reading.ports.clear();
     EXPECT_TRUE(reader.ReadNextListing("SubSample 1", kRegularStage));
@@ -314,7 +313,7 @@ TEST(ListingReader, TruncatedOrGarbledListingsAreRefusedOrReadSafely) {
         ScriptedPorts ports;
         LanguageTexts texts;
         const std::string cut = whole.substr(0, length);
-        ListingReader reader(cut, b.model, ListingErrorReport{ports, ports, texts, "", "/w/tmppls.out"});
+        ListingReader reader(cut, b.model, ListingErrorReport{ports, ports, texts, "/w/tmppls.out"});
         EXPECT_FALSE(reader.ReadListing("ALLSample", kRegularStage)) << length;
         EXPECT_FALSE(reader.ReadNextListing("ALLSample", kRegularStage)) << length;
         ASSERT_EQ(ports.messages().size(), 1u) << length;
@@ -332,7 +331,7 @@ TEST(ListingReader, TruncatedOrGarbledListingsAreRefusedOrReadSafely) {
     ModelBuilder b = Fork();
     ScriptedPorts ports;
     LanguageTexts texts;
-    ListingReader reader(garbage, b.model, ListingErrorReport{ports, ports, texts, "", ""});
+    ListingReader reader(garbage, b.model, ListingErrorReport{ports, ports, texts, ""});
     EXPECT_TRUE(reader.ReadListing("ALLSample", kRegularStage));
     EXPECT_FALSE(reader.ReadListing("SubSample 3",
                                     kFirstStage));  // no title: only the bytes before "ALLSample"

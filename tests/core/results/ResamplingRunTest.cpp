@@ -62,7 +62,7 @@ protected:
     }
     ResamplingRun resampling() {
         return ResamplingRun(ResamplingContext{model_, table_, parameters_, options_, files_,
-                                               texts_, ports_, startDir_, "editor", false});
+                                               texts_, ports_, startDir_, false});
     }
     std::vector<std::string> progressCaptions() const {
         std::vector<std::string> captions;
