@@ -14,6 +14,9 @@ const char* const kBatchUsage =
     "  estimate    estimate the model with the engine and print its results; the control\n"
     "              file and listing are kept under the project's names\n"
     "              [--json FILE] also write the results as JSON (docs/batch-json.md)\n"
+    "              [--consistent] correct the estimate for attenuation (consistent PLS),\n"
+    "              as the model parameter Consistent does; an inadmissible solution is\n"
+    "              told on standard error and its figures still printed\n"
     "  assess      estimate, then print the assessment: HTMT, Fornell-Larcker, VIF, f2,\n"
     "              reliability (alpha, rho_A, rho_C, AVE), R2 and adjusted R2, effects, SRMR\n"
     "              [--json FILE] write the assessment as JSON too\n"
@@ -109,6 +112,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             options.bootstrap = true;
         else if (arg == "--jackknife")
             options.jackknife = true;
+        else if (arg == "--consistent")
+            options.consistent = true;
         else if (arg == "--samples")
             understood = takeValue(args, at, options.samples);
         else if (arg == "--seed")
@@ -154,6 +159,10 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
     }
     if (options.jackknife && words[0] != "report") {
         error = "--jackknife belongs to report";
+        return std::nullopt;
+    }
+    if (options.consistent && words[0] != "estimate") {
+        error = "--consistent belongs to estimate";
         return std::nullopt;
     }
     if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap") {

@@ -21,6 +21,7 @@ struct BatchOptions {
     std::vector<std::string> group2;
     bool bootstrap = false;              // report: bootstrap before writing the report
     bool jackknife = false;              // report: jackknife before writing the report
+    bool consistent = false;             // estimate: correct the estimate (consistent PLS)
     int timeoutSeconds = 0;              // ends the run after this long; 0 = no limit
 };
 

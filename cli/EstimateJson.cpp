@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/consistent/ConsistentCommand.h"
 #include "core/model/NumberText.h"
 #include "core/model/WholeFile.h"
 
@@ -11,7 +12,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The engine prints six decimals; the JSON keeps them and no float noise behind them.
-double figure(float value) { return std::round(static_cast<double>(value) * 1e6) / 1e6; }
+double figure(double value) { return std::round(value * 1e6) / 1e6; }
 
 const char* innerWeighting(int position) {
     static constexpr const char* kNames[] = {"path", "centroid", "factor"};
@@ -88,10 +89,19 @@ Json EstimateJson(const ProjectModel& model, const std::vector<std::optional<dou
     Json reliability = Json::object();
     for (int c = 0; c < model.nConstruct && c < static_cast<int>(rhoA.size()); ++c)
         reliability[model.constructs[c].caption] =
-            rhoA[c] ? Json(std::round(*rhoA[c] * 1e6) / 1e6) : Json(nullptr);
+            rhoA[c] ? Json(figure(*rhoA[c])) : Json(nullptr);
     json["rho_a"] = reliability;
     json["settings"] = settingsJson(model, run);
     return json;
+}
+
+void AddConsistentJson(Json& json, const ConsistentRun& run) {
+    json["consistent"] = true;
+    json["admissible"] = json["admissible"].get<bool>() && run.estimate.admissible();
+    Json reliability = Json::object();
+    for (int k = 0; k < run.shape.constructCount(); ++k)
+        reliability[run.shape.constructs[static_cast<size_t>(k)]] = figure(run.estimate.rhoA(k));
+    json["rho_a"] = reliability;
 }
 
 std::optional<std::string> WriteJsonFile(const std::filesystem::path& file, const Json& json) {

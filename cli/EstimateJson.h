@@ -11,6 +11,8 @@
 
 namespace qv {
 
+struct ConsistentRun;
+
 // What an estimate ran on, for the "settings" object of the JSON output.
 struct EstimateRunSettings {
     const ProjectFiles& files;
@@ -24,6 +26,10 @@ struct EstimateRunSettings {
 // without indicators of its own) and settings.
 nlohmann::ordered_json EstimateJson(const ProjectModel& model, const std::vector<std::optional<double>>& rhoA,
                                     const EstimateRunSettings& settings);
+
+// Marks the JSON of a model whose records hold the consistent figures as consistent, with
+// the correction's admissibility and reliabilities.
+void AddConsistentJson(nlohmann::ordered_json& json, const ConsistentRun& run);
 
 // Writes the JSON into the file through WriteWholeFile: "cannot write FILE: reason" or nothing.
 std::optional<std::string> WriteJsonFile(const std::filesystem::path& file, const nlohmann::ordered_json& json);

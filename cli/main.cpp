@@ -7,8 +7,7 @@
 #include "cli/BatchInterrupt.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchPorts.h"
-#include "cli/EstimateJson.h"
-#include "cli/EstimateTables.h"
+#include "cli/EstimateOutput.h"
 #include "cli/GroupsCommand.h"
 #include "cli/ResamplingTable.h"
 #include "cli/TablesCommand.h"
@@ -16,9 +15,7 @@
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/report/WebReport.h"
-#include "core/results/RawValues.h"
 #include "core/results/ResamplingRun.h"
-#include "core/results/RhoA.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -49,26 +46,6 @@ bool writeReport(qv::Workbench& workbench, const qv::BatchOptions& options) {
     return report.has_value();
 }
 
-// The tables on standard output, and the JSON file when one is asked for.
-int printEstimate(qv::Workbench& workbench, const qv::BatchOptions& options) {
-    qv::PrintEstimateTables(workbench.model(), std::cout);
-    if (!options.json) return 0;
-    const qv::EstimateRunSettings settings{workbench.files(), workbench.rawData().raw,
-                                           workbench.rawData().caseCount(), workbench.parameters()};
-    const qv::RhoAValues rhoA = qv::ComputeRhoA(workbench.model(), workbench.rawData(),
-                                                qv::MissingValueCode(workbench.parameters()));
-    if (!rhoA.error.empty()) {
-        std::cerr << "quorvanta-batch: " << rhoA.error << '\n';
-        return 1;
-    }
-    const auto json = qv::EstimateJson(workbench.model(), rhoA.values, settings);
-    if (const auto error = qv::WriteJsonFile(*options.json, json)) {
-        std::cerr << "quorvanta-batch: " << *error << '\n';
-        return 1;
-    }
-    return 0;
-}
-
 int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     qv::BatchPorts user(std::cerr, options.cancel);
     qv::Workbench workbench(user.ports(), folders);
@@ -81,7 +58,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     if (options.command == "groups")
         return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (!qv::EstimateCommand(workbench).run()) return 1;
-    if (options.command == "estimate") return printEstimate(workbench, options);
+    if (options.command == "estimate") return qv::PrintEstimate(workbench, options, std::cout, std::cerr);
     if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "tables") return qv::WriteTables(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;

@@ -9,14 +9,6 @@
 namespace qv {
 namespace {
 
-// The workbench's one rho_A and alpha, on the assessment's matrices.
-double rhoAOf(const Eigen::VectorXd& w, const Eigen::MatrixXd& s) {
-    std::vector<std::vector<double>> correlations;
-    for (Eigen::Index row = 0; row < s.rows(); ++row)
-        correlations.emplace_back(s.row(row).begin(), s.row(row).end());
-    return RhoAOfCorrelations(correlations, std::vector<double>(w.begin(), w.end()));
-}
-
 double cronbachAlpha(const Eigen::MatrixXd& items) {
     std::vector<std::vector<double>> columns;
     for (Eigen::Index c = 0; c < items.cols(); ++c) columns.emplace_back(items.col(c).begin(), items.col(c).end());
@@ -30,6 +22,14 @@ double compositeReliability(const Eigen::VectorXd& l) {
 
 }  // namespace
 
+// The workbench's one rho_A, on the assessment's matrices.
+double BlockRhoA(const Eigen::VectorXd& w, const Eigen::MatrixXd& s) {
+    std::vector<std::vector<double>> correlations;
+    for (Eigen::Index row = 0; row < s.rows(); ++row)
+        correlations.emplace_back(s.row(row).begin(), s.row(row).end());
+    return RhoAOfCorrelations(correlations, std::vector<double>(w.begin(), w.end()));
+}
+
 ConstructReliability ComputeConstructReliability(const ModelShape& shape, const Eigen::MatrixXd& r,
                                                  const Eigen::VectorXd& weights,
                                                  const Eigen::VectorXd& loadings,
@@ -42,7 +42,7 @@ ConstructReliability ComputeConstructReliability(const ModelShape& shape, const 
         const std::vector<int> block = shape.block(k);
         if (shape.formative[static_cast<size_t>(k)] || block.empty()) continue;
         const Eigen::VectorXd l = loadings(block);
-        result.rhoA(k) = rhoAOf(weights(block), r(block, block));
+        result.rhoA(k) = BlockRhoA(weights(block), r(block, block));
         result.rhoC(k) = compositeReliability(l);
         result.ave(k) = l.squaredNorm() / static_cast<double>(l.size());
         result.alpha(k) = cronbachAlpha(raw(Eigen::all, block));

@@ -14,6 +14,10 @@ struct ConstructReliability {
     Eigen::VectorXd alpha;  // Cronbach's alpha of the raw values; undefined for one indicator
 };
 
+// rho_A of one block from its weights (any scale) and its indicators' correlations; 1 for a
+// single indicator.
+double BlockRhoA(const Eigen::VectorXd& weights, const Eigen::MatrixXd& correlations);
+
 ConstructReliability ComputeConstructReliability(const ModelShape& shape, const Eigen::MatrixXd& r,
                                                  const Eigen::VectorXd& weights,
                                                  const Eigen::VectorXd& loadings,

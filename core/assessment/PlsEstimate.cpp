@@ -1,6 +1,7 @@
 #include "core/assessment/PlsEstimate.h"
 
 #include <cmath>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -90,17 +91,23 @@ PlsEstimate EstimateFromWeights(const ModelShape& shape, const Eigen::MatrixXd& 
     estimate.loadings.resize(shape.indicatorCount());
     for (int i = 0; i < shape.indicatorCount(); ++i)
         estimate.loadings(i) = estimate.crossLoadings(i, shape.blockOf[static_cast<size_t>(i)]);
+    InnerModel inner = FitInnerModel(shape, estimate.scoreCorrelations);
+    estimate.paths = std::move(inner.paths);
+    estimate.rSquare = std::move(inner.rSquare);
+    return estimate;
+}
+
+InnerModel FitInnerModel(const ModelShape& shape, const Eigen::MatrixXd& phi) {
     const int constructs = shape.constructCount();
-    estimate.paths = Eigen::MatrixXd::Zero(constructs, constructs);
-    estimate.rSquare = Eigen::VectorXd::Zero(constructs);
+    InnerModel inner{Eigen::MatrixXd::Zero(constructs, constructs), Eigen::VectorXd::Zero(constructs)};
     for (int j = 0; j < constructs; ++j) {
         const std::vector<int> predictors = shape.predictors(j);
         if (predictors.empty()) continue;
-        const Regression fit = RegressScores(estimate.scoreCorrelations, predictors, j);
-        for (size_t p = 0; p < predictors.size(); ++p) estimate.paths(predictors[p], j) = fit.coefficients(p);
-        estimate.rSquare(j) = fit.rSquare;
+        const Regression fit = RegressScores(phi, predictors, j);
+        for (size_t p = 0; p < predictors.size(); ++p) inner.paths(predictors[p], j) = fit.coefficients(p);
+        inner.rSquare(j) = fit.rSquare;
     }
-    return estimate;
+    return inner;
 }
 
 PlsFit FitPls(const ModelShape& shape, const Eigen::MatrixXd& r, const Eigen::VectorXd& start,

@@ -29,6 +29,14 @@ struct Regression {
 Regression RegressScores(const Eigen::MatrixXd& scoreCorrelations, const std::vector<int>& predictors,
                          int to);
 
+// Every endogenous construct regressed on its predictors: (from, to) coefficients, 0 without a
+// path, and R², 0 for a construct without predictors.
+struct InnerModel {
+    Eigen::MatrixXd paths;
+    Eigen::VectorXd rSquare;
+};
+InnerModel FitInnerModel(const ModelShape& shape, const Eigen::MatrixXd& scoreCorrelations);
+
 struct PlsFit {
     PlsEstimate estimate;
     int iterations = 0;

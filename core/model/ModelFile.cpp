@@ -95,6 +95,8 @@ void writeParameters(IniFile& ini, const ModelParameters& p, const TypedEntries&
     ini.writeInt("Parameter", "Metric", p.metric);
     ini.writeInt("Parameter", "BlindFoldingType", p.blindFoldingType);
     ini.writeInt("Parameter", "BlindFoldingDistance", p.blindFoldingDistance);
+    // Came later: a model that never asked for it keeps the bytes older versions wrote.
+    if (p.consistent || ini.value("Parameter", "Consistent")) ini.writeInt("Parameter", "Consistent", p.consistent ? 1 : 0);
 }
 
 void writeResamplingEntries(IniFile& ini, const TypedEntries& typed, int confidence) {

@@ -142,6 +142,7 @@ void readSettings(ModelFileEntries& entries, ModelSettings& settings) {
     p.blindFoldingType = entries.integer("Parameter", "BlindFoldingType", 0, 0, P::kBlindFoldingTypeItems - 1);
     p.blindFoldingDistance =
         entries.integer("Parameter", "BlindFoldingDistance", 0, 0, P::kBlindFoldingDistanceItems - 1);
+    p.consistent = entries.addedChoice("Parameter", "Consistent", 0, {0, 1}) == 1;
     ResamplingOptions& r = settings.resampling;
     r.nSample = std::to_string(entries.integer("Resampling", "nSample", 100, ResamplingOptions::kSamplesLow,
                                                ResamplingOptions::kSamplesHigh));

@@ -18,6 +18,7 @@ struct ModelParameters {
     int metric = 0;
     int blindFoldingType = 0;      // 0 none, 1 redundancy, 2 communality
     int blindFoldingDistance = 0;  // 0 none, else omission distance = position + 3
+    bool consistent = false;       // correct the estimate for attenuation (consistent PLS)
 
     // How many items each list of the dialog holds: a stored position must lie below.
     static constexpr int kBlindfoldingItems = 4, kIterationCycleItems = 4, kSpecificationItems = 5,

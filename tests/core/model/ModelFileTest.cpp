@@ -353,5 +353,37 @@ TEST(ModelFile, FileThatIsNoModelIsRefusedAndChangesNothing) {
               "cannot be read: No such file or directory");
 }
 
+// Consistent PLS came after the other parameters: a model that never asked for it keeps its
+// bytes; once asked for, the entry stays, reads back, and a value other than 0 or 1 is listed.
+TEST(ModelFile, ConsistentPlsIsAParameterEntryOnlyOnceAskedFor) {
+    TempFolder folder;
+    const std::string example = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
+    folder.write("plsc.qvt", example);
+    auto model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(folder / "plsc.qvt", *model, settings);
+    ASSERT_TRUE(read.problems.empty());
+    EXPECT_FALSE(settings.parameters.consistent);
+    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, settings, read.storedVariables).has_value());
+    EXPECT_EQ(readBytes(folder / "plsc.qvt"), example);
+    settings.parameters.consistent = true;
+    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, settings, read.storedVariables).has_value());
+    const std::string on = readBytes(folder / "plsc.qvt");
+    EXPECT_NE(on.find("\r\nConsistent=1\r\n[Resampling]"), std::string::npos);
+    ModelSettings again;
+    ASSERT_TRUE(ModelFile::read(folder / "plsc.qvt", *model, again).problems.empty());
+    EXPECT_TRUE(again.parameters.consistent);
+    again.parameters.consistent = false;
+    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, again, read.storedVariables).has_value());
+    EXPECT_NE(readBytes(folder / "plsc.qvt").find("\r\nConsistent=0\r\n"), std::string::npos);
+    std::string odd = on;
+    odd.replace(odd.find("Consistent=1"), 12, "Consistent=yes");
+    folder.write("plsc.qvt", odd);
+    ModelSettings damaged;
+    EXPECT_EQ(described(ModelFile::read(folder / "plsc.qvt", *model, damaged)),
+              std::vector<std::string>{"[Parameter] Consistent = 'yes': not one of 0, 1; 0 used"});
+    EXPECT_FALSE(damaged.parameters.consistent);
+}
+
 }  // namespace
 }  // namespace qv
