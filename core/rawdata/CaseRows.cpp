@@ -10,6 +10,7 @@ bool CaseRows::setNames(std::vector<std::string> names) {
     const int count = static_cast<int>(names.size());
     table_.resize(count + 1, 1);
     table_.setFieldCount(count);
+    setInCase_.assign(names.size(), 0);
     for (int column = 1; column <= count; ++column)
         table_.setCell(column, 0, std::move(names[static_cast<size_t>(column - 1)]));
     return true;
@@ -42,7 +43,6 @@ bool CaseRows::addCase(Fields& fields) {
 
 bool CaseRows::setsCell(int column) {
     if (column < 0 || column >= table_.nFields()) return false;
-    setInCase_.resize(static_cast<size_t>(table_.nFields()));
     setInCase_[static_cast<size_t>(column)] = cases_ + 1;
     return true;
 }
@@ -60,7 +60,6 @@ void CaseRows::setText(int column, std::string text) {
 bool CaseRows::endCase() {
     const int row = kept_ + 1;
     ++cases_;
-    setInCase_.resize(static_cast<size_t>(table_.nFields()));
     for (int column = 0; column < table_.nFields(); ++column)
         if (setInCase_[static_cast<size_t>(column)] != cases_) table_.setCell(column + 1, row, std::string());
     return judgeCase(row);
