@@ -48,6 +48,16 @@ const char* const kBatchUsage =
     "              number with decimals, a value in double quotes as text, any\n"
     "              other as an integer; a group's conditions must all hold\n"
     "              [--samples N] [--seed S] as for bootstrap\n"
+    "  predict     estimate, then PLSpredict: out-of-sample RMSE, MAE and Q2predict of every\n"
+    "              endogenous indicator beside a linear benchmark, and Q2predict of every\n"
+    "              endogenous construct; prints the tables, writes MODEL_predict.csv\n"
+    "              beside the model and prints its path\n"
+    "              [--folds K] folds (default 10; as many as cases: leave-one-out)\n"
+    "              [--repetitions R] splits into folds (default 10)\n"
+    "              [--seed S] generator seed (0, the default: the clock)\n"
+    "              [--technique da|ea] predict from the direct antecedents (default) or\n"
+    "              from the earliest antecedents\n"
+    "              [--json FILE] write the prediction as JSON (docs/batch-json.md)\n"
     "options:\n"
     "  --cancel    answer Cancel to every question (the default answer is OK)\n"
     "  --help      print this usage and exit\n"
@@ -59,7 +69,7 @@ const char* const kBatchUsage =
 namespace {
 
 const std::set<std::string> kCommands = {"estimate", "assess", "bootstrap", "jackknife", "tables",
-                                           "report", "groups"};
+                                           "report", "groups", "predict"};
 
 bool takeValue(const std::vector<std::string>& args, size_t& at, std::optional<std::string>& value) {
     if (at + 1 >= args.size()) return false;
@@ -74,6 +84,14 @@ bool takeSeconds(const std::vector<std::string>& args, size_t& at, int& seconds)
     const auto value = parseInteger(*text);
     seconds = value.value_or(0);
     return seconds > 0;
+}
+
+// A whole number.
+bool takeWhole(const std::vector<std::string>& args, size_t& at, std::optional<int>& number) {
+    std::optional<std::string> text;
+    if (!takeValue(args, at, text)) return false;
+    number = parseInteger(*text);
+    return number.has_value();
 }
 
 // The conditions that follow a group option, up to the next option.
@@ -124,6 +142,12 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             understood = takeValue(args, at, options.xlsx);
         else if (arg == "--csv-folder")
             understood = takeValue(args, at, options.csvFolder);
+        else if (arg == "--folds")
+            understood = takeWhole(args, at, options.folds);
+        else if (arg == "--repetitions")
+            understood = takeWhole(args, at, options.repetitions);
+        else if (arg == "--technique")
+            understood = takeValue(args, at, options.technique) && (*options.technique == "da" || *options.technique == "ea");
         else if (arg == "--timeout")
             understood = takeSeconds(args, at, options.timeoutSeconds);
         else if (arg == "--confidence")
@@ -144,9 +168,21 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = words.empty() ? "no command given" : "expected a command and one model file";
         return std::nullopt;
     }
+    if ((options.folds || options.repetitions || options.technique) && words[0] != "predict") {
+        error = "--folds, --repetitions and --technique belong to predict";
+        return std::nullopt;
+    }
+    if (options.seed && words[0] == "predict" && !parseInteger(*options.seed)) {
+        error = "--seed needs a whole number: " + *options.seed;
+        return std::nullopt;
+    }
     const bool infers = words[0] == "bootstrap" || ((words[0] == "report" || words[0] == "tables") && options.bootstrap);
-    if ((options.samples || options.seed) && !infers && words[0] != "groups") {
-        error = "--samples and --seed belong to bootstrap";
+    if (options.samples && !infers && words[0] != "groups") {
+        error = "--samples belongs to bootstrap";
+        return std::nullopt;
+    }
+    if (options.seed && !infers && words[0] != "groups" && words[0] != "predict") {
+        error = "--seed belongs to bootstrap and predict";
         return std::nullopt;
     }
     if (options.confidence && !infers) {
@@ -165,8 +201,9 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = "--consistent belongs to estimate";
         return std::nullopt;
     }
-    if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap") {
-        error = "--json belongs to estimate, assess and bootstrap";
+    if (options.json && words[0] != "estimate" && words[0] != "assess" && words[0] != "bootstrap" &&
+        words[0] != "predict") {
+        error = "--json belongs to estimate, assess, bootstrap and predict";
         return std::nullopt;
     }
     if ((options.xlsx || options.csvFolder) && words[0] != "tables") {

@@ -8,11 +8,11 @@ namespace qv {
 
 // The command line of quorvanta-batch: a command, the model file and the command's options.
 struct BatchOptions {
-    std::string command;  // estimate, assess, bootstrap, jackknife, tables, report, groups; help, version
+    std::string command;  // estimate, assess, bootstrap, jackknife, tables, report, groups, predict; help, version
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
-    std::optional<std::string> seed;     // bootstrap: generator seed, 0 = the clock
-    std::optional<std::string> json;     // estimate, assess, bootstrap: also write the results as JSON here
+    std::optional<std::string> seed;     // bootstrap, groups, predict: generator seed, 0 = the clock
+    std::optional<std::string> json;     // estimate, assess, bootstrap, predict: also write the results as JSON here
     std::optional<std::string> xlsx;     // tables: also write every table into this workbook
     std::optional<std::string> csvFolder;  // tables: also write every table as a CSV file here
     std::optional<int> confidence;       // bootstrap: the percent level of the intervals
@@ -22,6 +22,9 @@ struct BatchOptions {
     bool bootstrap = false;              // report: bootstrap before writing the report
     bool jackknife = false;              // report: jackknife before writing the report
     bool consistent = false;             // estimate: correct the estimate (consistent PLS)
+    std::optional<int> folds;            // predict: k of the k folds
+    std::optional<int> repetitions;      // predict: how often the cases are dealt into folds
+    std::optional<std::string> technique;  // predict: "da" or "ea"
     int timeoutSeconds = 0;              // ends the run after this long; 0 = no limit
 };
 

@@ -9,6 +9,7 @@
 #include "cli/BatchPorts.h"
 #include "cli/EstimateOutput.h"
 #include "cli/GroupsCommand.h"
+#include "cli/PredictCommand.h"
 #include "cli/ResamplingTable.h"
 #include "cli/TablesCommand.h"
 #include "core/app/Version.h"
@@ -61,6 +62,7 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
     if (options.command == "estimate") return qv::PrintEstimate(workbench, options, std::cout, std::cerr);
     if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "tables") return qv::WriteTables(workbench, options, std::cout, std::cerr) ? 0 : 1;
+    if (options.command == "predict") return qv::PredictModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "report") return writeReport(workbench, options) ? 0 : 1;
     return resampleAndPrint(workbench, options) ? 0 : 1;
 }

@@ -141,7 +141,9 @@ bool ControlFileWriter::checkRun(const ControlRun& run) {
 }
 
 int ControlFileWriter::recordCount(const ControlRun& run) const {
-    int count = table_.caseCount();
+    // A drawn run writes its drawn cases: a bootstrap as many as the data hold, a training
+    // sample of the prediction fewer.
+    int count = run.sampleKind == SampleKind::Bootstrap ? static_cast<int>(run.drawnCases.size()) : table_.caseCount();
     if (codes_->missingValue) ++count;  // the MISSING record counts as a record
     if (run.sampleKind == SampleKind::Jackknife) --count;
     return count;

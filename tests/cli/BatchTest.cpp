@@ -307,9 +307,39 @@ TEST(BatchOptions, HelpAndVersionWinAndJsonBelongsToEstimate) {
     EXPECT_EQ(withJson->json, "out.json");
     const char* jsonOnTables[] = {"batch", "tables", "m.qvt", "--json", "out.json"};
     EXPECT_FALSE(ParseBatchOptions(5, jsonOnTables, error));
-    EXPECT_EQ(error, "--json belongs to estimate, assess and bootstrap");
+    EXPECT_EQ(error, "--json belongs to estimate, assess, bootstrap and predict");
     const char* jsonOnAssess[] = {"batch", "assess", "m.qvt", "--json", "out.json"};
     EXPECT_TRUE(ParseBatchOptions(5, jsonOnAssess, error));
+    const char* jsonOnPredict[] = {"batch", "predict", "m.qvt", "--json", "out.json"};
+    EXPECT_TRUE(ParseBatchOptions(5, jsonOnPredict, error));
+}
+
+TEST(BatchOptions, PredictTakesWholeFoldsRepetitionsSeedAndATechniqueOfItsOwn) {
+    std::string error;
+    const char* predict[] = {"batch", "predict", "m.qvt", "--folds", "250", "--repetitions", "1",
+                             "--seed", "-3", "--technique", "ea"};
+    const auto options = ParseBatchOptions(11, predict, error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->command, "predict");
+    EXPECT_EQ(options->folds, 250);
+    EXPECT_EQ(options->repetitions, 1);
+    EXPECT_EQ(options->seed, "-3");
+    EXPECT_EQ(options->technique, "ea");
+    const char* fractionalFolds[] = {"batch", "predict", "m.qvt", "--folds", "2.5"};
+    EXPECT_FALSE(ParseBatchOptions(5, fractionalFolds, error));
+    EXPECT_EQ(error, "unknown option or missing value: --folds");
+    const char* otherTechnique[] = {"batch", "predict", "m.qvt", "--technique", "all"};
+    EXPECT_FALSE(ParseBatchOptions(5, otherTechnique, error));
+    EXPECT_EQ(error, "unknown option or missing value: --technique");
+    const char* textSeed[] = {"batch", "predict", "m.qvt", "--seed", "seven"};
+    EXPECT_FALSE(ParseBatchOptions(5, textSeed, error));
+    EXPECT_EQ(error, "--seed needs a whole number: seven");
+    const char* foldsOnBootstrap[] = {"batch", "bootstrap", "m.qvt", "--folds", "5"};
+    EXPECT_FALSE(ParseBatchOptions(5, foldsOnBootstrap, error));
+    EXPECT_EQ(error, "--folds, --repetitions and --technique belong to predict");
+    const char* samplesOnPredict[] = {"batch", "predict", "m.qvt", "--samples", "5"};
+    EXPECT_FALSE(ParseBatchOptions(5, samplesOnPredict, error));
+    EXPECT_EQ(error, "--samples belongs to bootstrap");
 }
 
 TEST_F(BatchEstimate, HelpAndVersionPrintToStandardOutputAndSucceed) {
