@@ -1,6 +1,7 @@
 #include "lvpls/CardParser.h"
 
 #include "lvpls/CardScanner.h"
+#include "lvpls/CaseSelection.h"
 #include "lvpls/DataRecords.h"
 #include "lvpls/ParameterCard.h"
 #include "lvpls/ProblemError.h"
@@ -146,15 +147,18 @@ std::vector<double> readMissingCard(CardCursor& cursor, int indicators) {
 
 namespace {
 
-Eigen::MatrixXd readRecords(CardCursor& cursor, int records, int indicators) {
+// Records in the fixed fields of the data format card go straight into the matrix; any
+// other layout is read value by value, which also names what is wrong with a record.
+void readRecords(CardCursor& cursor, int records, int indicators, std::string_view formatCard, Eigen::MatrixXd& data) {
     if (cursor.remaining() < std::size_t(records)) {
         cursor.fail("the problem holds fewer lines than its " + std::to_string(records) + " data records");
     }
-    Eigen::MatrixXd data(records, indicators);
+    data.resize(records, indicators);
+    const std::optional<int> width = recordFieldWidth(formatCard, indicators);
     std::vector<double> values;
-    values.reserve(std::size_t(indicators));
     for (int r = 0; r < records; ++r) {
         const std::string_view line = cursor.next("the data records");
+        if (width && readFixedRecord(line, *width, indicators, &data(r, 0), long(data.rows()))) continue;
         if (CardScanner(line).atEnd()) {
             cursor.fail("the problem ends after " + std::to_string(r) + " of " + std::to_string(records) +
                         " data records");
@@ -171,7 +175,6 @@ Eigen::MatrixXd readRecords(CardCursor& cursor, int records, int indicators) {
         cursor.next("");
         cursor.fail("more data records than the " + std::to_string(records) + " declared");
     }
-    return data;
 }
 
 void readHeader(CardCursor& cursor) {
@@ -222,12 +225,19 @@ void applyParameters(const ParameterCard& card, Problem& problem) {
 }  // namespace
 
 std::string problemTitle(const ProblemText& text) {
+    if (text.drawsFromBefore()) return isSampleLine(text.sampleLine) ? splitSampleLine(text.sampleLine).title : "";
     if (text.lineCount() < 2) return {};
     std::string_view title = text.line(1);
     return std::string(title.substr(0, title.find_last_not_of(" \t") + 1));
 }
 
 Problem parseProblem(const ProblemText& text) {
+    Problem problem;
+    parseProblem(text, problem);
+    return problem;
+}
+
+void parseProblem(const ProblemText& text, Problem& problem) {
     CardCursor cursor(text);
     if (!text.cutLine.empty()) {
         throw ProblemError(text.cutLine + " is longer than the limit of " +
@@ -236,7 +246,8 @@ Problem parseProblem(const ProblemText& text) {
     readHeader(cursor);
     const ParameterCard card = parseParameterCard(cursor.next("the parameter card"));
     if (card.blocks > kMaxBlocks) cursor.fail("more than " + std::to_string(kMaxBlocks) + " blocks");
-    Problem problem;
+    problem.missingCodes.clear();
+    problem.blindfold = BlindfoldSettings{};
     problem.title = problemTitle(text);
     applyParameters(card, problem);
     const std::vector<int> counts = readIntegerRows(cursor, card.blocks, "the numbers of indicators");
@@ -250,10 +261,9 @@ Problem parseProblem(const ProblemText& text) {
     for (const auto& [from, to] : design.paths) problem.model.addPath(from, to);
     const std::string onCycle = problem.model.blockOnCycle();
     if (!onCycle.empty()) throw ProblemError("the design matrix has a cycle of paths through block " + onCycle);
-    cursor.next("the data format card");
+    const std::string_view formatCard = cursor.next("the data format card");
     if (card.missingCard) problem.missingCodes = readMissingCard(cursor, indicators);
-    problem.data = readRecords(cursor, card.records - (card.missingCard ? 1 : 0), indicators);
-    return problem;
+    readRecords(cursor, card.records - (card.missingCard ? 1 : 0), indicators, formatCard, problem.data);
 }
 
 }  // namespace lvpls

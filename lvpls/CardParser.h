@@ -16,5 +16,7 @@ std::string problemTitle(const ProblemText& text);
 
 // Reads every card of one problem. Throws ProblemError naming the line at fault.
 Problem parseProblem(const ProblemText& text);
+// The same into a problem whose data matrix keeps its memory when the size stays.
+void parseProblem(const ProblemText& text, Problem& problem);
 
 }  // namespace lvpls

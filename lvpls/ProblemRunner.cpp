@@ -5,16 +5,14 @@
 #include "lvpls/ListingPrinter.h"
 #include "lvpls/MissingValues.h"
 #include "lvpls/ProblemError.h"
+#include "lvpls/ProblemFailure.h"
 
-#include <exception>
-#include <new>
 #include <optional>
 
 namespace lvpls {
 namespace {
 
-void estimateAndPrint(const ProblemText& text, std::string& out) {
-    Problem problem = parseProblem(text);
+void estimateAndPrint(Problem& problem, std::string& out) {
     const std::vector<int> replaced = replaceMissingByMeans(problem.data, problem.missingCodes, problem.model);
     const StandardizedData described = describeData(problem.data, problem.model);
     const PlsEstimate estimate = estimatePls(problem.model, described.correlations, problem.settings);
@@ -39,24 +37,27 @@ void estimateAndPrint(const ProblemText& text, std::string& out) {
 
 }  // namespace
 
+std::string runProblem(const ProblemText& text, const SampleSource* source, Problem& workspace) {
+    std::string out;
+    appendProblemHead(out, text.number, problemTitle(text));
+    const std::size_t head = out.size();
+    const std::string failure = problemFailure([&] {
+        if (text.sampleLine.empty()) {
+            parseProblem(text, workspace);
+        } else {
+            drawProblem(text, source, workspace);
+        }
+        estimateAndPrint(workspace, out);
+    });
+    if (failure.empty()) return out;
+    out.resize(head);
+    appendErrorLine(out, failure);
+    return out;
+}
+
 std::string runProblem(const ProblemText& text) {
-    std::string head;
-    appendProblemHead(head, text.number, problemTitle(text));
-    std::string body;
-    try {
-        estimateAndPrint(text, body);
-    } catch (const ProblemError& error) {
-        body.clear();
-        appendErrorLine(body, error.what());
-    } catch (const std::bad_alloc&) {
-        body.clear();
-        appendErrorLine(body, "the problem is too large for the memory");
-    } catch (const std::exception& failure) {
-        // Whatever went wrong stays with this problem; the next one is still estimated.
-        body.clear();
-        appendErrorLine(body, std::string("the problem could not be estimated: ") + failure.what());
-    }
-    return head + body;
+    Problem workspace;
+    return runProblem(text, nullptr, workspace);
 }
 
 }  // namespace lvpls

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "lvpls/Problem.h"
 #include "lvpls/ProblemSplitter.h"
+#include "lvpls/SampleSource.h"
 
 #include <string>
 
 namespace lvpls {
 
-// The complete listing of one problem: its estimate, or its "Error:" line.
+// The complete listing of one problem: its estimate, or its "Error:" line. `source` holds the
+// records a problem with a SAMPLE line draws from (null when none came before it);
+// `workspace` is reused from problem to problem, so that equal sizes allocate nothing.
+std::string runProblem(const ProblemText& text, const SampleSource* source, Problem& workspace);
+
+// The same for a problem in cards alone.
 std::string runProblem(const ProblemText& text);
 
 }  // namespace lvpls

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -29,7 +30,15 @@ int fail(const std::string& reason) {
 
 }  // namespace
 
+// What this engine reads beyond the standard layout, one name a line; the workbench writes
+// the compact resampling form only to an engine that names it.
+int printCapabilities() {
+    print("sample-lines\n");
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--capabilities") return printCapabilities();
     if (argc != 2) return fail("usage: pls CONTROLFILE");
     std::ifstream input(argv[1], std::ios::binary);
     if (!input) return fail(std::string("cannot open the control file ") + argv[1]);

@@ -113,6 +113,26 @@ TEST(DataRecords, ValuesTouchingEachOtherAndWideCaseNumbersAreSeparated) {
     EXPECT_FALSE(readRecordValues("Case   1    nan    2.00", values));
 }
 
+// The fixed fields of the format card give the values the blank-separated reading gives; a
+// record laid out otherwise is left to that reading.
+TEST(DataRecords, FixedFieldsOfTheFormatCardReadTheSameValues) {
+    EXPECT_EQ(recordFieldWidth(" 0 0 0 0(2A4,3F9.2)", 3), 9);
+    EXPECT_FALSE(recordFieldWidth(" 0 0 0 0(2A4,4F9.2)", 3));
+    EXPECT_FALSE(recordFieldWidth(" 0 0 0 0(3F9.2)", 3));
+    EXPECT_FALSE(recordFieldWidth(" 0 0 0 0(2A4,3F9)", 3));
+    double values[6] = {};
+    for (const char* line : {"Case   1     1.00 -1000.00100000.00", "Case1000012345.67     2.00      -.5"}) {
+        std::vector<double> expected;
+        ASSERT_TRUE(readRecordValues(line, expected));
+        ASSERT_TRUE(readFixedRecord(line, 9, 3, values, 2)) << line;
+        EXPECT_EQ(std::vector<double>({values[0], values[2], values[4]}), expected);
+    }
+    EXPECT_FALSE(readFixedRecord("Case   1     1.00     2.00", 9, 3, values, 1));
+    EXPECT_FALSE(readFixedRecord("Case   1     1.00     2.00     3.00 ", 9, 3, values, 1));
+    EXPECT_FALSE(readFixedRecord("Case   1     1.00     2.00          ", 9, 3, values, 1));
+    EXPECT_FALSE(readFixedRecord("Case   1     1.00    2 .0     3.00", 9, 3, values, 1));
+}
+
 TEST(DataRecords, DecimalsReadExactlyAsTheLibraryConversionReadsThem) {
     std::mt19937_64 generator(3);
     std::uniform_real_distribution<double> magnitude(-12.0, 12.0);

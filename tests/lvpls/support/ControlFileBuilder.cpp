@@ -82,6 +82,14 @@ void appendControlRun(std::string& out, const ControlRun& run, const DataSet& da
     appendRecords(out, run, data, columns);
 }
 
+std::string sampleCounts(const std::vector<int>& cases, int records) {
+    std::vector<int> times(std::size_t(records), 0);
+    for (int c : cases) ++times[std::size_t(c)];
+    std::string counts;
+    for (int t : times) counts += t < 10 ? std::string(1, char('0' + t)) : "(" + std::to_string(t) + ")";
+    return counts;
+}
+
 std::vector<int> bootstrapCases(int cases, unsigned seed) {
     std::mt19937 generator(seed);
     std::uniform_int_distribution<int> draw(0, cases - 1);

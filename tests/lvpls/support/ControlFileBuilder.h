@@ -32,6 +32,10 @@ struct ControlRun {
 // Appends one run in the card layout; the caller appends "STOP".
 void appendControlRun(std::string& out, const ControlRun& run, const DataSet& data);
 
+// The selection of a SAMPLE line that draws the 0-based rows `cases` (sorted) from `records`
+// records: one count per record, "(k)" from ten up.
+std::string sampleCounts(const std::vector<int>& cases, int records);
+
 // As many case rows as the data hold, drawn with replacement and sorted: a bootstrap subsample.
 std::vector<int> bootstrapCases(int cases, unsigned seed);
 
