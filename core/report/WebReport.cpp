@@ -137,6 +137,7 @@ std::optional<std::filesystem::path> WebReport::run() {
             contents.inferenceSection = readFragment(InferenceFragmentPath(c_.tempDir), "\n(");
     }
     if (c_.model.jackknifeDone) contents.jackknifeSection = readFragment(SampleKind::Jackknife);
+    contents.prediction = prediction_;
     const std::filesystem::path report = folder / "WebOutput.html";
     if (!frame_.writeAndOpen(report.string(), FormatWebReport(contents))) return std::nullopt;
     return report;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/engine/ControlFileWriter.h"
 #include "core/report/WebReportContents.h"
@@ -26,6 +27,9 @@ public:
     // The report's path, or nothing when it was not written (the reason has been told).
     std::optional<std::filesystem::path> run();
 
+    // A section of the prediction made of the estimated model, after the resampling sections.
+    void addPrediction(FigureSection section) { prediction_ = std::move(section); }
+
     static std::tm localNow();
 
 private:
@@ -40,6 +44,7 @@ private:
     ResultContext c_;
     ResultCommandFrame frame_;
     Clock clock_;
+    std::optional<FigureSection> prediction_;
 };
 
 }  // namespace qv

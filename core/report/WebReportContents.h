@@ -78,6 +78,8 @@ struct WebReportContents {
     std::vector<FigureSection> assessment;
     // The bootstrap's inference ("inference.html"), after a bootstrap that computed it.
     std::optional<std::string> inferenceSection;
+    // The out-of-sample prediction of the estimated model, when one was made.
+    std::optional<FigureSection> prediction;
 };
 
 }  // namespace qv

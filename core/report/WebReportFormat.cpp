@@ -46,6 +46,7 @@ void appendContents(std::string& page, const WebReportContents& contents) {
     if (contents.bootstrapSection) page += kBootstrapItem;
     if (contents.inferenceSection) page += FigureSectionEntry({kInferenceAnchor, kInferenceCaption, {}});
     if (contents.jackknifeSection) page += kJackknifeItem;
+    if (contents.prediction) page += FigureSectionEntry(*contents.prediction);
     page += "</ul>";
     page += contents.picture ? "<td>" + PictureTag(contents.pictureShown) + "</table>"
                              : "<td><i>No picture of the diagram was made.</i></table>";
@@ -102,6 +103,7 @@ std::string FormatWebReport(const WebReportContents& contents) {
     if (contents.bootstrapSection) page += "<HR>" + *contents.bootstrapSection;
     if (contents.inferenceSection) page += *contents.inferenceSection;
     if (contents.jackknifeSection) page += "<HR>" + *contents.jackknifeSection;
+    if (contents.prediction) AppendFigureSection(page, *contents.prediction);
     page += ReportFoot();
     return page;
 }

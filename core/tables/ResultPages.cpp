@@ -7,6 +7,7 @@
 #include "core/assessment/BootstrapInference.h"
 #include "core/groups/GroupStatistic.h"
 #include "core/model/WholeFile.h"
+#include "core/predict/PredictTables.h"
 #include "core/results/ResamplingSummaryTable.h"
 #include "core/results/TableCommands.h"
 #include "core/tables/EstimateResults.h"
@@ -118,6 +119,8 @@ std::vector<ResultPage> ResultPageCatalogue() {
             {"inference", "Bootstrap inference", bootstrap, {}, {}},
             {"bootstrap", "Bootstrap summary", bootstrap, {}, {}},
             {"jackknife", "Jackknife summary", "MNU_RunJacknife", {}, {}},
+            {"predict_indicators", "PLSpredict: indicators", "MNU_Predict", {}, {}},
+            {"predict_constructs", "PLSpredict: constructs", "MNU_Predict", {}, {}},
             {"scores", "Construct scores", kEstimate, {}, {}},
             {"groups", "Group comparison", "BTN_MultiGroup", {}, {}},
             {"run", "Settings and messages", kEstimate, {}, {}}};
@@ -134,6 +137,7 @@ std::vector<ResultPage> CollectResultPages(ResultContext c, const KeptRuns& kept
     } else if (model.estimated) {
         addEstimate(c, tables, missing);
         addResampling(model, cases, kept, tables, missing);
+        if (kept.prediction) keepAll(tables, PredictResults(*kept.prediction));
         keep(tables, runTable(c, model.bootstrapDone ? kept.inference : nullptr));
     }
     std::vector<ResultPage> pages = ResultPageCatalogue();

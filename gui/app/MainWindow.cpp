@@ -20,6 +20,7 @@
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/groups/GroupComparison.h"
+#include "core/predict/PredictTables.h"
 #include "core/rawdata/RawDataReader.h"
 #include "core/report/WebReport.h"
 #include "core/results/ResamplingRun.h"
@@ -30,6 +31,7 @@
 #include "gui/app/EnvironmentDialog.h"
 #include "gui/app/LanguageApplier.h"
 #include "gui/app/ModelParameterDialog.h"
+#include "gui/app/PredictDialog.h"
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/app/TextConversion.h"
@@ -71,6 +73,7 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
     parameters_ = new ModelParameterDialog(workbench_->parameters(), this);
     environment_ = new EnvironmentDialog(this);
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
+    predictDialog_ = new PredictDialog(predictOptions_, this);
     about_ = new AboutDialog(this);
     constructDialog_ = new ConstructDialog(*workbench_, this);
     secondOrderDialog_ = new SecondOrderDialog(*workbench_, this);
@@ -176,7 +179,8 @@ void MainWindow::applyLanguage() {
     tree_->setHeaderLabels(headers);
     for (QWidget* form : {static_cast<QWidget*>(configuration_), static_cast<QWidget*>(rawDataForm_),
                           static_cast<QWidget*>(constructDialog_), static_cast<QWidget*>(&diagram_->stopWindow()),
-                          static_cast<QWidget*>(resampling_), static_cast<QWidget*>(about_),
+                          static_cast<QWidget*>(resampling_), static_cast<QWidget*>(predictDialog_),
+                          static_cast<QWidget*>(about_),
                           static_cast<QWidget*>(parameters_), static_cast<QWidget*>(environment_),
                           static_cast<QWidget*>(groupDialog_), static_cast<QWidget*>(groupResults_)})
         translateForm(*form, texts);
@@ -280,6 +284,7 @@ void MainWindow::run() {
     reportable_ = EstimateCommand(*workbench_).run();
     inference_.reset();
     lastResampling_.reset();
+    prediction_.reset();
     updateResults();
     if (!reportable_) showAboutWithoutEngine();
 }
@@ -322,7 +327,9 @@ void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
 // The page opens in the browser from its folder beside the model; the status line says where.
 void MainWindow::webReport() {
-    if (const auto report = WebReport(*workbench_).run())
+    WebReport writer(*workbench_);
+    if (prediction_) writer.addPrediction(PredictSection(*prediction_));
+    if (const auto report = writer.run())
         workbench_->showStatus("Web report written to " + report->string(), false);
 }
 

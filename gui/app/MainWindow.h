@@ -10,6 +10,7 @@
 
 #include "core/app/StartupFolders.h"
 #include "core/editing/ModelHistory.h"
+#include "core/predict/PredictOptions.h"
 #include "core/ports/Dialogs.h"
 #include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
@@ -23,6 +24,7 @@ class Workbench;
 enum class SampleKind;
 enum class GroupOutcome;
 struct Inference;
+struct PredictResult;
 }
 
 namespace qv::gui {
@@ -41,6 +43,7 @@ class EnvironmentDialog;
 class GroupComparisonDialog;
 class GroupResultsWindow;
 class ModelParameterDialog;
+class PredictDialog;
 class RawDataForm;
 class ResamplingOptionsDialog;
 class ResultsWindow;
@@ -119,6 +122,8 @@ private:
     void runBootStrap();
     void runJackKnife();
     void runResampling(SampleKind kind);
+    // Execute ▸ Predict (MainWindowPredict.cpp).
+    void runPredict();
     void bootStrapSummary();
     void jackKnifeSummary();
     void bootStrapCard();
@@ -221,6 +226,9 @@ private:
     ModelParameterDialog* parameters_ = nullptr;
     EnvironmentDialog* environment_ = nullptr;
     ResamplingOptionsDialog* resampling_ = nullptr;
+    // The options of Predict for the session; the model file does not keep them.
+    PredictOptions predictOptions_;
+    PredictDialog* predictDialog_ = nullptr;
     AboutDialog* about_ = nullptr;
     GroupComparisonDialog* groupDialog_ = nullptr;
     GroupResultsWindow* groupResults_ = nullptr;
@@ -229,6 +237,8 @@ private:
     std::unique_ptr<Inference> inference_;
     // The kind of the last resampling run, whose statistics the records hold.
     std::optional<SampleKind> lastResampling_;
+    // The last prediction of the estimated model; gone with the estimate.
+    std::unique_ptr<PredictResult> prediction_;
     bool busy_ = false;
     ModelHistory history_;
     QString editName_;        // the name of the command or diagram edit under way

@@ -81,6 +81,7 @@ void MainWindow::createActions() {
         {"MNU_RunPLS", "Run PLS Algorithm", &MainWindow::run, A::ModelOpen},
         {"MNU_RunBootStrap", "Run BootStrap", &MainWindow::runBootStrap, A::ModelOpen},
         {"MNU_RunJacknife", "Run Jacknife", &MainWindow::runJackKnife, A::ModelOpen},
+        {"MNU_Predict", "Predict", &MainWindow::runPredict, A::Estimated},
         {"MNU_ResamplingOption", "Resampling Option", &MainWindow::resamplingOption, A::Always},
         {"MNU_NewConstruct", "New Construct", &MainWindow::constructTool, A::ModelOpen},
         {"MNU_NewPath", "New Path", &MainWindow::pathTool, A::ModelOpen},
@@ -216,7 +217,7 @@ void MainWindow::createMenus() {
     view->addAction(actions_["IndicatorWindow1"]);
     view->addAction(actions_["ShowTools1"]);
     view->addAction(actions_["MNU_IndicatorsOnDiagram"]);
-    addCommandMenu(nullptr, "MNU_Execute", "&Execute", {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife"});
+    addCommandMenu(nullptr, "MNU_Execute", "&Execute", {"MNU_RunPLS", "MNU_RunBootStrap", "MNU_RunJacknife", "-", "MNU_Predict"});
     // The Tool menu waits for a model; the options can be set at any time.
     toolMenu_ = addCommandMenu(nullptr, "MNU_Tool", "&Tool",
                                {"MNU_NewConstruct", "MNU_NewPath", "-", "MNU_Redraw", "MNU_ZoomIn", "MNU_ZoomOut", "MNU_ZoomFit"});

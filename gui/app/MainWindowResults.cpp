@@ -6,6 +6,7 @@
 #include "core/app/Workbench.h"
 #include "core/assessment/BootstrapInference.h"
 #include "core/export/ResultExport.h"
+#include "core/predict/PredictRun.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/TextConversion.h"
 #include "gui/results/ResultsWindow.h"
@@ -56,8 +57,11 @@ void MainWindow::createResultsWindow() {
 // refreshes of editing stay cheap.
 void MainWindow::updateResults() {
     const ProjectModel& model = workbench_->model();
+    // A prediction belongs to the estimated model: an edit that clears the estimate ends it.
+    if (!model.modelOpen || !model.estimated) prediction_.reset();
     if (model.modelOpen && (model.estimated || model.groupRun)) {
-        results_->setPages(CollectResultPages(ResultContext::of(*workbench_), {inference_.get(), lastResampling_}));
+        results_->setPages(CollectResultPages(ResultContext::of(*workbench_),
+                                              {inference_.get(), lastResampling_, prediction_.get()}));
         return;
     }
     const auto& pages = results_->pages();

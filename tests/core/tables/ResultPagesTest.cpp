@@ -1,5 +1,5 @@
-// The results' pages after the ECSI estimate and a seeded bootstrap hold, cell by cell, the
-// figures of the CSV files the table commands write beside the model.
+// The results' pages after the ECSI estimate, a seeded bootstrap and a seeded prediction hold,
+// cell by cell, the figures of the CSV files the table commands write beside the model.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -7,6 +7,8 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/InferenceCommand.h"
+#include "core/predict/PredictFile.h"
+#include "core/predict/PredictRun.h"
 #include "core/results/ResamplingFigures.h"
 #include "core/results/ResamplingRun.h"
 #include "core/results/TableCommands.h"
@@ -48,7 +50,10 @@ protected:
                              &TableCommands::factorScores, &TableCommands::factorStructure})
             ASSERT_TRUE((commands.*command)());
         ASSERT_TRUE(AssessmentCommand(workbench_).writeTables());
-        pages_ = CollectResultPages(ResultContext::of(workbench_), {&inference_, SampleKind::Bootstrap});
+        const auto prediction = PredictRun(workbench_).run({5, 1, 3, PredictTechnique::DirectAntecedents});
+        ASSERT_TRUE(prediction);
+        prediction_ = *prediction;
+        pages_ = CollectResultPages(ResultContext::of(workbench_), {&inference_, SampleKind::Bootstrap, &prediction_});
     }
 
     const ResultTable& page(const std::string& key) {
@@ -64,6 +69,7 @@ protected:
     }
 
     Inference inference_;
+    PredictResult prediction_;
     std::vector<ResultPage> pages_;
 };
 
@@ -74,6 +80,28 @@ TEST_F(ResultPagesTest, EveryPageOfAnEstimateWithABootstrapHasItsTableAndOnlyThe
         EXPECT_FALSE(page.command.empty()) << page.key;
     }
     EXPECT_EQ(FilledTables(pages_).size(), pages_.size() - 3);
+}
+
+TEST_F(ResultPagesTest, ThePredictionPagesMatchTheirFile) {
+    ASSERT_TRUE(WritePredictFile(ResultContext::of(workbench_), prediction_));
+    const Lines lines = csvLines(written("ecsi_predict.csv"));
+    size_t line = 0;
+    for (const char* key : {"predict_indicators", "predict_constructs"}) {
+        const ResultTable& table = page(key);
+        ASSERT_LT(line + 1, lines.size());
+        std::string title;  // the title line stands as it is, its commas split by the reading
+        for (const std::string& field : lines[line]) title += (title.empty() ? "" : ",") + field;
+        EXPECT_EQ(title, table.title);
+        EXPECT_EQ(lines[line + 1], table.columns);
+        line += 2;
+        for (size_t row = 0; row < table.rows.size(); ++row, ++line) {
+            ASSERT_LT(line, lines.size());
+            for (size_t c = 0; c < lines[line].size(); ++c) EXPECT_EQ(cell(table, row, c), lines[line][c]) << key << row;
+        }
+        ++line;  // the blank line between the tables
+    }
+    EXPECT_EQ(page("predict_indicators").rows.size(), 19u);
+    EXPECT_EQ(page("predict_constructs").rows.size(), 6u);
 }
 
 TEST_F(ResultPagesTest, LoadingsCorrelationsCrossLoadingsAndScoresMatchTheirFiles) {
