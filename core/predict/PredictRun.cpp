@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <memory>
+#include <string_view>
 
 #include "core/app/Workbench.h"
 #include "core/assessment/Assessment.h"
@@ -24,6 +25,13 @@ std::string problemTitle(int problem) {
     std::string title;
     AppendFormat(title, "SubSample %d", problem);
     return title;
+}
+
+// The engine's "Error: REASON" line without its prefix.
+std::string engineReason(std::string_view line) {
+    constexpr std::string_view kPrefix = "Error: ";
+    if (line.starts_with(kPrefix)) line.remove_prefix(kPrefix.size());
+    return std::string(line);
 }
 
 }  // namespace
@@ -143,7 +151,7 @@ bool PredictRun::predictFolds(const std::string& listing, PredictionSums& sums) 
         const ProblemAnswer answer = AnswerTo(listing, title, searched);
         const std::string where = Formatted("repetition %d, fold %d: ", repetition + 1, fold + 1);
         if (!answer.found) return refuse("the listing " + engineFiles_.listing().string() + " ends before " + title + ".");
-        if (!answer.rejection.empty()) return refuse("the engine rejected the training cases of " + where + answer.rejection);
+        if (!answer.rejection.empty()) return refuse("the engine rejected the training cases of " + where + engineReason(answer.rejection) + ".");
         for (Indicator& indicator : scratch->indicators) indicator.weight = 0;
         if (!reader.ReadNextListing(title, kRegularStage)) return false;
         const std::vector<int>& foldOf = foldOf_[static_cast<size_t>(repetition)];

@@ -201,5 +201,25 @@ TEST_F(PredictEcsiTest, FoldsBeyondTheCasesAndTooFewAreRefusedWithTheReason) {
     EXPECT_NE(user_.messages().back().text.find("repetitions must number from 1"), std::string::npos);
 }
 
+// CUEX1 varies in the first case only: the fold that holds that case out leaves a training
+// sample the engine rejects, and the run names the fold and the engine's reason.
+TEST_F(PredictEcsiTest, ATrainingSampleTheEngineRejectsEndsTheRunNamingItsFold) {
+    const std::filesystem::path data = folder_ / "project" / "mobi.txt";
+    std::istringstream in(testing::readBytes(data));
+    std::string text, line;
+    for (int row = 0; std::getline(in, line); ++row) {
+        if (row > 0) line.replace(0, line.find(' '), row == 1 ? "6" : "5");
+        text += line + "\n";
+    }
+    std::ofstream(data, std::ios::binary) << text;
+    EXPECT_FALSE(predict({10, 1, 4, PredictTechnique::DirectAntecedents}).has_value());
+    ASSERT_FALSE(user_.messages().empty());
+    const std::string told = user_.messages().back().text;
+    EXPECT_NE(told.find("The model cannot be predicted: the engine rejected the training cases of repetition 1, fold "),
+              std::string::npos)
+        << told;
+    EXPECT_TRUE(told.ends_with(": indicator CUEX1 is constant.")) << told;
+}
+
 }  // namespace
 }  // namespace qv
