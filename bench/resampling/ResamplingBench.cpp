@@ -60,19 +60,53 @@ fs::path prepareFolder() {
     return folder;
 }
 
+// Adds the counts of a SAMPLE line's selection: one count per case, "(k)" from ten up.
+void addSampleCounts(const std::string& line, std::vector<int>& counts) {
+    const size_t start = line.find(' ') + 1;
+    const size_t end = line.find(' ', start);
+    const std::string selection = line.substr(start, end - start);
+    size_t number = 0;
+    for (size_t i = 0; i < selection.size(); ++number) {
+        int times = 0;
+        if (selection[i] == '(') {
+            const size_t close = selection.find(')', i);
+            times = std::atoi(selection.substr(i + 1, close - i - 1).c_str());
+            i = close + 1;
+        } else {
+            times = selection[i++] - '0';
+        }
+        if (counts.size() <= number + 1) counts.resize(number + 2, 0);
+        counts[number + 1] += times;
+    }
+}
+
+void addCounts(const std::vector<int>& from, std::vector<int>& to) {
+    if (to.size() < from.size()) to.resize(from.size(), 0);
+    for (size_t c = 0; c < from.size(); ++c) to[c] += from[c];
+}
+
 // How often each case was drawn per subsample over the kept card's subsamples (the entire
-// sample, the last problem, not counted): the smallest and the largest mean count.
+// sample, the last problem, not counted): the smallest and the largest mean count. The card
+// holds either every subsample's records or the records once and a SAMPLE line a subsample.
 std::pair<double, double> caseFrequencies(const fs::path& card, int samples) {
     std::ifstream in(card, std::ios::binary);
-    std::vector<int> counts;
+    std::vector<int> counts, records;  // records: the Case lines of the problem being read
     std::string line;
     bool inSubsample = false;
     while (std::getline(in, line)) {
-        if (line.starts_with("SubSample ") || line == "ALLSample") inSubsample = line != "ALLSample";
+        if (line.starts_with("SAMPLE ")) {
+            records.clear();  // the records before a SAMPLE line are the entire data
+            if (!line.starts_with("SAMPLE * ")) addSampleCounts(line, counts);
+        }
+        if (line.starts_with("SubSample ") || line == "ALLSample") {
+            addCounts(records, counts);
+            records.clear();
+            inSubsample = line != "ALLSample";
+        }
         if (!inSubsample || !line.starts_with("Case")) continue;
         const size_t number = static_cast<size_t>(std::atoi(line.substr(4, 4).c_str()));
-        if (counts.size() <= number) counts.resize(number + 1, 0);
-        ++counts[number];
+        if (records.size() <= number) records.resize(number + 1, 0);
+        ++records[number];
     }
     if (counts.size() < 2) return {0, 0};
     const auto [least, most] = std::minmax_element(counts.begin() + 1, counts.end());

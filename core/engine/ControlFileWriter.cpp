@@ -64,6 +64,46 @@ ControlFileWriter::ControlFileWriter(const ProjectModel& model, const ModelParam
     : model_(model), parameters_(parameters), table_(table), prompts_(prompts) {}
 
 bool ControlFileWriter::WriteControlRun(std::string& out, const ControlRun& run) {
+    if (!writeCards(out, run, run) || !WriteDataRecords(out, run)) return false;
+    out += '\n';
+    return true;
+}
+
+bool ControlFileWriter::WriteSampleSource(std::string& out, const ControlRun& run) {
+    const ControlRun everyCase{};
+    if (!writeCards(out, run, everyCase) || !WriteDataRecords(out, everyCase)) return false;
+    out += "\nSAMPLE " + sampleSelection(run) + '\n';
+    return true;
+}
+
+bool ControlFileWriter::WriteSampleLine(std::string& out, const ControlRun& run) {
+    if (!convertCodes() || !checkRun(run)) return false;
+    out += "SAMPLE " + sampleSelection(run) + ' ';
+    if (run.sampleKind == SampleKind::Full)
+        out += "ALLSample\n";
+    else
+        AppendFormat(out, "SubSample %d\n", run.subsample);
+    return true;
+}
+
+// A bootstrap's drawn cases become one count per case, the form that needs no separators.
+std::string ControlFileWriter::sampleSelection(const ControlRun& run) const {
+    if (run.sampleKind == SampleKind::Full) return "*";
+    if (run.sampleKind == SampleKind::Jackknife) return "-" + std::to_string(run.subsample + 1);
+    std::vector<int> times(static_cast<size_t>(table_.caseCount()), 0);
+    for (int drawn : run.drawnCases) ++times[static_cast<size_t>(drawn - 1)];
+    std::string counts;
+    counts.reserve(times.size());
+    for (int count : times) {
+        if (count < 10)
+            counts += static_cast<char>('0' + count);
+        else
+            counts += "(" + std::to_string(count) + ")";
+    }
+    return counts;
+}
+
+bool ControlFileWriter::writeCards(std::string& out, const ControlRun& run, const ControlRun& records) {
     // Every check comes first, so a refused run leaves out as it was.
     if (!convertCodes() || !checkRun(run) || !prepareRecords(run.stage)) return false;
     const std::vector<int> blocks = BlockConstructs(model_, run.stage);
@@ -74,13 +114,11 @@ bool ControlFileWriter::WriteControlRun(std::string& out, const ControlRun& run)
     else
         AppendFormat(out, "SubSample %d\n", run.subsample);
     out += "CEND\nPLSX\nQuorvanta Version 1.0\n";
-    writeParameterLine(out, run, static_cast<int>(blocks.size()));
+    writeParameterLine(out, run, recordCount(records), static_cast<int>(blocks.size()));
     writeBlockRows(out, blocks);
     writeIndicatorNames(out, indicators);
     writeDesignMatrix(out, blocks, run.stage);
     writeFormatCards(out, static_cast<int>(indicators.size()));
-    if (!WriteDataRecords(out, run)) return false;
-    out += '\n';
     return true;
 }
 
@@ -149,16 +187,16 @@ int ControlFileWriter::recordCount(const ControlRun& run) const {
     return count;
 }
 
-void ControlFileWriter::writeParameterLine(std::string& out, const ControlRun& run,
+void ControlFileWriter::writeParameterLine(std::string& out, const ControlRun& run, int records,
                                            int blockCount) const {
     const int c1 = parameters_.blindfolding + 1;
     const int c2 = parameters_.iterationCycle + 2;
     const int c3 = parameters_.specification == 0 ? 2 : parameters_.specification + 4;
     const int c4 = parameters_.result == 0 ? 2 : parameters_.result + 3;
     if (codes_->missingValue)
-        AppendFormat(out, "%4d-%3d   1%d%d%d%d", blockCount, recordCount(run), c1, c2, c3, c4);
+        AppendFormat(out, "%4d-%3d   1%d%d%d%d", blockCount, records, c1, c2, c3, c4);
     else
-        AppendFormat(out, "%4d%4d   1%d%d%d%d", blockCount, recordCount(run), c1, c2, c3, c4);
+        AppendFormat(out, "%4d%4d   1%d%d%d%d", blockCount, records, c1, c2, c3, c4);
     AppendFormat(out, "   %d%4d   5   %d  %2d  %2d\n", parameters_.innerWeighting + 1,
                  codes_->maxIteration, parameters_.metric + 1, run.blindTarget, run.blindDistance);
 }

@@ -38,6 +38,12 @@ public:
     // out may then end in a partial run the caller must not hand to the engine.
     bool WriteControlRun(std::string& out, const ControlRun& run);
 
+    // The compact resampling form (lvpls/LISTING.md): the first run's cards with the record of
+    // every case and the run's SAMPLE line, then one SAMPLE line for each further run. Only
+    // for an engine that names "sample-lines"; the same checks and return as WriteControlRun.
+    bool WriteSampleSource(std::string& out, const ControlRun& run);
+    bool WriteSampleLine(std::string& out, const ControlRun& run);
+
     // Appends the data records of a run, each beginning with a line end. Every value of the
     // run has the same decimals: the Decimal setting, widened to what the data hold (up to
     // six; construct scores six), and the field leaves at least one blank before each value.
@@ -56,7 +62,10 @@ private:
     std::optional<int> checkedInteger(const char* entry, const std::string& text, int low, int high);
     bool checkRun(const ControlRun& run);
     int recordCount(const ControlRun& run) const;
-    void writeParameterLine(std::string& out, const ControlRun& run, int blockCount) const;
+    // The cards of `run` up to its data records, which are those of `records`.
+    bool writeCards(std::string& out, const ControlRun& run, const ControlRun& records);
+    std::string sampleSelection(const ControlRun& run) const;
+    void writeParameterLine(std::string& out, const ControlRun& run, int recordCount, int blockCount) const;
     void writeBlockRows(std::string& out, const std::vector<int>& blocks) const;
     void writeIndicatorNames(std::string& out, const std::vector<int>& indicators) const;
     void writeDesignMatrix(std::string& out, const std::vector<int>& blocks, int stage) const;

@@ -8,6 +8,7 @@
 #include "core/editing/ProductColumns.h"
 #include "core/engine/AppendFormat.h"
 #include "core/engine/Blocks.h"
+#include "core/engine/EngineCapabilities.h"
 #include "core/engine/ListingReader.h"
 #include "core/files/DiskRoom.h"
 #include "core/files/ReplacedFile.h"
@@ -27,6 +28,10 @@ namespace {
 
 constexpr const char* kSecondOrderRefused =
     "Re-sample is not supported for 2nd order factor structure in the current version!\n";
+// A bootstrap's SAMPLE line holds a count for every case and must stay within the engine's
+// longest line (lvpls/LISTING.md) even with counts of ten and more; more cases go out in
+// the standard layout.
+constexpr int kMostCasesOnASampleLine = 800000;
 // The jackknife's factors sqrt(n - 2) and sqrt((n - 2) / (n - 1)) need three cases; a
 // bootstrap of fewer cases could not be estimated either.
 constexpr int kMinimumCases = 3;
@@ -169,15 +174,23 @@ bool ResamplingRun::prepare() {
 }
 
 // One problem at a time goes out: the whole file may not fit in memory. A control file that
-// fails part way is given up whole.
+// fails part way is given up whole. An engine that reads SAMPLE lines gets the records once
+// and one line a subsample.
 bool ResamplingRun::writeControlFile() {
     ProgressView& progress = c_.ports.progress;
     ReplacedFile out(engineFiles_.controlFile());
     progress.start(
         kind_ == SampleKind::Jackknife ? "Resampling-JackKnife..." : "Resampling-BootStrap...",
         subsamples_);
+    const bool compact = QueryEngineCapabilities(engineFiles_.engine()).sampleLines &&
+                         c_.table.caseCount() <= kMostCasesOnASampleLine;
     ControlFileWriter writer(c_.model, c_.parameters, c_.table, c_.ports.prompts);
+    const auto writeRun = [&](std::string& text, const ControlRun& run, bool first) {
+        if (!compact) return writer.WriteControlRun(text, run);
+        return first ? writer.WriteSampleSource(text, run) : writer.WriteSampleLine(text, run);
+    };
     std::string text;
+    size_t firstSize = 0;
     bool ok = true;
     for (int s = 0; ok && !out.error() && s < subsamples_; ++s) {
         ControlRun run;
@@ -186,11 +199,13 @@ bool ResamplingRun::writeControlFile() {
         if (kind_ == SampleKind::Bootstrap)
             run.drawnCases = DrawBootstrapCases(generator_, c_.table.caseCount());
         text.clear();
-        ok = writer.WriteControlRun(text, run) && (s > 0 || roomFor(text.size())) && out.write(text);
+        ok = writeRun(text, run, s == 0) && (s != 1 || roomFor(firstSize + text.size() * static_cast<size_t>(subsamples_))) &&
+             out.write(text);
+        if (s == 0) firstSize = text.size();
         progress.setPosition(s + 1);
     }
     text.clear();
-    ok = ok && writer.WriteControlRun(text, ControlRun{}) && out.write(text + "STOP");
+    ok = ok && writeRun(text, ControlRun{}, false) && out.write(text + "STOP");
     progress.finish();
     // A problem the writer refused was told by it; a write that failed is told here.
     Prompts& prompts = c_.ports.prompts;
@@ -205,10 +220,9 @@ bool ResamplingRun::allocateStore() {
     return false;
 }
 
-// Every problem of a run is about as long as the first; a control file that would fill the
-// disk is refused before it is written.
-bool ResamplingRun::roomFor(size_t problemSize) {
-    const std::uintmax_t needed = problemSize * (static_cast<std::uintmax_t>(subsamples_) + 1);
+// Every problem after the first is about as long as the second; a control file that would
+// fill the disk is refused before the rest of it is written.
+bool ResamplingRun::roomFor(std::uintmax_t needed) {
     const auto shortage = RoomShortage("control file of " + std::to_string(subsamples_) + " subsamples",
                                        engineFiles_.workDir, needed);
     if (shortage) tellText(*shortage);

@@ -65,7 +65,7 @@ private:
     bool checkSummaryFile();
     bool prepare();
     bool writeControlFile();
-    bool roomFor(size_t problemSize);
+    bool roomFor(std::uintmax_t needed);
     bool allocateStore();
     bool runEngine();
     bool readResults();

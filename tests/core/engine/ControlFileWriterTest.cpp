@@ -137,6 +137,33 @@ TEST(ControlFileWriter, ResamplingRunsWriteTheirCases) {
               TestData("controlfile/jackknife.pls"));
 }
 
+// The compact form: the first run's cards with every case, its SAMPLE line, then a line a run.
+TEST(ControlFileWriter, SampleLinesFollowTheRecordsOfEveryCase) {
+    ScriptedPorts ports;
+    ModelBuilder b = WorkedExample();
+    b.parameters.missingValue = "-1";
+    ControlFileWriter writer(b.model, b.parameters, b.table, ports);
+    std::string out;
+    EXPECT_TRUE(writer.WriteSampleSource(out, Resampling(SampleKind::Bootstrap, 0, {3, 1, 3})));
+    EXPECT_TRUE(writer.WriteSampleLine(out, Resampling(SampleKind::Bootstrap, 1, {2, 2, 2})));
+    EXPECT_TRUE(writer.WriteSampleLine(out, Resampling(SampleKind::Jackknife, 2)));
+    EXPECT_TRUE(writer.WriteSampleLine(out, ControlRun{}));
+    EXPECT_EQ(out + "STOP", TestData("controlfile/sample_lines.pls"));
+    EXPECT_TRUE(ports.events().empty());
+    // A case drawn ten times or more is written "(k)"; a case outside the data is refused.
+    ModelBuilder many = WorkedExample();
+    many.table.resize(many.table.columnCount(), 13);
+    for (int row = 4; row <= 12; ++row)
+        for (int column = 0; column < many.table.columnCount(); ++column)
+            many.table.setCell(column, row, many.table.cell(column, 1));
+    ControlFileWriter wide(many.model, many.parameters, many.table, ports);
+    std::string line;
+    EXPECT_TRUE(wide.WriteSampleLine(line, Resampling(SampleKind::Bootstrap, 7, {1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 12})));
+    EXPECT_EQ(line, "SAMPLE 1000(10)0000001 SubSample 7\n");
+    EXPECT_FALSE(wide.WriteSampleLine(line, Resampling(SampleKind::Bootstrap, 8, {13})));
+    EXPECT_EQ(line, "SAMPLE 1000(10)0000001 SubSample 7\n");
+}
+
 TEST(ControlFileWriter, WideFieldsWidenTheLine) {
     ScriptedPorts ports;
     ModelBuilder b = WorkedExample();

@@ -90,7 +90,7 @@ TEST_F(EstimateFaultTest, ABootstrapWhoseControlFileFillsTheDiskKeepsTheLastRuns
     const std::string card = written("ecsi.bt"), listing = written("ecsi.boot");
     const std::string summary = written("ecsi_boot.csv");
     user_.clear();
-    const testing::InjectedWriteFault fault({"tmppls.pls", ENOSPC, 300000});
+    const testing::InjectedWriteFault fault({"tmppls.pls", ENOSPC, 30000});
     EXPECT_FALSE(ResamplingRun(workbench_).run(SampleKind::Bootstrap));
     ASSERT_EQ(user_.messages().size(), 1u);
     EXPECT_EQ(user_.messages()[0].text,

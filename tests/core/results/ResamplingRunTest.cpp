@@ -72,6 +72,13 @@ protected:
         return captions;
     }
     fs::path file(const std::string& name) const { return startDir_ / name; }
+    // In the engine's place, the built engine behind a script that names no capabilities.
+    void installEngineOfTheStandardLayout() {
+        fs::remove(startDir_ / "pls");
+        std::ofstream(startDir_ / "pls") << "#!/bin/sh\n[ \"$1\" = --capabilities ] && exit 0\nexec '"
+                                         << (fs::path(QV_START_DIR) / "pls").string() << "' \"$@\"\n";
+        fs::permissions(startDir_ / "pls", fs::perms::owner_all);
+    }
 
     ResamplingOptions options_;
 };
@@ -89,11 +96,12 @@ TEST_F(ResamplingRunTest, BootstrapOf500SubsamplesKeepsEveryFileAndTheEntireSamp
          {"ecsi.bt", "ecsi.boot", "ecsi_bt.out", "ecsi_boot.csv", "temp/ecsi_bt.html"})
         EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
     EXPECT_FALSE(fs::exists(file("tmppls.pls")));
+    // The engine reads SAMPLE lines: the records once, then a line a subsample.
     const std::string card = contentOf(file("ecsi.bt"));
-    EXPECT_EQ(occurrences(card, "\nSubSample "), 500);
-    EXPECT_EQ(occurrences(card, "\nALLSample\n"), 1);
-    EXPECT_EQ(occurrences(card, "\nCase"), 501 * 250);
-    EXPECT_TRUE(card.ends_with("STOP"));
+    EXPECT_EQ(occurrences(card, "\nSAMPLE "), 501);
+    EXPECT_EQ(occurrences(card, " SubSample "), 499);
+    EXPECT_EQ(occurrences(card, "\nCase"), 250);
+    EXPECT_TRUE(card.ends_with("\nSAMPLE * ALLSample\nSTOP"));
 
     for (int i = 0; i < model_.nIndicator; ++i) {
         const Indicator& indicator = model_.indicators[i];
@@ -119,6 +127,27 @@ TEST_F(ResamplingRunTest, BootstrapOf500SubsamplesKeepsEveryFileAndTheEntireSamp
     const std::string summary = contentOf(file("ecsi_bt.out"));
     EXPECT_TRUE(summary.starts_with("==================Result of Estimate (BootStrap)"));
     EXPECT_EQ(occurrences(summary, "->"), 12);
+}
+
+// The compact form and the standard layout give the same listing, byte for byte.
+TEST_F(ResamplingRunTest, AnEngineThatNamesNoCapabilitiesGetsTheStandardLayout) {
+    buildEcsi();
+    options_.nSample = "20";
+    for (const SampleKind kind : {SampleKind::Bootstrap, SampleKind::Jackknife}) {
+        const auto [card, listing] = kind == SampleKind::Bootstrap ? std::pair("ecsi.bt", "ecsi.boot")
+                                                                   : std::pair("ecsi.jk", "ecsi.jack");
+        fs::remove(startDir_ / "pls");
+        fs::create_symlink(fs::path(QV_START_DIR) / "pls", startDir_ / "pls");
+        ASSERT_TRUE(resampling().run(kind));
+        const std::string compactListing = contentOf(file(listing));
+        EXPECT_EQ(occurrences(contentOf(file(card)), "\nCase"), 250);
+        installEngineOfTheStandardLayout();
+        ASSERT_TRUE(resampling().run(kind));
+        const std::string standard = contentOf(file(card));
+        EXPECT_EQ(occurrences(standard, "SAMPLE"), 0);
+        EXPECT_EQ(occurrences(standard, "\nCase"), kind == SampleKind::Bootstrap ? 21 * 250 : 250 * 249 + 250);
+        EXPECT_TRUE(contentOf(file(listing)) == compactListing);
+    }
 }
 
 TEST_F(ResamplingRunTest, ASeedRepeatsTheSubsamplesAndSeedZeroTakesTheClock) {
@@ -148,9 +177,12 @@ TEST_F(ResamplingRunTest, JackknifeOfEcsiLeavesOutEachCaseOnceAndKeepsItsFiles) 
          {"ecsi.jk", "ecsi.jack", "ecsi_jk.out", "ecsi_jack.csv", "temp/ecsi_jk.html"})
         EXPECT_TRUE(fs::is_regular_file(file(name))) << name;
     const std::string card = contentOf(file("ecsi.jk"));
-    EXPECT_EQ(occurrences(card, "\nSubSample "), 250);
-    EXPECT_EQ(occurrences(card, "\nCase"), 250 * 249 + 250);
-    EXPECT_EQ(occurrences(card, "\nCase   1 "), 249 + 1);  // only subsample 0 lacks case 1
+    // Each subsample is one SAMPLE line naming the case it leaves out.
+    EXPECT_EQ(occurrences(card, "\nCase"), 250);
+    EXPECT_EQ(occurrences(card, "\nSAMPLE -"), 250);
+    EXPECT_NE(card.find("\nSubSample 0\n"), std::string::npos);
+    EXPECT_NE(card.find("\nSAMPLE -1\nSAMPLE -2 SubSample 1\n"), std::string::npos);
+    EXPECT_NE(card.find("\nSAMPLE -250 SubSample 249\nSAMPLE * ALLSample\nSTOP"), std::string::npos);
     EXPECT_TRUE(model_.jackknifeDone && model_.resampled);
     EXPECT_EQ(user_.lastStatus(), "Jackknife finished.");
     const std::string summary = contentOf(file("ecsi_jk.out"));
@@ -238,6 +270,7 @@ TEST_F(ResamplingRunTest, ARunOfTheGroupComparisonLeavesFlagsAndStatusToIt) {
 
 TEST_F(ResamplingRunTest, AControlFileLargerThanTheFreeDiskIsRefusedBeforeItIsWritten) {
     buildEcsi();
+    installEngineOfTheStandardLayout();
     // The ECSI cases a hundred times over: a million subsamples make about 5 TB of problems.
     const int cases = table_.caseCount();
     table_.resize(table_.columnCount(), 100 * cases + 1);
