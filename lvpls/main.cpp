@@ -1,3 +1,4 @@
+#include "lvpls/CommandLine.h"
 #include "lvpls/ListingPrinter.h"
 #include "lvpls/ListingStream.h"
 
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -28,29 +30,29 @@ int fail(const std::string& reason) {
     return 1;
 }
 
-}  // namespace
-
 // What this engine reads beyond the standard layout, one name a line; the workbench writes
 // the compact resampling form only to an engine that names it.
 int printCapabilities() {
-    print("sample-lines\n");
+    print("sample-lines\nthreads\n");
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string_view(argv[1]) == "--capabilities") return printCapabilities();
-    if (argc != 2) return fail("usage: pls CONTROLFILE");
-    std::ifstream input(argv[1], std::ios::binary);
-    if (!input) return fail(std::string("cannot open the control file ") + argv[1]);
+    const lvpls::CommandLine line = lvpls::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.capabilities) return printCapabilities();
+    if (!line.error.empty()) return fail(line.error);
+    std::ifstream input(line.controlFile, std::ios::binary);
+    if (!input) return fail("cannot open the control file " + line.controlFile);
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    // One thread: measured on the shared two-core machine, estimating problems on further
-    // threads cost more processor time than it saved.
     int writeError = 0;  // the first failed write's reason: a full disk, for one
-    const int problems = lvpls::streamListing(input, [&writeError](std::string_view listing) {
+    const auto write = [&writeError](std::string_view listing) {
         if (std::fwrite(listing.data(), 1, listing.size(), stdout) < listing.size() && !writeError)
             writeError = errno;
-    });
+    };
+    const int problems = lvpls::streamListing(input, write, lvpls::threadsToUse(line));
     if (problems == 0) {
         print(failure("the control file holds no problem (no COMMENT card)"));
     } else {

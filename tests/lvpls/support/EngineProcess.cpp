@@ -25,10 +25,10 @@ std::string readFile(const std::filesystem::path& path) {
     return text.str();
 }
 
-EngineRun runEngineProgram(const std::string& controlText) {
+EngineRun runEngineProgram(const std::string& controlText, const std::string& options) {
     const auto folder = freshFolder("lvpls-run");
     std::ofstream(folder / "tmppls.pls", std::ios::binary) << controlText;
-    const std::string command = "cd '" + folder.string() + "' && '" QV_START_DIR "/pls' tmppls.pls > tmppls.out";
+    const std::string command = "cd '" + folder.string() + "' && '" QV_START_DIR "/pls' " + options + " tmppls.pls > tmppls.out";
     const int status = std::system(command.c_str());
     EngineRun run;
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
