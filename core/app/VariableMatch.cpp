@@ -67,7 +67,11 @@ void matchIndicatorsToVariables(ProjectModel& model, int storedVariables,
             if (used[static_cast<size_t>(j)] || old[static_cast<size_t>(j)].caption != indicator.caption) continue;
             used[static_cast<size_t>(j)] = true;
             newIndex[static_cast<size_t>(j)] = i;
-            indicator.construct = old[static_cast<size_t>(j)].construct;
+            const Indicator& before = old[static_cast<size_t>(j)];
+            indicator.construct = before.construct;
+            indicator.boxPlaced = before.boxPlaced;
+            indicator.boxDx = before.boxDx;
+            indicator.boxDy = before.boxDy;
             break;
         }
         model.indicators[i] = indicator;

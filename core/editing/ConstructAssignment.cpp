@@ -40,12 +40,16 @@ void CommitAssignment(ProjectModel& model, int construct, const std::string& nam
     int count = 0;
     for (int i = 0; i < model.nIndicator; ++i) {
         Indicator& indicator = model.indicators[i];
+        const int held = indicator.construct;
         if (indicator.construct == construct) indicator.construct = -1;
-        if (std::find(listed.begin(), listed.end(), indicator.caption) == listed.end()) continue;
-        if (indicator.construct >= 0 && indicator.construct < model.nConstruct)
-            --model.constructs[indicator.construct].nInd;
-        indicator.construct = construct;
-        ++count;
+        if (std::find(listed.begin(), listed.end(), indicator.caption) != listed.end()) {
+            if (indicator.construct >= 0 && indicator.construct < model.nConstruct)
+                --model.constructs[indicator.construct].nInd;
+            indicator.construct = construct;
+            ++count;
+        }
+        // A box placed beside one construct means nothing beside another.
+        if (indicator.construct != held) indicator.boxPlaced = false;
     }
     target.caption = name;
     target.type = assignment.type;
@@ -60,6 +64,7 @@ bool RemoveFromConstruct(ProjectModel& model, int indicator, bool* resamplingDro
     if (removed.construct < 0 || removed.construct >= model.nConstruct) return false;
     --model.constructs[removed.construct].nInd;
     removed.construct = -1;
+    removed.boxPlaced = false;
     if (model.nPath > 0 && model.paths[0].coefficientT != 0) {
         *resamplingDropped = true;
         model.resampled = model.bootstrapDone = model.jackknifeDone = false;

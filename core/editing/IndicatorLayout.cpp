@@ -23,11 +23,24 @@ constexpr Direction kSides[] = {{IndicatorSide::Above, 0, -1},
 
 bool drawn(const Construct& construct) { return construct.construct == -1; }
 
-std::vector<int> indicatorsOf(const ProjectModel& model, int construct) {
+std::vector<int> indicatorsOf(const ProjectModel& model, int construct, bool placed) {
     std::vector<int> held;
     for (int i = 0; i < model.nIndicator; ++i)
-        if (model.indicators[i].construct == construct) held.push_back(i);
+        if (model.indicators[i].construct == construct && model.indicators[i].boxPlaced == placed) held.push_back(i);
     return held;
+}
+
+// A box where the user put it; its arrow ends where the line from the construct's centre to
+// the box's centre enters the box.
+IndicatorPlace placedBox(const Indicator& indicator, const Construct& c, double width, double height) {
+    const double x = c.x + indicator.boxDx, y = c.y + indicator.boxDy;
+    IndicatorPlace place{{x - width / 2, y - height / 2, width, height}};
+    const double dx = c.x - x, dy = c.y - y;
+    const double reach = std::min(dx == 0 ? 1e300 : width / 2 / std::abs(dx), dy == 0 ? 1e300 : height / 2 / std::abs(dy));
+    const double toEdge = std::min(reach, 1.0);
+    place.boxX = x + toEdge * dx;
+    place.boxY = y + toEdge * dy;
+    return place;
 }
 
 // Rows of at most kPerRow boxes, each row centred on the construct; the first row nearest.
@@ -100,21 +113,26 @@ std::vector<std::optional<IndicatorPlace>> PlaceIndicators(const ProjectModel& m
     std::vector<std::optional<IndicatorPlace>> places(model.nIndicator);
     for (int c = 0; c < model.nConstruct; ++c) {
         const Construct& construct = model.constructs[c];
-        const std::vector<int> held = indicatorsOf(model, c);
-        if (!drawn(construct) || held.empty()) continue;
-        const IndicatorSide side = FreestSide(model, c);
-        if (side == IndicatorSide::Above || side == IndicatorSide::Below)
-            placeRows(held, construct, radius, side == IndicatorSide::Above, widths, height, places);
-        else
-            placeColumn(held, construct, radius, side == IndicatorSide::Left, widths, height, places);
-        // Each arrow leaves the circle towards the middle of its box's near side.
-        for (int i : held) {
-            IndicatorPlace& place = *places[i];
-            const double dx = place.boxX - construct.x, dy = place.boxY - construct.y;
-            const double length = std::hypot(dx, dy);
-            place.circleX = construct.x + radius * dx / length;
-            place.circleY = construct.y + radius * dy / length;
+        if (!drawn(construct)) continue;
+        const std::vector<int> laidOut = indicatorsOf(model, c, false), placed = indicatorsOf(model, c, true);
+        if (!laidOut.empty()) {
+            const IndicatorSide side = FreestSide(model, c);
+            if (side == IndicatorSide::Above || side == IndicatorSide::Below)
+                placeRows(laidOut, construct, radius, side == IndicatorSide::Above, widths, height, places);
+            else
+                placeColumn(laidOut, construct, radius, side == IndicatorSide::Left, widths, height, places);
         }
+        for (int i : placed) places[i] = placedBox(model.indicators[i], construct, widths[i], height);
+        // Each arrow leaves the circle towards the point where it meets its box.
+        for (const std::vector<int>* held : {&laidOut, &placed})
+            for (int i : *held) {
+                IndicatorPlace& place = *places[i];
+                const double dx = place.boxX - construct.x, dy = place.boxY - construct.y;
+                const double length = std::hypot(dx, dy);
+                const double ux = length > 0 ? dx / length : 0, uy = length > 0 ? dy / length : -1;
+                place.circleX = construct.x + radius * ux;
+                place.circleY = construct.y + radius * uy;
+            }
     }
     return places;
 }

@@ -24,8 +24,9 @@ IndicatorSide FreestSide(const ProjectModel& model, int construct);
 
 // Each indicator of a drawn construct as a box of its width (and the common height) beside its
 // construct, on the freest side: a column to the left or right, rows of at most four above or
-// below, clear of the caption above the circle and of the figures below it. Indicators of no
-// construct, or of a member of a second-order construct, get nothing.
+// below, clear of the caption above the circle and of the figures below it. A box the user
+// placed stands where it was put instead. Indicators of no construct, or of a member of a
+// second-order construct, get nothing.
 std::vector<std::optional<IndicatorPlace>> PlaceIndicators(const ProjectModel& model, double radius,
                                                            const std::vector<double>& widths, double height);
 

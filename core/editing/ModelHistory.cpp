@@ -12,6 +12,10 @@ bool samePlacedConstruct(const Construct& a, const Construct& b) {
     return a.x == b.x && a.y == b.y && a.caption == b.caption;
 }
 
+bool samePlacedBox(const Indicator& a, const Indicator& b) {
+    return a.boxPlaced == b.boxPlaced && (!a.boxPlaced || (a.boxDx == b.boxDx && a.boxDy == b.boxDy));
+}
+
 bool sameIndicator(const Indicator& a, const Indicator& b) {
     return a.caption == b.caption && a.construct == b.construct && a.interaction == b.interaction &&
            a.predictor == b.predictor && a.moderator == b.moderator && a.standardized == b.standardized &&
@@ -39,6 +43,7 @@ bool SameEstimate(const ProjectModel& a, const ProjectModel& b) {
 bool SameStructure(const ProjectModel& a, const ProjectModel& b) {
     return SameEstimate(a, b) && a.nTextLabel == b.nTextLabel &&
            sameRecords(a.constructs.data(), b.constructs.data(), a.nConstruct, samePlacedConstruct) &&
+           sameRecords(a.indicators.data(), b.indicators.data(), a.nIndicator, samePlacedBox) &&
            sameRecords(a.textLabels.data(), b.textLabels.data(), a.nTextLabel, [](const TextLabel& p, const TextLabel& q) {
                return p.text == q.text && p.x == q.x && p.y == q.y;
            });
@@ -73,6 +78,14 @@ bool ModelHistory::record(const std::string& name, const ProjectModel& model) {
     done_ = steps_.size();
     current_ = model;
     return true;
+}
+
+void ModelHistory::forgetFigures() {
+    for (Step& step : steps_) {
+        ClearFigures(step.before);
+        ClearFigures(step.after);
+    }
+    ClearFigures(current_);
 }
 
 void ModelHistory::undo(ProjectModel& model) {

@@ -13,7 +13,8 @@ namespace qv {
 // indicators and their assignments, paths. Places, captions and text labels do not count.
 bool SameEstimate(const ProjectModel& a, const ProjectModel& b);
 // Whether two models have the same structure as the user edits it: what is estimated, and the
-// places, captions and text labels. Results and flags do not count.
+// places (of constructs and of indicator boxes), captions and text labels. Results and flags do
+// not count.
 bool SameStructure(const ProjectModel& a, const ProjectModel& b);
 // Results of every construct, indicator and path back to none, with the flag that says the
 // model was estimated.
@@ -35,6 +36,9 @@ public:
     void adopt(const ProjectModel& model) { current_ = model; }
     // Whether the model would now be estimated otherwise than at the last record.
     bool changesEstimate(const ProjectModel& model) const { return !SameEstimate(model, current_); }
+    // The figures of every step go as well: after the data changed, an undo must not bring back
+    // figures of the data as they were.
+    void forgetFigures();
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }

@@ -154,6 +154,12 @@ bool IniFile::readBool(const std::string& section, const std::string& key, bool 
     return readInt(section, key, fallback ? 1 : 0) != 0;
 }
 
+void IniFile::removeKey(const std::string& section, const std::string& key) {
+    const auto range = findSection(section);
+    if (!range) return;
+    if (const auto line = findKey(*range, key)) lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*line));
+}
+
 void IniFile::writeString(const std::string& section, const std::string& key,
                           const std::string& value) {
     const std::string entry = singleLine(key) + "=" + singleLine(value);

@@ -35,6 +35,8 @@ public:
     void writeString(const std::string& section, const std::string& key, const std::string& value);
     void writeInt(const std::string& section, const std::string& key, int value);
     void writeBool(const std::string& section, const std::string& key, bool value);
+    // Takes the key's line out; a key or section that is not there leaves the file as it is.
+    void removeKey(const std::string& section, const std::string& key);
 
     // Writes every line with CR LF through WriteWholeFile: a failed write never leaves a half
     // file, and a linked or protected file keeps its identity. Returns an error text or nothing.

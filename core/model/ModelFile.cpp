@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/model/IndicatorBoxes.h"
 #include "core/model/IniFile.h"
 #include "core/model/NumberText.h"
 
@@ -121,6 +122,7 @@ std::optional<std::string> write(const std::filesystem::path& file, const Projec
     const int nIndicator = std::min(rawVariables + model.nProduct, kMaxIndicators);
     writeBasic(ini, model, settings, rawVariables);
     writeTables(ini, model, nIndicator);
+    WriteIndicatorBoxes(ini, model, nIndicator);
     writeParameters(ini, settings.parameters, typed);
     writeResamplingEntries(ini, typed, settings.resampling.confidence);
     ini.writeBool("Resampling", "Process", settings.resampling.process);

@@ -1,6 +1,7 @@
 // Reading a model file: the entries with their checks, then the references between records.
 #include <algorithm>
 
+#include "core/model/IndicatorBoxes.h"
 #include "core/model/ModelFile.h"
 #include "core/model/ModelFileEntries.h"
 #include "core/model/Utf8Text.h"
@@ -183,6 +184,7 @@ ModelFileRead read(const std::filesystem::path& file, ProjectModel& model, Model
     readConstructs(entries, model);
     readIndicators(entries, model, result.storedVariables);
     readPaths(entries, model);
+    ReadIndicatorBoxes(ini, entries, model);
     checkMemberships(entries, model);
     readSettings(entries, settings);
     model.repairReferences();  // finds nothing left to undo; it counts NInd and nCon

@@ -53,6 +53,11 @@ struct Indicator {
     short moderator = 0;
     bool standardized = false;
     bool meanCentered = false;
+    // Where the user put the indicator's box on the diagram: its centre, from its construct's
+    // centre. A box not placed is laid out beside its construct.
+    bool boxPlaced = false;
+    int boxDx = 0;
+    int boxDy = 0;
 };
 
 struct Path {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app/EstimateInputs.h"
 #include "core/app/StartupFolders.h"
 #include "core/editing/ModelHistory.h"
 #include "core/predict/PredictOptions.h"
@@ -243,6 +244,7 @@ private:
     ModelHistory history_;
     QString editName_;        // the name of the command or diagram edit under way
     bool engineRan_ = false;  // the figures the engine just wrote are no edit
+    EstimateInputs estimatedInputs_;  // the data and parameters the figures on show came from
     // Whether the last engine run of the main window succeeded: a failed estimate or resampling
     // run, and a group run, leave no report to write.
     bool reportable_ = false;

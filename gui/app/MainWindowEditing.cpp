@@ -3,6 +3,7 @@
 // which keeps the history and clears figures the edit made stale.
 #include <QAction>
 
+#include "core/app/EstimateInputs.h"
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/TextConversion.h"
@@ -14,6 +15,7 @@ namespace qv::gui {
 void MainWindow::startOver() {
     diagram_->clearSelection();
     history_.reset(workbench_->model());
+    estimatedInputs_ = InputsOf(*workbench_);  // the figures a model file brings belong to its data
 }
 
 void MainWindow::recordEdit() {
@@ -23,9 +25,15 @@ void MainWindow::recordEdit() {
     if (engineRan_) {
         engineRan_ = false;
         history_.adopt(model);
+        estimatedInputs_ = InputsOf(*workbench_);
     } else if (model.estimated && history_.changesEstimate(model)) {
         ClearFigures(model);
         workbench_->showStatus("The model changed since its estimate: its figures were cleared.", false);
+    } else if ((model.estimated || model.groupRun) && !SameInputs(InputsOf(*workbench_), estimatedInputs_)) {
+        ClearFigures(model);
+        history_.forgetFigures();
+        workbench_->showStatus("The data or the model parameters changed since the estimate: the figures were cleared.",
+                               false);
     }
     if (history_.record(name, model))
         model.modified = true;

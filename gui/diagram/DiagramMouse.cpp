@@ -5,9 +5,12 @@
 #include <QStyleHints>
 #include <QMouseEvent>
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 #include "core/app/Workbench.h"
 #include "gui/app/TextConversion.h"
+#include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
 
@@ -66,7 +69,8 @@ void DiagramView::pressSelectTool(QMouseEvent& event) {
     if (event.button() == Qt::LeftButton) {
         pressPoint_ = point;
         pressed_ = true;
-        hitTest(point);
+        hitIndicator_ = -1;
+        if (!hitTest(point)) std::tie(hitIndicator_, pressedBox_) = hitIndicatorBox(point);
         return;
     }
     hitTest(point);
@@ -94,6 +98,28 @@ void DiagramView::openContextMenu(QPoint point) {
     if (path >= 0) pathMenu_->popup(where);
 }
 
+std::pair<int, QRectF> DiagramView::hitIndicatorBox(QPoint point) const {
+    if (!showIndicators_) return {-1, {}};
+    const DiagramLayout layout(workbench_.model(), radius());
+    const auto& places = layout.indicatorPlaces();
+    for (int i = 0; i < static_cast<int>(places.size()); ++i)
+        if (places[i] && toRect(places[i]->box).contains(point)) return {i, toRect(places[i]->box)};
+    return {-1, {}};
+}
+
+// The box stays where it is dropped, relative to its construct, so it moves along with it.
+void DiagramView::dropIndicator(QPoint shift) {
+    ProjectModel& model = workbench_.model();
+    Indicator& indicator = model.indicators[hitIndicator_];
+    const Construct& construct = model.constructs[indicator.construct];
+    const QPointF centre = pressedBox_.center() + shift;
+    indicator.boxPlaced = true;
+    indicator.boxDx = static_cast<int>(std::lround(centre.x())) - construct.x;
+    indicator.boxDy = static_cast<int>(std::lround(centre.y())) - construct.y;
+    model.modified = true;
+    changed("Move Indicator");
+}
+
 // The tolerance is in pixels of the surface, whatever the zoom.
 int DiagramView::hitPath(QPoint point) const {
     return HitPath(workbench_.model(), at(point), kPathHitPixels / zoom_);
@@ -106,6 +132,11 @@ void DiagramView::mouseMoveEvent(QMouseEvent* event) {
         overlay_ = Overlay::Line;
         lastDrag_ = point;
         status("X=" + std::to_string(point.x()) + " Y=" + std::to_string(point.y()) + " ");
+        moved_ = true;
+        update();
+    } else if (tool_ == Tool::Select && hitIndicator_ >= 0) {
+        overlay_ = Overlay::Box;
+        lastDrag_ = point;
         moved_ = true;
         update();
     } else if (tool_ == Tool::Select && hitConstruct_ < 0) {
@@ -153,7 +184,9 @@ void DiagramView::releaseSelectTool(QPoint point) {
     if (quick && !moved_) {
         doubleClick(point);
     } else {
-        if (moved_) {
+        if (moved_ && hitIndicator_ >= 0) {
+            dropIndicator(point - pressPoint_);
+        } else if (moved_) {
             ProjectModel& model = workbench_.model();
             const QPoint shift = point - pressPoint_;
             for (int c : selection_.constructs) {

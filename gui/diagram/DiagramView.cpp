@@ -43,6 +43,9 @@ void DiagramView::createMenus() {
     connect(configure, &QAction::triggered, this, [this] {
         if (hitConstruct_ >= 0 && openDialog_) openDialog_(hitConstruct_);
     });
+    QAction* layOut = constructMenu_->addAction("Lay Out Indicators Again");
+    layOut->setObjectName("MNU_LayOutIndicators");
+    connect(layOut, &QAction::triggered, this, &DiagramView::layOutIndicatorsAgain);
     pathMenu_ = new QMenu(this);
     pathMenu_->setObjectName("PopupMenu4");
     QAction* removePath = pathMenu_->addAction("Delete Path");
@@ -182,13 +185,26 @@ void DiagramView::drawOverlay(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
     if (overlay_ == Overlay::Line) painter.drawLine(pressPoint_, *lastDrag_);
     if (overlay_ == Overlay::Rectangle) painter.drawRect(QRect(pressPoint_, *lastDrag_).normalized());
-    if (overlay_ != Overlay::Ghost) return;
+    if (overlay_ != Overlay::Ghost && overlay_ != Overlay::Box) return;
     const QColor grey(128, 128, 128);
     painter.setPen(QPen(grey, 1));
     painter.setBrush(QColor(128, 128, 128, 96));
+    if (overlay_ == Overlay::Box) {
+        painter.drawRect(pressedBox_.translated(shift));
+        return;
+    }
     const ProjectModel& model = workbench_.model();
     for (int c : selection_.constructs)
         DiagramPainter::drawOutline(painter, QPoint(model.constructs[c].x, model.constructs[c].y) + shift, radius());
+}
+
+// The boxes the user moved go back beside their construct.
+void DiagramView::layOutIndicatorsAgain() {
+    ProjectModel& model = workbench_.model();
+    for (int c : selection_.constructs)
+        for (int i = 0; i < model.nIndicator; ++i)
+            if (model.indicators[i].construct == c) model.indicators[i].boxPlaced = false;
+    changed("Lay Out Indicators");
 }
 
 void DiagramView::clearSelection() {

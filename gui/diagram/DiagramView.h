@@ -82,6 +82,7 @@ public:
     // and become the selection.
     void paste();
     void duplicateSelection();
+    void layOutIndicatorsAgain();
     bool canPaste() const { return !copies_.empty(); }
     StopWindow& stopWindow() { return *stopWindow_; }
     QMenu& constructMenu() { return *constructMenu_; }
@@ -96,7 +97,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    enum class Overlay { None, Line, Rectangle, Ghost };
+    enum class Overlay { None, Line, Rectangle, Ghost, Box };
 
     int radius() const;
     void renderBuffer();
@@ -120,6 +121,9 @@ private:
     void showSelectionCount();
     bool hitTest(QPoint point);
     int hitPath(QPoint point) const;
+    // The indicator whose box is under the point, with the box; -1 when none is drawn there.
+    std::pair<int, QRectF> hitIndicatorBox(QPoint point) const;
+    void dropIndicator(QPoint shift);
 
     Workbench& workbench_;
     std::function<void(const std::string&)> changed_;
@@ -139,6 +143,8 @@ private:
     Tool tool_ = Tool::Select;
     Selection selection_;
     int hitConstruct_ = -1;
+    int hitIndicator_ = -1;  // the indicator whose box a press in the select tool caught
+    QRectF pressedBox_;
     int pathSource_ = -1;
     QPoint pressPoint_;
     std::optional<QPoint> lastDrag_;

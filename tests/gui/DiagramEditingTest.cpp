@@ -7,11 +7,13 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
 #include <map>
 
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/diagram/StopWindow.h"
 #include "gui/editing/ModelTree.h"
@@ -139,6 +141,8 @@ private slots:
     void aBuildUndoneToNothingAndRedoneSavesTheSameFile();
     void copyPasteAndDuplicateGiveNewNames();
     void editsOfTheEstimateClearTheFiguresAndMovesDoNot();
+    void otherDataOrParametersClearTheFiguresAndViewingDoesNot();
+    void anIndicatorBoxMovesWithUndoAndIsSaved();
 };
 
 void DiagramEditingTest::constructDialogChecksTheNameAndCommits() {
@@ -509,6 +513,106 @@ void DiagramEditingTest::editsOfTheEstimateClearTheFiguresAndMovesDoNot() {
     QVERIFY(s.action("BTN_Select").isChecked());
     QVERIFY(!s.action("BTN_Construct").isChecked());
     QCOMPARE(s.diagram().tool(), gui::DiagramView::Tool::Select);
+}
+
+// The figures belong to the data and parameters they were estimated with: a new case selection,
+// other model parameters or a data file changed on disk clear them, and an undo cannot bring
+// them back; looking at the data changes nothing.
+void DiagramEditingTest::otherDataOrParametersClearTheFiguresAndViewingDoesNot() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    if (!s.folder.hasEngine()) QSKIP("The build has no engine to estimate with.");
+    ProjectModel& model = s.model();
+    const auto estimate = [&] {
+        s.press("BTN_Run");
+        QVERIFY(model.estimated);
+        QVERIFY(model.indicators[0].loading != 0);
+    };
+    const auto expectCleared = [&] {
+        QVERIFY(!model.estimated);
+        QCOMPARE(model.indicators[0].loading, 0.0f);
+        QCOMPARE(model.paths[0].coefficient, 0.0f);
+        QVERIFY(s.window.statusPanels().message().contains("figures were cleared"));
+    };
+    estimate();
+    const QPoint sat = s.centre(4);
+    QTest::mousePress(&s.diagram(), Qt::LeftButton, {}, sat);
+    QTest::mouseMove(&s.diagram(), sat + QPoint(15, 10));
+    QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, sat + QPoint(30, 20));
+    s.press("BTN_Select");
+    QVERIFY(model.estimated);
+
+    s.workbench().parameters().innerWeighting = 1;
+    s.press("BTN_Select");
+    expectCleared();
+    s.action("MNU_Undo").trigger();  // the move, whose states held the old figures
+    s.press("BTN_Select");
+    QCOMPARE(model.constructs[4].x, sat.x());
+    QVERIFY(!model.estimated);
+    QCOMPARE(model.indicators[0].loading, 0.0f);
+
+    estimate();
+    QVERIFY(s.workbench().caseFilter().add(CaseCondition{0, 0, "5", 0}));
+    s.workbench().caseFilter().allCases = 0;
+    s.press("BTN_Select");
+    expectCleared();
+
+    estimate();
+    s.script.clear();
+    auto viewed = onModal("TForm3", [](QWidget& form) { click(form, "BTN_OK"); });
+    s.press("BTN_RawData");  // viewing the data reads them again, unchanged
+    QVERIFY(*viewed);
+    QVERIFY(model.estimated);
+    std::ofstream(s.work("mobi.txt"), std::ios::app) << "\n";
+    s.press("BTN_Select");
+    expectCleared();
+}
+
+// An indicator's box is dragged like a construct: the move is a step to undo, keeps the figures,
+// follows its construct, is saved, and goes back beside the construct on request.
+void DiagramEditingTest::anIndicatorBoxMovesWithUndoAndIsSaved() {
+    Session s;
+    s.open(s.work("ecsi.qvt"));
+    ProjectModel& model = s.model();
+    model.estimated = true;
+    model.indicators[0].loading = 0.8f;
+    s.press("BTN_Select");
+    const auto boxOf = [&](int indicator) {
+        const gui::DiagramLayout layout(model, model.radius);
+        const auto& place = layout.indicatorPlaces()[indicator];
+        return place ? gui::toRect(place->box) : QRectF();
+    };
+    const int owner = model.indicators[0].construct;
+    const QRectF before = boxOf(0);
+    QVERIFY(!before.isEmpty());
+    const QPoint grip = before.center().toPoint();
+    QTest::mousePress(&s.diagram(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&s.diagram(), grip + QPoint(20, 15));
+    QTest::mouseRelease(&s.diagram(), Qt::LeftButton, {}, grip + QPoint(40, 30));
+    QVERIFY(model.indicators[0].boxPlaced);
+    QCOMPARE(boxOf(0).center().toPoint(), (before.center() + QPointF(40, 30)).toPoint());
+    QCOMPARE(model.constructs[owner].x, s.centre(owner).x());  // the construct stayed
+    QVERIFY(model.estimated);
+    QCOMPARE(model.indicators[0].loading, 0.8f);
+    QCOMPARE(s.action("MNU_Undo").text(), QString("Undo Move Indicator"));
+    // Its construct takes it along.
+    model.constructs[owner].x += 10;
+    s.press("BTN_Select");
+    QCOMPARE(boxOf(0).center().toPoint(), (before.center() + QPointF(50, 30)).toPoint());
+    s.action("MNU_Undo").trigger();
+    s.action("MNU_Undo").trigger();
+    QVERIFY(!model.indicators[0].boxPlaced);
+    QCOMPARE(boxOf(0), before);
+    s.action("MNU_Redo").trigger();
+    s.press("BTN_SaveModel");
+    s.open(s.work("ecsi.qvt"));
+    QVERIFY(s.model().indicators[0].boxPlaced);
+    QCOMPARE(boxOf(0).center().toPoint(), (before.center() + QPointF(40, 30)).toPoint());
+    // Lay Out Indicators Again, from the construct's menu.
+    QTest::mouseClick(&s.diagram(), Qt::LeftButton, {}, s.centre(owner));
+    s.diagram().constructMenu().findChild<QAction*>("MNU_LayOutIndicators")->trigger();
+    QVERIFY(!s.model().indicators[0].boxPlaced);
+    QCOMPARE(boxOf(0), before);
 }
 
 QTEST_MAIN(DiagramEditingTest)

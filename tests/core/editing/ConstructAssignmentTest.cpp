@@ -32,7 +32,10 @@ TEST(ConstructAssignment, NameChecksComeInOrder) {
 TEST(ConstructAssignment, CommitAssignsExactlyTheListedIndicators) {
     ProjectModel model = test::SmallModel();
     model.estimated = true;
+    for (int i : {0, 1}) model.indicators[i].boxPlaced = true;
     CommitAssignment(model, 0, "IMAG", ConstructAssignment{{"x1"}, {"x2", "u"}, 1});
+    EXPECT_FALSE(model.indicators[0].boxPlaced) << "a box placed beside a construct it left";
+    EXPECT_TRUE(model.indicators[1].boxPlaced) << "it stays with the construct";
     EXPECT_EQ(model.indicators[0].construct, -1);
     EXPECT_EQ(model.indicators[1].construct, 0);
     EXPECT_EQ(model.indicators[4].construct, 0);

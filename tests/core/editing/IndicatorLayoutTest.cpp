@@ -66,6 +66,34 @@ TEST(IndicatorLayout, RowsOfFourAboveAndColumnsBeside) {
     for (int i = 1; i < 6; ++i) EXPECT_FALSE(places[i]->box.overlaps(places[i - 1]->box)) << i;
 }
 
+// A box the user placed stands there; the others are laid out as if it were not there, and its
+// arrow meets the box where the line from the construct's centre enters it.
+TEST(IndicatorLayout, APlacedBoxStandsWhereItWasPut) {
+    ProjectModel model = Star();
+    for (int i = 0; i < 3; ++i) model.assignIndicator(i, 0);
+    Indicator& moved = model.indicators[1];
+    moved.boxPlaced = true;
+    moved.boxDx = 100;
+    moved.boxDy = 20;
+    const auto places = PlaceIndicators(model, 25, std::vector<double>(6, 40), 16);
+    ASSERT_TRUE(places[0] && places[1] && places[2]);
+    EXPECT_DOUBLE_EQ(places[1]->box.left, 400 - 20);
+    EXPECT_DOUBLE_EQ(places[1]->box.top, 320 - 8);
+    EXPECT_DOUBLE_EQ(places[1]->boxX, 400 - 20) << "the line enters through the left side";
+    EXPECT_DOUBLE_EQ(places[1]->boxY, 320 - 4);
+    EXPECT_NEAR(places[1]->circleX, 300 + 25 * 100 / std::hypot(100, 20), 1e-9);
+    EXPECT_NEAR(places[1]->circleY, 300 + 25 * 20 / std::hypot(100, 20), 1e-9);
+    EXPECT_DOUBLE_EQ(places[0]->box.left, 300 - (2 * 40 + 6) / 2.0) << "one row of two, centred";
+    EXPECT_DOUBLE_EQ(places[2]->box.left, places[0]->box.right() + 6);
+    // Straight above, the arrow meets the middle of the box's lower side.
+    moved.boxDx = 0;
+    moved.boxDy = -120;
+    const auto above = PlaceIndicators(model, 25, std::vector<double>(6, 40), 16);
+    EXPECT_DOUBLE_EQ(above[1]->boxX, 300);
+    EXPECT_DOUBLE_EQ(above[1]->boxY, 180 + 8);
+    EXPECT_DOUBLE_EQ(above[1]->circleY, 300 - 25);
+}
+
 TEST(IndicatorLayout, OnlyIndicatorsOfDrawnConstructsHaveBoxes) {
     ProjectModel model = Star();
     model.assignIndicator(0, 1);

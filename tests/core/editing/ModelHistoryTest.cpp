@@ -99,6 +99,10 @@ TEST_F(Editing, OnlyEditsOfWhatIsEstimatedChangeTheEstimate) {
     moved.addTextLabel(1, 1);
     EXPECT_FALSE(history.changesEstimate(moved));
     EXPECT_FALSE(SameStructure(moved, model));
+    ProjectModel boxMoved = model;
+    boxMoved.indicators[1].boxPlaced = true;
+    EXPECT_FALSE(history.changesEstimate(boxMoved));
+    EXPECT_FALSE(SameStructure(boxMoved, model)) << "a moved indicator box is a step of its own";
     for (const auto& change : std::vector<std::function<void(ProjectModel&)>>{
              [](ProjectModel& m) { m.addPath(0, 1); }, [](ProjectModel& m) { m.assignIndicator(0, 1); },
              [](ProjectModel& m) { m.constructs[1].type = 1; }, [](ProjectModel& m) { m.deleteConstructs({0}); }}) {
@@ -112,6 +116,24 @@ TEST_F(Editing, OnlyEditsOfWhatIsEstimatedChangeTheEstimate) {
     ClearFigures(model);
     EXPECT_EQ(model.constructs[0].rSquare, 0);
     EXPECT_EQ(model.indicators[0].weight, 0);
+    EXPECT_FALSE(model.estimated);
+}
+
+// Once the data changed, no undo or redo may bring back the figures of the data as they were.
+TEST_F(Editing, ForgottenFiguresComeBackWithNoStep) {
+    edit("New Construct", [&] { model.addConstruct(100, 100); });
+    model.constructs[0].rSquare = 0.4f;
+    model.estimated = true;
+    history.adopt(model);
+    edit("Move", [&] { model.constructs[0].x = 150; });
+    ClearFigures(model);
+    history.forgetFigures();
+    history.undo(model);
+    EXPECT_EQ(model.constructs[0].x, 100);
+    EXPECT_EQ(model.constructs[0].rSquare, 0);
+    EXPECT_FALSE(model.estimated);
+    history.redo(model);
+    EXPECT_EQ(model.constructs[0].x, 150);
     EXPECT_FALSE(model.estimated);
 }
 

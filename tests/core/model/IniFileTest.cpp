@@ -80,9 +80,12 @@ TEST_F(IniFileTest, WritingReplacesInPlaceAppendsNewKeysToTheirSectionAndNewSect
     ini.writeString("One", "New", "x\\y");
     ini.writeBool("Three", "Flag", true);
     ini.writeString("Two", "C", "line\r\nbreak");
+    ini.removeKey("ONE", "a");
+    ini.removeKey("One", "Absent");
+    ini.removeKey("Absent", "A");
     ASSERT_FALSE(ini.save().has_value());
     EXPECT_EQ(bytes(path),
-              "; head\r\n[One]\r\nA=1\r\nb=20\r\nNew=x\\y\r\n\r\n[Two]\r\nC=line  break\r\n"
+              "; head\r\n[One]\r\nb=20\r\nNew=x\\y\r\n\r\n[Two]\r\nC=line  break\r\n"
               "[Three]\r\nFlag=1\r\n");
     EXPECT_EQ(testing::temporaryFilesIn(dir_), 0);
 }

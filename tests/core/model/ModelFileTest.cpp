@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <regex>
+#include <tuple>
 
 #include "core/support/TempFolder.h"
 
@@ -383,6 +384,51 @@ TEST(ModelFile, ConsistentPlsIsAParameterEntryOnlyOnceAskedFor) {
     EXPECT_EQ(described(ModelFile::read(folder / "plsc.qvt", *model, damaged)),
               std::vector<std::string>{"[Parameter] Consistent = 'yes': not one of 0, 1; 0 used"});
     EXPECT_FALSE(damaged.parameters.consistent);
+}
+
+// Boxes the user moved keep their places in a section of their own; a model without one keeps
+// its bytes, a box laid out again loses its entries, and a damaged place is reported.
+TEST(ModelFile, MovedIndicatorBoxesAreKeptInASectionOfTheirOwn) {
+    TempFolder folder;
+    const std::string example = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
+    folder.write("boxes.qvt", example);
+    auto model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    const ModelFileRead read = ModelFile::read(folder / "boxes.qvt", *model, settings);
+    ASSERT_TRUE(read.problems.empty());
+    ASSERT_FALSE(ModelFile::write(folder / "boxes.qvt", *model, settings, read.storedVariables).has_value());
+    EXPECT_EQ(readBytes(folder / "boxes.qvt"), example);
+
+    for (auto [n, dx, dy] : {std::tuple{3, -70, 45}, {5, 0, -80}}) {
+        Indicator& indicator = model->indicators[n];
+        indicator.boxPlaced = true;
+        indicator.boxDx = dx;
+        indicator.boxDy = dy;
+    }
+    ASSERT_FALSE(ModelFile::write(folder / "boxes.qvt", *model, settings, read.storedVariables).has_value());
+    const std::string moved = readBytes(folder / "boxes.qvt");
+    EXPECT_TRUE(moved.ends_with("[IndicatorBox]\r\nDX_3=-70\r\nDY_3=45\r\nDX_5=0\r\nDY_5=-80\r\n")) << moved;
+    auto again = std::make_unique<ProjectModel>();
+    ASSERT_TRUE(ModelFile::read(folder / "boxes.qvt", *again, settings).problems.empty());
+    EXPECT_TRUE(again->indicators[3].boxPlaced && again->indicators[5].boxPlaced);
+    EXPECT_EQ(again->indicators[3].boxDx, -70);
+    EXPECT_EQ(again->indicators[5].boxDy, -80);
+    EXPECT_FALSE(again->indicators[4].boxPlaced);
+
+    again->indicators[3].boxPlaced = false;
+    ASSERT_FALSE(ModelFile::write(folder / "boxes.qvt", *again, settings, read.storedVariables).has_value());
+    EXPECT_TRUE(readBytes(folder / "boxes.qvt").ends_with("[IndicatorBox]\r\nDX_5=0\r\nDY_5=-80\r\n"));
+
+    std::string damaged = moved;
+    damaged.replace(damaged.find("DY_3=45"), 7, "DY_3=far");
+    damaged.replace(damaged.find("DX_5=0\r\n"), 8, "");
+    folder.write("boxes.qvt", damaged);
+    auto repaired = std::make_unique<ProjectModel>();
+    EXPECT_EQ(described(ModelFile::read(folder / "boxes.qvt", *repaired, settings)),
+              (std::vector<std::string>{"[IndicatorBox] DY_3 = 'far': not an integer; box laid out beside its construct",
+                                        "[IndicatorBox] DX_5: missing; box laid out beside its construct"}));
+    EXPECT_FALSE(repaired->indicators[3].boxPlaced);
+    EXPECT_FALSE(repaired->indicators[5].boxPlaced);
 }
 
 }  // namespace
