@@ -16,7 +16,7 @@ int streamListing(std::istream& input, const std::function<void(std::string_view
     while (auto text = splitter.next()) {
         // The records SAMPLE lines draw from are read here, once, before their problems run.
         if (!text->drawsFromBefore()) source = text->sampleLine.empty() ? nullptr : readSampleSource(*text);
-        workers.submit([text = std::move(*text), source](Problem& workspace) {
+        workers.submit([text = std::move(*text), source](Problem& workspace) mutable {
             return runProblem(text, source.get(), workspace);
         });
         ++problems;

@@ -37,7 +37,7 @@ void estimateAndPrint(Problem& problem, std::string& out) {
 
 }  // namespace
 
-std::string runProblem(const ProblemText& text, const SampleSource* source, Problem& workspace) {
+std::string runProblem(ProblemText& text, const SampleSource* source, Problem& workspace) {
     std::string out;
     appendProblemHead(out, text.number, problemTitle(text));
     const std::size_t head = out.size();
@@ -47,6 +47,7 @@ std::string runProblem(const ProblemText& text, const SampleSource* source, Prob
         } else {
             drawProblem(text, source, workspace);
         }
+        text.release();
         estimateAndPrint(workspace, out);
     });
     if (failure.empty()) return out;
@@ -55,7 +56,7 @@ std::string runProblem(const ProblemText& text, const SampleSource* source, Prob
     return out;
 }
 
-std::string runProblem(const ProblemText& text) {
+std::string runProblem(ProblemText text) {
     Problem workspace;
     return runProblem(text, nullptr, workspace);
 }

@@ -14,6 +14,11 @@ void ProblemText::reserve(std::size_t characters, std::size_t lines) {
     offsets_.reserve(lines);
 }
 
+void ProblemText::release() {
+    std::string().swap(text_);
+    std::vector<std::size_t>().swap(offsets_);
+}
+
 void ProblemText::addLine(const std::string& line) {
     offsets_.push_back(text_.size());
     text_ += line;

@@ -22,6 +22,8 @@ public:
     bool drawsFromBefore() const { return offsets_.empty() && !sampleLine.empty(); }
 
     void reserve(std::size_t characters, std::size_t lines);
+    // Gives the memory of the lines back once they are read; the numbers stay.
+    void release();
     void addLine(const std::string& line);
     std::size_t lineCount() const { return offsets_.size(); }
     std::string_view line(std::size_t index) const;

@@ -1,12 +1,11 @@
 #include "core/engine/ControlFileWriter.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "core/engine/AppendFormat.h"
 #include "core/engine/EngineNames.h"
+#include "core/engine/FixedDecimalText.h"
 #include "core/model/NumberText.h"
 
 namespace qv {
@@ -17,8 +16,6 @@ constexpr int kNamesPerLine = 9;
 // Values keep at most six decimals, the precision the engine prints its own figures with.
 constexpr int kMostDecimals = 6;
 constexpr int kNarrowestField = 8;
-// Room for any double in fixed notation: 309 digits, the sign, the point and the decimals.
-using NumberBuffer = std::array<char, 352>;
 
 const Construct& constructAt(const ProjectModel& model, int index) {
     return model.constructs[static_cast<size_t>(index)];
@@ -37,23 +34,11 @@ void writeBlockRow(std::string& out, const std::vector<int>& blocks, ValueOf val
     out += '\n';
 }
 
-std::string fixedPoint(double value, int decimals) {
-    NumberBuffer text;
-    const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed,
-                      decimals);
-    return std::string(text.data(), written.ptr);
-}
-
 // The fewest decimals, fewest or more, that write value so that it reads back unchanged;
 // kMostDecimals when none up to it does.
 int decimalsNeeded(double value, int fewest) {
-    for (int decimals = fewest; decimals < kMostDecimals; ++decimals) {
-        const std::string text = fixedPoint(value, decimals);
-        double back = 0;
-        std::from_chars(text.data(), text.data() + text.size(), back);
-        if (back == value) return decimals;
-    }
+    for (int decimals = fewest; decimals < kMostDecimals; ++decimals)
+        if (ReadsBackWithDecimals(value, decimals)) return decimals;
     return kMostDecimals;
 }
 
@@ -247,8 +232,34 @@ void ControlFileWriter::writeFormatCards(std::string& out, int indicatorCount) c
 bool ControlFileWriter::WriteDataRecords(std::string& out, const ControlRun& run) {
     if (!checkRun(run) || !prepareRecords(run.stage)) return false;
     if (run.sampleKind == SampleKind::Full) tellBlockCountMismatches(run.stage);
-    for (int caseNumber : writtenCases(run)) out += records_[static_cast<size_t>(caseNumber - 1)];
+    appendRecords(out, writtenCases(run), AllBlockIndicators(model_, run.stage));
     return true;
+}
+
+// Records are formatted as they are written, so that no copy of the data as text is held;
+// a few hundred cases at a time, their values gathered indicator by indicator, since the
+// grid keeps its columns apart.
+void ControlFileWriter::appendRecords(std::string& out, const std::vector<int>& cases,
+                                      const std::vector<int>& indicators) const {
+    constexpr size_t kCasesAtATime = 256;
+    const size_t width = indicators.size();
+    out.reserve(out.size() + cases.size() * (16 + width * static_cast<size_t>(fieldWidth_)));
+    std::vector<double> values(kCasesAtATime * width);
+    char text[kFixedTextRoom];
+    for (size_t first = 0; first < cases.size(); first += kCasesAtATime) {
+        const size_t count = std::min(kCasesAtATime, cases.size() - first);
+        for (size_t i = 0; i < width; ++i)
+            for (size_t c = 0; c < count; ++c)
+                values[c * width + i] = *table_.number(indicators[i] + 1, cases[first + c]);
+        for (size_t c = 0; c < count; ++c) {
+            AppendFormat(out, "\nCase%4d", cases[first + c]);
+            for (size_t i = 0; i < width; ++i) {
+                const size_t length = WriteFixedDecimal(values[c * width + i], decimals_, text);
+                out.append(static_cast<size_t>(fieldWidth_) - length, ' ');
+                out.append(text, length);
+            }
+        }
+    }
 }
 
 std::vector<int> ControlFileWriter::writtenCases(const ControlRun& run) const {
@@ -264,62 +275,42 @@ std::vector<int> ControlFileWriter::writtenCases(const ControlRun& run) const {
     return cases;
 }
 
-// Every case's record is formatted once per stage; a resampling file repeats them many times.
+// The decimals and the field width of a stage's records are chosen once; every value is
+// checked to be a number first, so that writing a record cannot fail. The grid is read
+// indicator by indicator, the order it keeps its cells in.
 bool ControlFileWriter::prepareRecords(int stage) {
     if (recordStage_ == stage) return true;
     const std::vector<int> indicators = AllBlockIndicators(model_, stage);
-    std::vector<double> values;
-    if (!readValues(indicators, values)) return false;
-    chooseDecimals(indicators, values);
-    std::vector<std::string> texts(values.size());
+    if (!chooseDecimals(indicators)) return false;
     size_t widest = 0;
-    for (size_t v = 0; v < values.size(); ++v) {
-        texts[v] = fixedPoint(values[v], decimals_);
-        widest = std::max(widest, texts[v].size());
-    }
+    char text[kFixedTextRoom];
+    for (int indicator : indicators)
+        for (int row = 1; row <= table_.caseCount(); ++row)
+            widest = std::max(widest, WriteFixedDecimal(*table_.number(indicator + 1, row), decimals_, text));
     // Every value keeps a blank in front of it, so that no two values run together.
     fieldWidth_ = std::max({kNarrowestField, decimals_ + 6, static_cast<int>(widest) + 1});
-    std::vector<std::string> records(static_cast<size_t>(table_.caseCount()));
-    for (size_t row = 0; row < records.size(); ++row) {
-        std::string& record = records[row];
-        AppendFormat(record, "\nCase%4d", static_cast<int>(row) + 1);
-        for (size_t i = 0; i < indicators.size(); ++i) {
-            const std::string& text = texts[row * indicators.size() + i];
-            record.append(static_cast<size_t>(fieldWidth_) - text.size(), ' ');
-            record += text;
-        }
-    }
-    records_ = std::move(records);
     recordStage_ = stage;
-    return true;
-}
-
-// The values of every case, case by case, each case's values in the order of the indicators.
-bool ControlFileWriter::readValues(const std::vector<int>& indicators,
-                                   std::vector<double>& values) const {
-    values.reserve(static_cast<size_t>(table_.caseCount()) * indicators.size());
-    for (int row = 1; row <= table_.caseCount(); ++row)
-        for (int indicator : indicators) {
-            const std::optional<double> value = table_.number(indicator + 1, row);
-            if (!value) {
-                prompts_.tell(fixedText(numberConversionError(table_.cell(indicator + 1, row))));
-                return false;
-            }
-            values.push_back(*value);
-        }
     return true;
 }
 
 // The Decimal setting is the least number of decimals; data that hold more get as many as
 // they need, up to six, and construct scores always get six, so that what the engine
-// estimates is the data and not a rounding of them.
-void ControlFileWriter::chooseDecimals(const std::vector<int>& indicators,
-                                       const std::vector<double>& values) {
+// estimates is the data and not a rounding of them. A cell that is no number is told.
+bool ControlFileWriter::chooseDecimals(const std::vector<int>& indicators) {
     decimals_ = std::clamp(codes_->decimal, 0, kMostDecimals);
     for (int indicator : indicators)
         for (int k = 0; k < model_.nConstruct; ++k)
             if (constructAt(model_, k).scoreIndicator == indicator) decimals_ = kMostDecimals;
-    for (double value : values) decimals_ = decimalsNeeded(value, decimals_);
+    for (int indicator : indicators)
+        for (int row = 1; row <= table_.caseCount(); ++row) {
+            const std::optional<double> value = table_.number(indicator + 1, row);
+            if (!value) {
+                prompts_.tell(fixedText(numberConversionError(table_.cell(indicator + 1, row))));
+                return false;
+            }
+            decimals_ = decimalsNeeded(*value, decimals_);
+        }
+    return true;
 }
 
 // The block sizes the parameter card declares must match the values each record carries;

@@ -26,7 +26,7 @@ struct ControlRun {
 
 // Writes runs of the engine's card-layout control file. The caller owns the file: it
 // appends the runs it needs, then "STOP". The writer reads the model, the parameters and
-// the data grid and changes none of them; it keeps the formatted records of the grid, so
+// the data grid and changes none of them; it keeps the decimals it chose for the grid, so
 // a grid that changes (score columns of a second stage) needs a new writer.
 class ControlFileWriter {
 public:
@@ -71,8 +71,8 @@ private:
     void writeDesignMatrix(std::string& out, const std::vector<int>& blocks, int stage) const;
     void writeFormatCards(std::string& out, int indicatorCount) const;
     bool prepareRecords(int stage);
-    bool readValues(const std::vector<int>& indicators, std::vector<double>& values) const;
-    void chooseDecimals(const std::vector<int>& indicators, const std::vector<double>& values);
+    bool chooseDecimals(const std::vector<int>& indicators);
+    void appendRecords(std::string& out, const std::vector<int>& cases, const std::vector<int>& indicators) const;
     void tellBlockCountMismatches(int stage);
     std::vector<int> writtenCases(const ControlRun& run) const;
 
@@ -81,12 +81,11 @@ private:
     const RawDataTable& table_;
     Prompts& prompts_;
     std::optional<Codes> codes_;
-    // The formatted record of every case at one stage: subsamples reuse them. The decimals
-    // and the field width of its values are those of the data format card.
+    // The stage whose records the decimals and the field width of the data format card are
+    // chosen for.
     int recordStage_ = -1;
     int decimals_ = 0;
     int fieldWidth_ = 0;
-    std::vector<std::string> records_;
 };
 
 }  // namespace qv

@@ -196,7 +196,11 @@ std::string EstimateCommand::finalRuns() {
     const bool blindfolding = c_.parameters.blindFoldingType > 0 &&
                               c_.parameters.blindFoldingDistance > 0 && model.nPath > 0;
     finalProblems_ = 1;
-    if (!blindfolding) return writer.WriteControlRun(text, ControlRun{}) ? text + "STOP" : "";
+    if (!blindfolding) {
+        if (!writer.WriteControlRun(text, ControlRun{})) return "";
+        text += "STOP";  // appended, not copied: the records of a large data set are many
+        return text;
+    }
     finalProblems_ = 0;
     for (int k = 0; k < model.nConstruct; ++k) {
         if (!model.blindfoldingFlags[k]) continue;
@@ -206,7 +210,8 @@ std::string EstimateCommand::finalRuns() {
         run.blindTarget = model.constructs[k].q2Kind * (BlockPosition(model, kRegularStage, k) + 1);
         if (!writer.WriteControlRun(text, run)) return "";
     }
-    return text + "STOP";
+    text += "STOP";
+    return text;
 }
 
 // A file that cannot be kept fails the estimate: its name would hold the previous run's file.

@@ -94,25 +94,32 @@ void ReplacedFile::abandon() {
     buffer_.clear();
 }
 
+// A large write goes straight out, so that a whole file handed over at once is not copied.
 bool ReplacedFile::write(std::string_view bytes) {
     if (error_) return false;
+    if (buffer_.empty() && bytes.size() >= kBlock) return writeThrough(bytes);
     buffer_.append(bytes);
     return buffer_.size() < kBlock || flushBuffer();
 }
 
 bool ReplacedFile::flushBuffer() {
+    const bool ok = writeThrough(buffer_);
+    buffer_.clear();
+    return ok;
+}
+
+bool ReplacedFile::writeThrough(std::string_view bytes) {
     int injected = 0;
-    const size_t allowed = allowedBytes(target_, written_, buffer_.size(), injected);
+    const size_t allowed = allowedBytes(target_, written_, bytes.size(), injected);
     size_t done = 0;
     while (done < allowed) {
-        const ssize_t count = ::write(descriptor_, buffer_.data() + done, allowed - done);
+        const ssize_t count = ::write(descriptor_, bytes.data() + done, allowed - done);
         if (count < 0 && errno == EINTR) continue;
         // A write that takes nothing although bytes are left is a full disk.
         if (count <= 0) return fail(count < 0 ? errno : ENOSPC);
         done += static_cast<size_t>(count);
     }
     written_ += done;
-    buffer_.clear();
     return injected == 0 || fail(injected);
 }
 

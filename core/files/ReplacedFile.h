@@ -35,6 +35,7 @@ public:
 
 private:
     bool flushBuffer();
+    bool writeThrough(std::string_view bytes);
     bool fail(int error);
     void abandon();
 
