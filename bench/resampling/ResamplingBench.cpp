@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/PhaseClock.h"
 #include "core/app/Workbench.h"
 #include "core/ports/ScriptedPorts.h"
 #include "core/results/ResamplingRun.h"
@@ -22,22 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// The progress view marks the phases: each caption starts one.
-class PhaseClock final : public qv::ProgressView {
-public:
-    void start(const std::string& caption, int) override {
-        marks.push_back({caption, Clock::now()});
-    }
-    void setPosition(int) override {}
-    bool cancelRequested() override { return false; }
-    void finish() override {}
-
-    struct Mark {
-        std::string caption;
-        Clock::time_point at;
-    };
-    std::vector<Mark> marks;
-};
+using qv::bench::PhaseClock;
 
 double seconds(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();

@@ -19,7 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "SyntheticData.h"
+#include "bench/scale/SyntheticData.h"
+#include "bench/PhaseClock.h"
 #include "core/app/Workbench.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/ports/ScriptedPorts.h"
@@ -39,20 +40,7 @@ long peakKilobytes(int who) {
     return usage.ru_maxrss;
 }
 
-// The progress view marks the phases: each caption starts one.
-class PhaseClock final : public qv::ProgressView {
-public:
-    void start(const std::string& caption, int) override { marks.push_back({caption, Clock::now()}); }
-    void setPosition(int) override {}
-    bool cancelRequested() override { return false; }
-    void finish() override {}
-
-    struct Mark {
-        std::string caption;
-        Clock::time_point at;
-    };
-    std::vector<Mark> marks;
-};
+using qv::bench::PhaseClock;
 
 struct Request {
     std::string kind;

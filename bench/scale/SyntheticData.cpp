@@ -1,4 +1,4 @@
-#include "SyntheticData.h"
+#include "bench/scale/SyntheticData.h"
 
 #include <algorithm>
 #include <array>
