@@ -110,7 +110,10 @@ int runProject(const Request& request) {
     // workbench is large counts the workbench's pages until it runs the engine.
     std::printf("  peak memory of the workbench %.0f MB (the engine alone: scale_bench engine CONTROLFILE N)\n",
                 megabytes(peakKilobytes(RUSAGE_SELF)));
-    if (!request.keep.empty() && !error) fs::copy_file(card, request.keep / card.filename(), fs::copy_options::overwrite_existing);
+    if (!request.keep.empty() && !error) {
+        fs::create_directories(request.keep);
+        fs::copy_file(card, request.keep / card.filename(), fs::copy_options::overwrite_existing);
+    }
     fs::remove_all(folder);
     return ok ? 0 : 1;
 }
