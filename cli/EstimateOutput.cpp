@@ -5,6 +5,7 @@
 #include "cli/EstimateJson.h"
 #include "cli/EstimateTables.h"
 #include "core/app/Workbench.h"
+#include "core/consistent/ConsistentCaption.h"
 #include "core/consistent/ConsistentCommand.h"
 #include "core/results/RawValues.h"
 #include "core/results/RhoA.h"
@@ -35,7 +36,7 @@ int PrintEstimate(Workbench& workbench, const BatchOptions& options, std::ostrea
     bool failed = false;
     const auto consistent = correct(workbench, options, errors, failed);
     if (failed) return 1;
-    if (consistent) out << "Consistent PLS (PLSc): loadings, paths and R-square corrected for attenuation\n\n";
+    if (consistent) out << kConsistentCaption << ": loadings, paths and R-square corrected for attenuation\n\n";
     PrintEstimateTables(workbench.model(), out);
     if (!options.json) return 0;
     const EstimateRunSettings settings{workbench.files(), workbench.rawData().raw, workbench.rawData().caseCount(),

@@ -4,13 +4,16 @@
 
 namespace qv {
 
-Assessment Assess(const ModelShape& shape, const AssessmentData& data, const Eigen::VectorXd& startWeights) {
+Assessment Assess(const ModelShape& shape, const AssessmentData& data, const Eigen::VectorXd& startWeights,
+                  bool consistent) {
     const Eigen::MatrixXd r = IndicatorCorrelations(data);
     Assessment a;
     a.shape = shape;
     a.cases = data.cases();
     a.fit = FitPls(shape, r, startWeights);
-    const PlsEstimate& estimate = a.fit.estimate;
+    if (consistent) a.consistent = MakeConsistent(shape, r, a.fit.estimate);
+    a.reported = a.consistent ? ConsistentFigures(a.fit.estimate, *a.consistent) : a.fit.estimate;
+    const PlsEstimate& estimate = a.reported;
     a.htmt = HeterotraitMonotrait(shape, r);
     a.htmt2 = HeterotraitMonotraitGeometric(shape, r);
     a.vifOuter = OuterVif(shape, r);
@@ -23,7 +26,7 @@ Assessment Assess(const ModelShape& shape, const AssessmentData& data, const Eig
         if (!shape.endogenous(k)) a.rSquare(k) = kUndefined;
     a.rSquareAdjusted = AdjustedRSquare(shape, estimate.rSquare, a.cases);
     a.effects = ComputeEffects(estimate.paths);
-    a.srmr = ComputeSrmr(shape, r, estimate);
+    a.srmr = ComputeSrmr(shape, r, a.fit.estimate);
     return a;
 }
 

@@ -36,7 +36,7 @@ std::optional<Assessment> AssessmentCommand::assess() {
     if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
     data_ = ReadAssessmentData(shape, c_.table, MissingValueCode(c_.parameters));
     if (!data_.error.empty()) return refuse(data_.error);
-    Assessment assessment = Assess(shape, data_, RecordedWeights(shape, c_.model));
+    Assessment assessment = Assess(shape, data_, RecordedWeights(shape, c_.model), c_.parameters.consistent);
     if (!assessment.fit.converged) return refuse("the estimate does not converge again from its weights.");
     return assessment;
 }

@@ -90,7 +90,7 @@ Json JsonFigure(double value) { return std::isfinite(value) ? Json(value) : Json
 
 Json AssessmentJson(const Assessment& a) {
     const ModelShape& shape = a.shape;
-    const PlsEstimate& estimate = a.estimate();
+    const PlsEstimate& estimate = a.reported;
     Json json = Json::object();
     json["constructs"] = shape.constructs;
     json["htmt"] = pairs(shape, a.htmt);

@@ -50,7 +50,7 @@ void markFornellLarcker(ResultTable& table, const Eigen::VectorXd& sqrtAve) {
 
 std::vector<ResultTable> DiscriminantResults(const Assessment& a) {
     ResultTable fornellLarcker = triangle("fornell_larcker", "Fornell-Larcker", a.shape,
-                                          a.estimate().scoreCorrelations, {}, &a.sqrtAve);
+                                          a.reported.scoreCorrelations, {}, &a.sqrtAve);
     markFornellLarcker(fornellLarcker, a.sqrtAve);
     fornellLarcker.notes.push_back("The diagonal holds the square root of each construct's AVE; "
                                    "below it stand the correlations of the construct scores.");

@@ -23,7 +23,8 @@ ValueColumns jackknifeValues(const Assessment& a, const AssessmentData& data,
     for (int left = 0; left < data.cases(); ++left) {
         const Eigen::MatrixXd r = CorrelationsWithout(z, zz, left);
         const PlsFit fit = FitPls(a.shape, r, a.estimate().weights, 1e-10);
-        append(columns, InferenceValues(a.shape, parameters, r, fit.estimate));
+        const PlsEstimate reported = ReportedFigures(a.shape, r, fit.estimate, a.consistent.has_value());
+        append(columns, InferenceValues(a.shape, parameters, r, reported));
     }
     return columns;
 }
@@ -35,14 +36,15 @@ Inference InferFromSubsamples(const Assessment& a, const AssessmentData& data, c
     Inference inference;
     inference.confidence = confidence;
     const std::vector<InferenceParameter> parameters = InferenceParameters(a);
-    const Eigen::VectorXd estimates =
-        InferenceValues(a.shape, parameters, IndicatorCorrelations(data), a.estimate());
+    const Eigen::VectorXd estimates = InferenceValues(a.shape, parameters, IndicatorCorrelations(data), a.reported);
     ValueColumns draws(parameters.size());
     SubsampleEstimate subsample;
     const Eigen::MatrixXd casesAsColumns = data.standardized.transpose();
     while (next(subsample)) {
         const Eigen::MatrixXd r = CorrelationsOfCases(casesAsColumns, subsample.cases);
-        append(draws, InferenceValues(a.shape, parameters, r, EstimateFromWeights(a.shape, r, subsample.weights)));
+        const PlsEstimate reported =
+            ReportedFigures(a.shape, r, EstimateFromWeights(a.shape, r, subsample.weights), a.consistent.has_value());
+        append(draws, InferenceValues(a.shape, parameters, r, reported));
     }
     const ValueColumns jackknife = jackknifeValues(a, data, parameters);
     for (size_t p = 0; p < parameters.size(); ++p)

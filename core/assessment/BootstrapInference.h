@@ -35,9 +35,10 @@ struct SubsampleEstimate {
 // Fills the next kept subsample; false when there is none left.
 using NextSubsample = std::function<bool(SubsampleEstimate&)>;
 
-// Each subsample's parameters follow from its weights and its cases' correlations; the
-// leave-one-out estimates for the BCa acceleration are fitted here, from the sample's
-// weights. samples, seed and rejected are the caller's to fill.
+// Each subsample's parameters follow from its weights and its cases' correlations, corrected
+// as the sample's are under consistent PLS; the leave-one-out estimates for the BCa
+// acceleration are fitted here, from the sample's weights. samples, seed and rejected are the
+// caller's to fill.
 Inference InferFromSubsamples(const Assessment& assessment, const AssessmentData& data,
                               const NextSubsample& next, double confidence);
 

@@ -121,6 +121,7 @@ std::optional<std::filesystem::path> WebReport::run() {
     if (!ReloadRawValues(c_, ProductTerms::Recomputed)) return std::nullopt;
     WebReportContents contents;
     contents.dateText = ReportDateText(clock_());
+    contents.consistent = c_.parameters.consistent;
     const ReportFolder prepared = PrepareReportFolder(c_.files.project, "_report", c_.dataDir);
     if (!WriteSucceeded(c_.ports.prompts, prepared.error)) return std::nullopt;
     const std::filesystem::path& folder = prepared.path;

@@ -58,6 +58,7 @@ enum class FactorStructureSection {
 // of the list leads somewhere.
 struct WebReportContents {
     std::string dateText;  // 24 characters and a line break
+    bool consistent = false;  // the figures are corrected by consistent PLS: the page says so
     bool picture = false;  // "Model.bmp" was written beside the report
     std::optional<PictureSize> pictureShown;  // the size the page shows it at, when known
     std::vector<ReportLoadingBlock> loadings;

@@ -2,6 +2,7 @@
 
 #include "core/app/Version.h"
 #include "core/assessment/AssessmentTables.h"
+#include "core/consistent/ConsistentCaption.h"
 #include "core/engine/AppendFormat.h"
 #include "core/report/FigureSectionHtml.h"
 #include "core/report/PictureArea.h"
@@ -87,6 +88,9 @@ std::string ReportFoot() {
 std::string FormatWebReport(const WebReportContents& contents) {
     std::string page;
     AppendReportHead(page, contents.dateText);
+    if (contents.consistent)
+        page += std::string("<p><b>") + kConsistentCaption +
+                "</b>: loadings, construct correlations, paths and R-square corrected for attenuation.</p>\n";
     appendContents(page, contents);
     AppendLoadingsSection(page, contents.loadings, "Factor Loading, Residual and Weights");
     if (contents.secondOrderLoadings)

@@ -28,6 +28,11 @@ namespace {
 
 constexpr const char* kSecondOrderRefused =
     "Re-sample is not supported for 2nd order factor structure in the current version!\n";
+// The jackknife's figures are the engine's composites; only the bootstrap corrects its
+// subsamples as consistent PLS corrects the sample.
+constexpr const char* kJackknifeNotConsistent =
+    "The jackknife gives the figures of ordinary PLS only. With Consistent PLS (PLSc) in the model "
+    "parameters, run the bootstrap, or turn consistent PLS off first.";
 // A bootstrap's SAMPLE line holds a count for every case and must stay within the engine's
 // longest line (lvpls/LISTING.md) even with counts of ten and more; more cases go out in
 // the standard layout.
@@ -83,6 +88,10 @@ bool ResamplingRun::checkRun() {
             tellText(kSecondOrderRefused);
             return false;
         }
+    if (kind_ == SampleKind::Jackknife && c_.parameters.consistent && !inGroup_) {
+        tellText(kJackknifeNotConsistent);
+        return false;
+    }
     if (const std::string clash = OutputNameClash(c_.files, c_.table.raw); !clash.empty()) {
         tellText(clash);
         return false;

@@ -5,6 +5,7 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/BootstrapInference.h"
+#include "core/consistent/ConsistentCaption.h"
 #include "core/groups/GroupStatistic.h"
 #include "core/model/WholeFile.h"
 #include "core/predict/PredictTables.h"
@@ -41,6 +42,7 @@ ResultTable runTable(const ResultContext& c, const Inference* inference) {
         {"Data file", c.table.raw},
         {"Listing", c.files.result},
         {"Cases", std::to_string(c.table.caseCount())},
+        {"Estimation", c.parameters.consistent ? std::string(kConsistentCaption) + ", corrected for attenuation" : "PLS"},
         {"Inner weighting", innerWeightingName(c.parameters.innerWeighting)},
         {"Maximum iterations", c.parameters.maxIteration},
         {"Missing-value code", c.parameters.missingValue.empty() ? "none" : c.parameters.missingValue}};

@@ -14,6 +14,7 @@
 #include "core/app/LanguageFile.h"
 #include "core/app/Workbench.h"
 #include "core/assessment/InferenceCommand.h"
+#include "core/consistent/ConsistentCommand.h"
 #include "core/editing/ConstructAssignment.h"
 #include "core/editing/ModelTree.h"
 #include "core/editing/NodeName.h"
@@ -281,7 +282,7 @@ void MainWindow::run() {
     prompts_.forget();
     groupResults_->hide();
     engineRan_ = true;
-    reportable_ = EstimateCommand(*workbench_).run();
+    reportable_ = EstimateCommand(*workbench_).run() && ApplyConsistentParameter(*workbench_);
     inference_.reset();
     lastResampling_.reset();
     prediction_.reset();
@@ -302,7 +303,9 @@ void MainWindow::runResampling(SampleKind kind) {
         InferenceCommand command(*workbench_);
         const std::optional<AssessedBootstrap> result = command.run(false);
         inference_ = result ? std::make_unique<Inference>(result->inference) : nullptr;
-        reportable_ = command.ran();
+        reportable_ = command.ran() && ApplyConsistentParameter(*workbench_);
+        if (reportable_ && result && workbench_->parameters().consistent)
+            ApplyConsistentInference(workbench_->model(), result->assessment.shape, result->inference);
     } else {
         reportable_ = ResamplingRun(*workbench_).run(kind);
     }

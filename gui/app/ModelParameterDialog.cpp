@@ -45,6 +45,7 @@ ModelParameterDialog::ModelParameterDialog(ModelParameters& parameters, QWidget*
     for (const EntryField& f : entryFields(*ui_))
         connect(f.entry, &QLineEdit::textChanged, this,
                 [this, f](const QString& text) { parameters_.*f.field = toStdString(text); });
+    connect(ui_->CB_Consistent, &QCheckBox::toggled, this, [this](bool on) { parameters_.consistent = on; });
     connect(ui_->BTN_ResetToDefault, &QPushButton::clicked, this, [this] { resetToDefault(); });
     connect(ui_->BTN_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->BTN_Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,6 +73,8 @@ void ModelParameterDialog::load() {
         const QSignalBlocker blocker(f.entry);
         f.entry->setText(toQString(values.*f.field));
     }
+    const QSignalBlocker blocker(ui_->CB_Consistent);
+    ui_->CB_Consistent->setChecked(values.consistent);
 }
 
 }  // namespace qv::gui

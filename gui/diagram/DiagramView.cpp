@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/app/Workbench.h"
+#include "core/consistent/ConsistentCaption.h"
 #include "gui/app/TextConversion.h"
 #include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramPainter.h"
@@ -174,7 +175,15 @@ void DiagramView::paintEvent(QPaintEvent*) {
     if (dirty_ || buffer_.size() != size()) renderBuffer();
     QPainter painter(this);
     painter.drawImage(0, 0, buffer_);
+    drawEstimateNote(painter);
     drawOverlay(painter);
+}
+
+// Figures corrected by consistent PLS are not the composites': the window's corner says so.
+void DiagramView::drawEstimateNote(QPainter& painter) {
+    if (!workbench_.model().estimated || !workbench_.parameters().consistent) return;
+    painter.setPen(DiagramColours::of(workbench_.settings()).text);
+    painter.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignLeft | Qt::AlignTop, kConsistentCaption);
 }
 
 void DiagramView::drawOverlay(QPainter& painter) {

@@ -104,6 +104,7 @@ private:
     void render(QImage& image);
     void tellCoincidentPaths(const std::vector<int>& paths);
     void drawOverlay(QPainter& painter);
+    void drawEstimateNote(QPainter& painter);
     void status(const std::string& text);
     void changed(const std::string& edit);
     bool confirmDeleting(std::size_t elements);

@@ -72,6 +72,7 @@ void DialogsTest::modelParameterKeepsTypedValuesOnCancel() {
         type(window, "Edit1", "");
         window.findChild<QComboBox*>("ComboBox5")->setCurrentIndex(2);
         window.findChild<QComboBox*>("ComboBox8")->setCurrentIndex(4);
+        window.findChild<QCheckBox*>("CB_Consistent")->setChecked(true);
         click(window, "BTN_Cancel");
     });
     QVERIFY(!dialog.showCurrent());
@@ -80,16 +81,24 @@ void DialogsTest::modelParameterKeepsTypedValuesOnCancel() {
     QCOMPARE(parameters.missingValue, std::string(""));
     QCOMPARE(parameters.innerWeighting, 2);
     QCOMPARE(parameters.blindFoldingDistance, 4);
+    QVERIFY(parameters.consistent);
 
-    // Opening again shows the kept values.
+    // Opening again shows the kept values; the reset turns consistent PLS off.
     QString shownAgain;
+    bool checkedAgain = false, checkedAfterReset = true;
     auto again = onModal("TForm7", [&](QWidget& window) {
         shownAgain = text(window, "Edit2");
+        checkedAgain = window.findChild<QCheckBox*>("CB_Consistent")->isChecked();
+        click(window, "BTN_ResetToDefault");
+        checkedAfterReset = window.findChild<QCheckBox*>("CB_Consistent")->isChecked();
         click(window, "BTN_OK");
     });
     dialog.showCurrent();
     QVERIFY(*again);
     QCOMPARE(shownAgain, QString("55"));
+    QVERIFY(checkedAgain);
+    QVERIFY(!checkedAfterReset);
+    QVERIFY(!parameters.consistent);
 }
 
 void DialogsTest::resamplingOptionsResetAndEditInPlace() {

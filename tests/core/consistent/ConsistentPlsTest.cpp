@@ -9,7 +9,7 @@
 #include <Eigen/Dense>
 
 #include "core/assessment/AssessmentCommand.h"
-#include "core/consistent/ConsistentPls.h"
+#include "core/assessment/ConsistentPls.h"
 #include "tests/core/assessment/EcsiAssessment.h"
 
 namespace qv {

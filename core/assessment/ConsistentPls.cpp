@@ -1,4 +1,4 @@
-#include "core/consistent/ConsistentPls.h"
+#include "core/assessment/ConsistentPls.h"
 
 #include <cmath>
 #include <utility>
@@ -73,6 +73,20 @@ ConsistentEstimate MakeConsistent(const ModelShape& shape, const Eigen::MatrixXd
     c.rSquare = std::move(inner.rSquare);
     checkAdmissible(shape, c);
     return c;
+}
+
+PlsEstimate ConsistentFigures(PlsEstimate ordinary, const ConsistentEstimate& consistent) {
+    ordinary.loadings = consistent.loadings;
+    ordinary.scoreCorrelations = consistent.correlations;
+    ordinary.paths = consistent.paths;
+    ordinary.rSquare = consistent.rSquare;
+    return ordinary;
+}
+
+PlsEstimate ReportedFigures(const ModelShape& shape, const Eigen::MatrixXd& r, PlsEstimate estimate, bool consistent) {
+    if (!consistent) return estimate;
+    const ConsistentEstimate corrected = MakeConsistent(shape, r, estimate);
+    return ConsistentFigures(std::move(estimate), corrected);
 }
 
 }  // namespace qv

@@ -30,4 +30,12 @@ struct ConsistentEstimate {
 // (w scaled to unit composite variance), so that rho_A = (w'w)² c².
 ConsistentEstimate MakeConsistent(const ModelShape& shape, const Eigen::MatrixXd& r, const PlsEstimate& estimate);
 
+// The estimate as consistent PLS reports it: the corrected loadings, construct correlations,
+// paths and R² in place of the composites'; weights and cross-loadings stay the composites'.
+PlsEstimate ConsistentFigures(PlsEstimate ordinary, const ConsistentEstimate& consistent);
+
+// The figures of one estimate as reported: corrected when consistent, else the estimate's own.
+// The subsamples and jackknife fits of the bootstrap pass through here as the sample does.
+PlsEstimate ReportedFigures(const ModelShape& shape, const Eigen::MatrixXd& r, PlsEstimate estimate, bool consistent);
+
 }  // namespace qv

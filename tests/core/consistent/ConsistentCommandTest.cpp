@@ -1,0 +1,134 @@
+// The model parameter Consistent carries the correction from the estimate into the records
+// every view reads, the assessment's tables and the bootstrap's inference.
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+
+#include "core/assessment/AssessmentCommand.h"
+#include "core/consistent/ConsistentCommand.h"
+#include "core/engine/Blocks.h"
+#include "core/results/ResamplingRun.h"
+#include "tests/core/support/EngineProject.h"
+
+namespace qv {
+namespace {
+
+class ConsistentParameterTest : public EngineProject {
+protected:
+    void SetUp() override {
+        openProject(std::filesystem::path(QV_TEST_DATA_DIR) / "groups", "satisfaction.qvt", "satisfaction.txt");
+        if (IsSkipped() || HasFatalFailure()) return;
+        workbench_.parameters().consistent = true;
+        estimate();
+    }
+
+    // The construct a shape position stands for.
+    int modelConstruct(int position) {
+        return BlockConstructs(workbench_.model(), kRegularStage)[static_cast<size_t>(position)];
+    }
+
+    // The model's path between two shape positions; none when there is no such path.
+    const Path* pathBetween(int from, int to) {
+        const ProjectModel& model = workbench_.model();
+        for (int p = 0; p < model.nPath; ++p)
+            if (model.paths[p].src == modelConstruct(from) && model.paths[p].dest == modelConstruct(to))
+                return &model.paths[p];
+        return nullptr;
+    }
+};
+
+TEST_F(ConsistentParameterTest, TheRecordsAndTheAssessmentShowTheCorrectedFigures) {
+    ASSERT_TRUE(ApplyConsistentParameter(workbench_));
+    AssessmentCommand command(workbench_);
+    const std::optional<Assessment> a = command.assess();
+    ASSERT_TRUE(a && a->consistent);
+    const ConsistentEstimate& c = *a->consistent;
+    const ModelShape& shape = a->shape;
+    int paths = 0;
+    for (const auto& [from, to] : shape.paths) {
+        const Path* path = pathBetween(from, to);
+        ASSERT_NE(path, nullptr);
+        EXPECT_NEAR(path->coefficient, c.paths(from, to), 1e-6);
+        EXPECT_NEAR(a->effects.direct(from, to), c.paths(from, to), 1e-12);
+        // The composites' paths differ: the correction is not a no-op on these data.
+        EXPECT_GT(std::abs(c.paths(from, to) - a->estimate().paths(from, to)), 1e-4);
+        ++paths;
+    }
+    EXPECT_GT(paths, 0);
+    for (int k = 0; k < shape.constructCount(); ++k)
+        if (shape.endogenous(k)) {
+            EXPECT_NEAR(a->rSquare(k), c.rSquare(k), 1e-12);
+            EXPECT_NEAR(workbench_.model().constructs[modelConstruct(k)].rSquare, c.rSquare(k), 1e-6);
+        }
+    for (int i = 0; i < shape.indicatorCount(); ++i) {
+        EXPECT_NEAR(workbench_.model().indicators[shape.modelIndicators[i]].loading, c.loadings(i), 1e-6);
+        EXPECT_NEAR(a->reported.weights(i), a->estimate().weights(i), 1e-15);
+    }
+    // A second correction starts again from the composites' weights: nothing changes.
+    const ProjectModel once = workbench_.model();
+    ASSERT_TRUE(ApplyConsistentParameter(workbench_));
+    EXPECT_EQ(workbench_.model().paths[0].coefficient, once.paths[0].coefficient);
+}
+
+// The bootstrap's inference over the given subsamples, each with the sample's weights.
+Inference inferFrom(const Assessment& a, const AssessmentData& data, const std::vector<std::vector<int>>& draws) {
+    size_t next = 0;
+    return InferFromSubsamples(
+        a, data,
+        [&](SubsampleEstimate& s) {
+            if (next == draws.size()) return false;
+            s.cases = draws[next++];
+            s.weights = a.estimate().weights;
+            return true;
+        },
+        0.95);
+}
+
+TEST_F(ConsistentParameterTest, TheBootstrapCorrectsEachSubsampleAndGivesTheTValues) {
+    ASSERT_TRUE(ApplyConsistentParameter(workbench_));
+    AssessmentCommand command(workbench_);
+    const std::optional<Assessment> a = command.assess();
+    ASSERT_TRUE(a && a->consistent);
+    std::vector<int> all(static_cast<size_t>(command.data().cases()));
+    for (size_t c = 0; c < all.size(); ++c) all[c] = static_cast<int>(c);
+    // Subsamples that are the sample itself give the sample's corrected figures, not the composites'.
+    int checked = 0;
+    for (const InferenceRow& row : inferFrom(*a, command.data(), {all, all}).rows) {
+        if (row.parameter.group != InferenceGroup::Paths) continue;
+        const double consistent = a->consistent->paths(row.parameter.row, row.parameter.column);
+        EXPECT_NEAR(row.figures.estimate, consistent, 1e-12) << row.parameter.key;
+        EXPECT_NEAR(row.figures.mean, consistent, 1e-10) << row.parameter.key;
+        ++checked;
+    }
+    ASSERT_GT(checked, 0);
+    // With the first case drawn twice the subsamples differ, and each path's t value is its
+    // corrected estimate over the standard error.
+    std::vector<int> repeated = all;
+    repeated.back() = 0;
+    const Inference inference = inferFrom(*a, command.data(), {all, repeated});
+    ApplyConsistentInference(workbench_.model(), a->shape, inference);
+    for (const InferenceRow& row : inference.rows) {
+        if (row.parameter.group != InferenceGroup::Paths) continue;
+        ASSERT_GT(row.figures.se, 0) << row.parameter.key;
+        const Path* path = pathBetween(row.parameter.row, row.parameter.column);
+        ASSERT_NE(path, nullptr);
+        EXPECT_FLOAT_EQ(path->coefficientT, static_cast<float>(row.figures.estimate / row.figures.se));
+    }
+}
+
+TEST_F(ConsistentParameterTest, TheJackknifeIsRefusedWithTheReason) {
+    EXPECT_FALSE(ResamplingRun(workbench_).run(SampleKind::Jackknife));
+    ASSERT_FALSE(user_.messages().empty());
+    EXPECT_NE(user_.messages().back().text.find("run the bootstrap"), std::string::npos);
+}
+
+TEST_F(ConsistentParameterTest, AnEstimateThatCannotBeCorrectedLosesItsFigures) {
+    // Without its data the estimate cannot be assessed again, so it cannot be corrected.
+    std::filesystem::remove(folder_ / "project" / "satisfaction.txt");
+    EXPECT_FALSE(ApplyConsistentParameter(workbench_));
+    EXPECT_FALSE(workbench_.model().estimated);
+    EXPECT_EQ(workbench_.model().paths[0].coefficient, 0.0f);
+}
+
+}  // namespace
+}  // namespace qv
