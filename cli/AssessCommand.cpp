@@ -8,6 +8,7 @@
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/BootstrapInference.h"
 #include "core/assessment/InferenceCommand.h"
+#include "core/consistent/ConsistentParameter.h"
 
 namespace qv {
 
@@ -31,6 +32,7 @@ bool BootstrapAndInfer(Workbench& workbench, const BatchOptions& options, std::o
     if (options.confidence) workbench.resampling().confidence = *options.confidence;
     InferenceCommand command(workbench);
     const std::optional<AssessedBootstrap> result = command.run(options.json.has_value());
+    if (command.ran() && !ApplyConsistentBootstrap(workbench, result ? &*result : nullptr)) return false;
     if (!result) return command.ran() && !options.json;
     if (kept) *kept = result->inference;
     nlohmann::ordered_json json = AssessmentJson(result->assessment);

@@ -5,8 +5,8 @@
 #include "cli/EstimateJson.h"
 #include "cli/EstimateTables.h"
 #include "core/app/Workbench.h"
-#include "core/consistent/ConsistentCaption.h"
 #include "core/consistent/ConsistentCommand.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/results/RawValues.h"
 #include "core/results/RhoA.h"
 

@@ -5,6 +5,7 @@
 #include "cli/AssessCommand.h"
 #include "core/app/DerivedFileNames.h"
 #include "core/assessment/BootstrapInference.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/ControlFileWriter.h"
 #include "core/export/ResultWorkbook.h"
 #include "core/results/TableCommands.h"
@@ -18,6 +19,7 @@ constexpr int kShownDecimals = 3;
 
 bool writeBesideModel(Workbench& workbench, std::ostream& out) {
     TableCommands tables(workbench);
+    tables.setCorrelationCorrection(ConsistentCorrection(ResultContext::of(workbench)));
     const std::pair<bool (TableCommands::*)(), const char*> commands[] = {
         {&TableCommands::loadingsTable, "_cfa.csv"},
         {&TableCommands::correlationTable, "_cor.csv"},

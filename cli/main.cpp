@@ -14,6 +14,7 @@
 #include "cli/TablesCommand.h"
 #include "core/app/Version.h"
 #include "core/app/Workbench.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/report/WebReport.h"
 #include "core/results/ResamplingRun.h"
@@ -60,6 +61,10 @@ int run(const qv::StartupFolders& folders, const qv::BatchOptions& options) {
         return qv::CompareGroups(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (!qv::EstimateCommand(workbench).run()) return 1;
     if (options.command == "estimate") return qv::PrintEstimate(workbench, options, std::cout, std::cerr);
+    // The other commands show the figures of consistent PLS when the model asks for it; a
+    // bootstrap estimates the sample again and corrects that estimate itself.
+    const bool bootstraps = options.command == "bootstrap" || options.bootstrap;
+    if (!bootstraps && !qv::ApplyConsistentParameter(workbench)) return 1;
     if (options.command == "assess") return qv::AssessModel(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "tables") return qv::WriteTables(workbench, options, std::cout, std::cerr) ? 0 : 1;
     if (options.command == "predict") return qv::PredictModel(workbench, options, std::cout, std::cerr) ? 0 : 1;

@@ -53,4 +53,11 @@ ModelShape ShapeOf(const ProjectModel& model, int innerWeighting) {
     return shape;
 }
 
+std::vector<int> ShapePositions(const ProjectModel& model) {
+    const std::vector<int> blocks = BlockConstructs(model, kRegularStage);
+    std::vector<int> position(static_cast<size_t>(model.nConstruct), -1);
+    for (size_t k = 0; k < blocks.size(); ++k) position[static_cast<size_t>(blocks[k])] = static_cast<int>(k);
+    return position;
+}
+
 }  // namespace qv

@@ -34,5 +34,7 @@ struct ModelShape {
 // The regular-stage blocks of the model with their assigned indicators; innerWeighting is
 // the model parameter's position (0 path, 1 centroid, 2 factor).
 ModelShape ShapeOf(const ProjectModel& model, int innerWeighting);
+// Each model construct's position in that shape, -1 for one without a regular-stage block.
+std::vector<int> ShapePositions(const ProjectModel& model);
 
 }  // namespace qv

@@ -1,24 +1,17 @@
 #include "core/consistent/ConsistentCommand.h"
 
-#include "core/app/Workbench.h"
 #include "core/assessment/AssessmentCommand.h"
-#include "core/editing/ModelHistory.h"
 #include "core/engine/Blocks.h"
 
 namespace qv {
 namespace {
 
-// Each regular-stage construct's place in the shape, -1 for the others: the shape's positions
-// follow the blocks in construct order.
-std::vector<int> shapePositions(const ProjectModel& model) {
-    const std::vector<int> blocks = BlockConstructs(model, kRegularStage);
-    std::vector<int> position(static_cast<size_t>(model.nConstruct), -1);
-    for (size_t k = 0; k < blocks.size(); ++k) position[static_cast<size_t>(blocks[k])] = static_cast<int>(k);
-    return position;
-}
-
-float tValue(const IntervalEstimate& figures) {
-    return figures.se > 0 ? static_cast<float>(figures.estimate / figures.se) : 0.0f;
+// A record's bootstrap mean, standard error and t value from the inference on its parameter.
+void setFigures(double& mean, double& se, float& t, const IntervalEstimate& figures) {
+    const bool spread = figures.se > 0;
+    mean = figures.mean;
+    se = spread ? figures.se : 0;
+    t = spread ? static_cast<float>(figures.estimate / figures.se) : 0.0f;
 }
 
 }  // namespace
@@ -32,7 +25,7 @@ std::optional<ConsistentRun> CorrectEstimate(Workbench& workbench) {
 }
 
 void ApplyConsistent(ProjectModel& model, const ConsistentRun& run) {
-    const std::vector<int> position = shapePositions(model);
+    const std::vector<int> position = ShapePositions(model);
     const std::vector<int> blocks = BlockConstructs(model, kRegularStage);
     const ConsistentEstimate& c = run.estimate;
     for (int p = 0; p < model.nPath; ++p) {
@@ -42,8 +35,12 @@ void ApplyConsistent(ProjectModel& model, const ConsistentRun& run) {
     }
     for (size_t k = 0; k < blocks.size(); ++k)
         model.constructs[blocks[k]].rSquare = static_cast<float>(c.rSquare(static_cast<Eigen::Index>(k)));
-    for (int i = 0; i < run.shape.indicatorCount(); ++i)
-        model.indicators[run.shape.modelIndicators[static_cast<size_t>(i)]].loading = static_cast<float>(c.loadings(i));
+    // The records' residual variances are the standardized indicators': 1 - loading².
+    for (int i = 0; i < run.shape.indicatorCount(); ++i) {
+        Indicator& indicator = model.indicators[run.shape.modelIndicators[static_cast<size_t>(i)]];
+        indicator.loading = static_cast<float>(c.loadings(i));
+        indicator.residual = static_cast<float>(1 - c.loadings(i) * c.loadings(i));
+    }
 }
 
 std::string InadmissibleWarning(const ConsistentEstimate& estimate) {
@@ -53,32 +50,23 @@ std::string InadmissibleWarning(const ConsistentEstimate& estimate) {
     return text + ". Its figures are shown as they are.";
 }
 
-bool ApplyConsistentParameter(Workbench& workbench) {
-    if (!workbench.parameters().consistent || !workbench.model().estimated) return true;
-    const std::optional<ConsistentRun> corrected = CorrectEstimate(workbench);
-    if (!corrected) {
-        ClearFigures(workbench.model());
-        return false;
-    }
-    ApplyConsistent(workbench.model(), *corrected);
-    if (!corrected->estimate.admissible())
-        workbench.ports().prompts.tell(Message{"", InadmissibleWarning(corrected->estimate), ""});
-    return true;
-}
-
 void ApplyConsistentInference(ProjectModel& model, const ModelShape& shape, const Inference& inference) {
-    const std::vector<int> position = shapePositions(model);
+    const std::vector<int> position = ShapePositions(model);
     for (const InferenceRow& row : inference.rows) {
         const InferenceParameter& p = row.parameter;
+        const IntervalEstimate& f = row.figures;
         if (p.group == InferenceGroup::Loadings || p.group == InferenceGroup::Weights) {
             Indicator& indicator = model.indicators[shape.modelIndicators[static_cast<size_t>(p.row)]];
-            (p.group == InferenceGroup::Loadings ? indicator.loadingT : indicator.weightT) = tValue(row.figures);
+            if (p.group == InferenceGroup::Loadings)
+                setFigures(indicator.loadingMean, indicator.loadingSE, indicator.loadingT, f);
+            else
+                setFigures(indicator.weightMean, indicator.weightSE, indicator.weightT, f);
         }
         if (p.group != InferenceGroup::Paths) continue;
         for (int k = 0; k < model.nPath; ++k) {
             Path& path = model.paths[k];
             if (position[static_cast<size_t>(path.src)] == p.row && position[static_cast<size_t>(path.dest)] == p.column)
-                path.coefficientT = tValue(row.figures);
+                setFigures(path.coefficientMean, path.coefficientSE, path.coefficientT, f);
         }
     }
 }

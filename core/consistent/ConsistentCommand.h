@@ -28,15 +28,9 @@ void ApplyConsistent(ProjectModel& model, const ConsistentRun& run);
 // "The consistent estimate is inadmissible: CAUSE; CAUSE. ...", empty for a proper solution.
 std::string InadmissibleWarning(const ConsistentEstimate& estimate);
 
-// After an estimate of a model whose parameters ask for consistent PLS: the records take the
-// corrected figures, and an inadmissible solution is told (its figures stay). An estimate
-// that cannot be corrected (told why) loses its figures, so that no composite figure passes
-// for a consistent one; false then. Without the parameter, or without an estimate, nothing.
-bool ApplyConsistentParameter(Workbench& workbench);
-
-// The t values of the records' paths, loadings and weights from the bootstrap's inference
-// on the consistent figures (estimate / standard error), in place of the engine's, which
-// describe the composites.
+// The bootstrap means, standard errors and t values of the records' paths, loadings and
+// weights from the bootstrap's inference on the consistent figures, in place of the engine's,
+// which describe the composites.
 void ApplyConsistentInference(ProjectModel& model, const ModelShape& shape, const Inference& inference);
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/InferenceFiles.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/model/WholeFile.h"
 #include "core/ports/WriteFailure.h"
 #include "core/report/PictureArea.h"
@@ -94,9 +95,10 @@ bool WebReport::addCorrelations(WebReportContents& contents) {
     const auto firstStage = readListing(c_.files.result);
     if (!firstStage) return false;
     contents.hasSecondOrder = c_.model.hasSecondOrder;
-    contents.correlations = FirstOrderReportMatrix(
-        c_.model, ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage,
-                                              FirstOrderParticipants(c_.model)));
+    CorrelationMatrix firstOrder =
+        ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage, FirstOrderParticipants(c_.model));
+    if (!CorrectCorrelations(c_, firstOrder)) return false;
+    contents.correlations = FirstOrderReportMatrix(c_.model, firstOrder);
     if (c_.model.estimationStage != 2) return true;
     const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
     if (!secondStage) return false;

@@ -2,7 +2,7 @@
 
 #include "core/app/Version.h"
 #include "core/assessment/AssessmentTables.h"
-#include "core/consistent/ConsistentCaption.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/AppendFormat.h"
 #include "core/report/FigureSectionHtml.h"
 #include "core/report/PictureArea.h"
@@ -104,7 +104,13 @@ std::string FormatWebReport(const WebReportContents& contents) {
     appendFactorStructure(page, contents);
     AppendScoresSection(page, contents.scoreCaptions, contents.scores);
     for (const FigureSection& section : contents.assessment) AppendFigureSection(page, section);
-    if (contents.bootstrapSection) page += "<HR>" + *contents.bootstrapSection;
+    if (contents.bootstrapSection) {
+        page += "<HR>";
+        if (contents.consistent)
+            page += "<p>The engine's bootstrap summary below describes ordinary PLS; the bootstrap inference "
+                    "holds the figures of consistent PLS.</p>\n";
+        page += *contents.bootstrapSection;
+    }
     if (contents.inferenceSection) page += *contents.inferenceSection;
     if (contents.jackknifeSection) page += "<HR>" + *contents.jackknifeSection;
     if (contents.prediction) AppendFigureSection(page, *contents.prediction);

@@ -58,6 +58,7 @@ std::optional<LatentCorrelationMatrices> TableCommands::latentCorrelations() {
     LatentCorrelationMatrices matrices{
         ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage, FirstOrderParticipants(c_.model)),
         std::nullopt};
+    if (correct_ && !correct_(matrices.firstOrder)) return std::nullopt;
     if (c_.model.estimationStage == 2) {
         const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
         if (!secondStage) return std::nullopt;

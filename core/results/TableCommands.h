@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/results/CorrelationTable.h"
 #include "core/results/FactorStructure.h"
@@ -19,6 +21,10 @@ struct LatentCorrelationMatrices {
     std::optional<CorrelationMatrix> secondStage;
 };
 
+// A correction of the first-order correlations before they are written (consistent PLS);
+// false ends the command.
+using CorrelationCorrection = std::function<bool(CorrelationMatrix&)>;
+
 // The result tables of the report menu. Each command writes its file beside the model file
 // and hands it to the desktop; each returns whether its file was written. A failure is told
 // and ends the command; the model and its estimate stay.
@@ -26,6 +32,9 @@ class TableCommands {
 public:
     explicit TableCommands(ResultContext context);
     explicit TableCommands(Workbench& workbench);
+
+    // The first-order latent variable correlations go through this before any table shows them.
+    void setCorrelationCorrection(CorrelationCorrection correct) { correct_ = std::move(correct); }
 
     bool loadingsTable();     // "Factor Loading, Residuals and Weight": "_cfa.csv"
     bool correlationTable();  // "Correlations of latent variables": "_cor.csv"
@@ -54,6 +63,7 @@ private:
 
     ResultContext c_;
     ResultCommandFrame frame_;
+    CorrelationCorrection correct_;
 };
 
 }  // namespace qv

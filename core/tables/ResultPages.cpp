@@ -5,7 +5,7 @@
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/AssessmentTables.h"
 #include "core/assessment/BootstrapInference.h"
-#include "core/consistent/ConsistentCaption.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/groups/GroupStatistic.h"
 #include "core/model/WholeFile.h"
 #include "core/predict/PredictTables.h"
@@ -62,6 +62,7 @@ void addEstimate(ResultContext& c, Tables& tables, std::map<std::string, std::st
     keep(tables, PathMatrixResults(model));
     keep(tables, ExplainedVarianceResults(model, c.table.caseCount()));
     TableCommands commands(c);
+    commands.setCorrelationCorrection(ConsistentCorrection(c));
     if (const auto blocks = commands.loadingBlocks()) keep(tables, OuterModelResults(model, *blocks));
     if (const auto matrices = commands.latentCorrelations()) {
         keep(tables, CorrelationResults(model, matrices->firstOrder, "correlations", "Latent variable correlations"));

@@ -14,7 +14,7 @@
 #include "core/app/LanguageFile.h"
 #include "core/app/Workbench.h"
 #include "core/assessment/InferenceCommand.h"
-#include "core/consistent/ConsistentCommand.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/editing/ConstructAssignment.h"
 #include "core/editing/ModelTree.h"
 #include "core/editing/NodeName.h"
@@ -303,9 +303,7 @@ void MainWindow::runResampling(SampleKind kind) {
         InferenceCommand command(*workbench_);
         const std::optional<AssessedBootstrap> result = command.run(false);
         inference_ = result ? std::make_unique<Inference>(result->inference) : nullptr;
-        reportable_ = command.ran() && ApplyConsistentParameter(*workbench_);
-        if (reportable_ && result && workbench_->parameters().consistent)
-            ApplyConsistentInference(workbench_->model(), result->assessment.shape, result->inference);
+        reportable_ = command.ran() && ApplyConsistentBootstrap(*workbench_, result ? &*result : nullptr);
     } else {
         reportable_ = ResamplingRun(*workbench_).run(kind);
     }
@@ -324,7 +322,11 @@ void MainWindow::bootStrapCsvSummary() { ResamplingViews(*workbench_).openCsvSum
 void MainWindow::jackKnifeCsvSummary() { ResamplingViews(*workbench_).openCsvSummary(SampleKind::Jackknife); }
 
 void MainWindow::loadingsTable() { TableCommands(*workbench_).loadingsTable(); }
-void MainWindow::correlationTable() { TableCommands(*workbench_).correlationTable(); }
+void MainWindow::correlationTable() {
+    TableCommands commands(*workbench_);
+    commands.setCorrelationCorrection(ConsistentCorrection(ResultContext::of(*workbench_)));
+    commands.correlationTable();
+}
 void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTable(); }
 void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }

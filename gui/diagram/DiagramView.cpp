@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "core/app/Workbench.h"
-#include "core/consistent/ConsistentCaption.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "gui/app/TextConversion.h"
 #include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramPainter.h"

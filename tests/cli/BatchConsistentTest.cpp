@@ -22,6 +22,32 @@ protected:
         result = batch("estimate " + testing::quoted(folder_ / "ecsi.qvt") + " --json " + testing::quoted(out) + options);
         return nlohmann::json::parse(std::ifstream(out));
     }
+
+    // Sets the model parameter Consistent=1 in the model file.
+    void askForConsistent() {
+        std::string model;
+        {
+            std::ifstream in(folder_ / "ecsi.qvt", std::ios::binary);
+            model.assign(std::istreambuf_iterator<char>(in), {});
+        }
+        const auto at = model.find("BlindFoldingDistance=0\r\n");
+        ASSERT_NE(at, std::string::npos);
+        model.insert(at + 24, "Consistent=1\r\n");
+        std::ofstream(folder_ / "ecsi.qvt", std::ios::binary) << model;
+    }
+
+    // The value of the IMAG -> EXPE line of a printed table, "IMAG -> EXPE  0.504914 ...".
+    static double firstPathEstimate(const std::string& output) {
+        const auto at = output.find("IMAG -> EXPE");
+        return at == std::string::npos ? NAN : std::stod(output.substr(at + 12));
+    }
+
+    std::string firstLines(const std::string& name, int lines) const {
+        std::ifstream in(folder_ / name);
+        std::string text, line;
+        for (int n = 0; n < lines && std::getline(in, line); ++n) text += line + "\n";
+        return text;
+    }
 };
 
 TEST_F(BatchConsistent, CorrectsTheOrdinaryFiguresAndWarnsOfTheImproperSolution) {
@@ -65,15 +91,7 @@ TEST_F(BatchConsistent, CorrectsTheOrdinaryFiguresAndWarnsOfTheImproperSolution)
 
 TEST_F(BatchConsistent, TheModelParameterAsksForItTooAndOtherCommandsRefuseTheOption) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
-    std::string model;
-    {
-        std::ifstream in(folder_ / "ecsi.qvt", std::ios::binary);
-        model.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    const auto at = model.find("BlindFoldingDistance=0\r\n");
-    ASSERT_NE(at, std::string::npos);
-    model.insert(at + 24, "Consistent=1\r\n");
-    std::ofstream(folder_ / "ecsi.qvt", std::ios::binary) << model;
+    askForConsistent();
     CommandResult byOption, byModel;
     const nlohmann::json fromOption = estimate(" --consistent", byOption);
     const nlohmann::json fromModel = estimate("", byModel);
@@ -83,6 +101,38 @@ TEST_F(BatchConsistent, TheModelParameterAsksForItTooAndOtherCommandsRefuseTheOp
     const CommandResult refused = batch("assess " + testing::quoted(folder_ / "ecsi.qvt") + " --consistent");
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.output.find("--consistent belongs to estimate"), std::string::npos) << refused.output;
+}
+
+TEST_F(BatchConsistent, UnderTheModelParameterTheOtherCommandsShowTheCorrectedFigures) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const std::string model = testing::quoted(folder_ / "ecsi.qvt");
+    ASSERT_EQ(batch("tables " + model).status, 0);
+    const std::string plainCorrelations = firstLines("ecsi_cor.csv", 3);
+    const CommandResult plainBootstrap = batch("bootstrap " + model + " --samples 20 --seed 3");
+    askForConsistent();
+    CommandResult estimated;
+    const double corrected = estimate("", estimated)["paths"][0]["coefficient"].get<double>();
+
+    const CommandResult bootstrap = batch("bootstrap " + model + " --samples 20 --seed 3");
+    ASSERT_EQ(bootstrap.status, 0) << bootstrap.output;
+    // Told once, though the run estimates the sample again.
+    const auto told = bootstrap.output.find("inadmissible");
+    ASSERT_NE(told, std::string::npos);
+    EXPECT_EQ(bootstrap.output.find("inadmissible", told + 1), std::string::npos) << bootstrap.output;
+    EXPECT_NEAR(firstPathEstimate(bootstrap.output), corrected, 1e-6) << bootstrap.output;
+    EXPECT_GT(std::abs(firstPathEstimate(plainBootstrap.output) - corrected), 1e-3);
+
+    ASSERT_EQ(batch("tables " + model).status, 0);
+    const std::string correlations = firstLines("ecsi_cor.csv", 3);
+    // EXPE's only predictor is IMAG: its corrected correlation with IMAG is its path.
+    EXPECT_NE(correlations, plainCorrelations);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "EXPE,%.6f,", corrected);
+    EXPECT_NE(correlations.find(expected), std::string::npos) << correlations;
+
+    const CommandResult jackknife = batch("jackknife " + model);
+    EXPECT_EQ(jackknife.status, 1);
+    EXPECT_NE(jackknife.output.find("run the bootstrap"), std::string::npos) << jackknife.output;
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 
 #include "core/assessment/AssessmentCommand.h"
 #include "core/consistent/ConsistentCommand.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/Blocks.h"
 #include "core/results/ResamplingRun.h"
+#include "core/results/TableCommands.h"
 #include "tests/core/support/EngineProject.h"
 
 namespace qv {
@@ -38,6 +40,12 @@ protected:
 };
 
 TEST_F(ConsistentParameterTest, TheRecordsAndTheAssessmentShowTheCorrectedFigures) {
+    // The engine's residual variances are those of standardized indicators, as the corrected ones are.
+    for (int i = 0; i < workbench_.model().nIndicator; ++i) {
+        const Indicator& indicator = workbench_.model().indicators[i];
+        if (indicator.construct < 0) continue;
+        EXPECT_NEAR(indicator.residual, 1 - indicator.loading * indicator.loading, 2e-5) << indicator.caption;
+    }
     ASSERT_TRUE(ApplyConsistentParameter(workbench_));
     AssessmentCommand command(workbench_);
     const std::optional<Assessment> a = command.assess();
@@ -61,7 +69,9 @@ TEST_F(ConsistentParameterTest, TheRecordsAndTheAssessmentShowTheCorrectedFigure
             EXPECT_NEAR(workbench_.model().constructs[modelConstruct(k)].rSquare, c.rSquare(k), 1e-6);
         }
     for (int i = 0; i < shape.indicatorCount(); ++i) {
-        EXPECT_NEAR(workbench_.model().indicators[shape.modelIndicators[i]].loading, c.loadings(i), 1e-6);
+        const Indicator& indicator = workbench_.model().indicators[shape.modelIndicators[i]];
+        EXPECT_NEAR(indicator.loading, c.loadings(i), 1e-6);
+        EXPECT_NEAR(indicator.residual, 1 - c.loadings(i) * c.loadings(i), 1e-6);
         EXPECT_NEAR(a->reported.weights(i), a->estimate().weights(i), 1e-15);
     }
     // A second correction starts again from the composites' weights: nothing changes.
@@ -108,12 +118,43 @@ TEST_F(ConsistentParameterTest, TheBootstrapCorrectsEachSubsampleAndGivesTheTVal
     const Inference inference = inferFrom(*a, command.data(), {all, repeated});
     ApplyConsistentInference(workbench_.model(), a->shape, inference);
     for (const InferenceRow& row : inference.rows) {
+        const IntervalEstimate& f = row.figures;
+        if (row.parameter.group == InferenceGroup::Loadings) {
+            const Indicator& indicator = workbench_.model().indicators[a->shape.modelIndicators[row.parameter.row]];
+            EXPECT_EQ(indicator.loadingMean, f.mean);
+            EXPECT_EQ(indicator.loadingSE, f.se);
+        }
         if (row.parameter.group != InferenceGroup::Paths) continue;
-        ASSERT_GT(row.figures.se, 0) << row.parameter.key;
+        ASSERT_GT(f.se, 0) << row.parameter.key;
         const Path* path = pathBetween(row.parameter.row, row.parameter.column);
         ASSERT_NE(path, nullptr);
-        EXPECT_FLOAT_EQ(path->coefficientT, static_cast<float>(row.figures.estimate / row.figures.se));
+        EXPECT_EQ(path->coefficientMean, f.mean);
+        EXPECT_EQ(path->coefficientSE, f.se);
+        EXPECT_FLOAT_EQ(path->coefficientT, static_cast<float>(f.estimate / f.se));
     }
+}
+
+TEST_F(ConsistentParameterTest, TheLatentVariableCorrelationsAreTheCorrectedOnes) {
+    ASSERT_TRUE(ApplyConsistentParameter(workbench_));
+    std::optional<LatentCorrelationMatrices> matrices = TableCommands(workbench_).latentCorrelations();
+    ASSERT_TRUE(matrices);
+    CorrelationMatrix corrected = matrices->firstOrder;
+    ASSERT_TRUE(CorrectCorrelations(ResultContext::of(workbench_), corrected));
+    AssessmentCommand command(workbench_);
+    const std::optional<Assessment> a = command.assess();
+    ASSERT_TRUE(a && a->consistent);
+    std::vector<int> position(static_cast<size_t>(workbench_.model().nConstruct), -1);
+    for (int k = 0; k < a->shape.constructCount(); ++k) position[static_cast<size_t>(modelConstruct(k))] = k;
+    int compared = 0;
+    for (size_t k = 0; k < corrected.lower.size(); ++k)
+        for (size_t j = 0; j < corrected.lower[k].size(); ++j) {
+            const int row = position[static_cast<size_t>(corrected.participants[k])];
+            const int column = position[static_cast<size_t>(corrected.participants[j])];
+            EXPECT_EQ(corrected.lower[k][j], a->consistent->correlations(row, column));
+            EXPECT_NEAR(matrices->firstOrder.lower[k][j], a->estimate().scoreCorrelations(row, column), 1e-5);
+            ++compared;
+        }
+    EXPECT_GT(compared, 0);
 }
 
 TEST_F(ConsistentParameterTest, TheJackknifeIsRefusedWithTheReason) {

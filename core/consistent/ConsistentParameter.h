@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/results/CorrelationTable.h"
+#include "core/results/ResultContext.h"
+#include "core/results/TableCommands.h"
+
+namespace qv {
+
+class Workbench;
+struct AssessedBootstrap;
+
+// What the views of an estimate corrected by consistent PLS say of it.
+inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
+
+// After an estimate of a model whose parameters ask for consistent PLS: the records take the
+// corrected figures, and an inadmissible solution is told (its figures stay). An estimate
+// that cannot be corrected (told why) loses its figures, so that no composite figure passes
+// for a consistent one; false then. Without the parameter, or without an estimate, nothing.
+bool ApplyConsistentParameter(Workbench& workbench);
+
+// After a bootstrap (the run estimated the sample again): under consistent PLS the records
+// take the corrected figures and, with the inference, their bootstrap figures. False as for
+// ApplyConsistentParameter.
+bool ApplyConsistentBootstrap(Workbench& workbench, const AssessedBootstrap* bootstrap);
+
+// Under consistent PLS, the first-order latent variable correlations (as the listing's matrix
+// holds them) take the corrected values; without it nothing changes. False when the estimate
+// could not be assessed (told).
+bool CorrectCorrelations(ResultContext context, CorrelationMatrix& firstOrder);
+// The same as the correction TableCommands::correlationTable takes.
+CorrelationCorrection ConsistentCorrection(ResultContext context);
+
+}  // namespace qv
