@@ -71,8 +71,8 @@ void pictureDialogs(gui::MainWindow& window, ScriptedPorts& script) {
     trigger(window, "BTN_NewModel");
 }
 
-// The estimated diagram, a picture of it for a paper, the bootstrap's t values and the two
-// groups of a comparison side by side.
+// The estimated diagram, a picture of it for a paper, the bootstrap's t values (of the
+// composites and of consistent PLS) and the two groups of a comparison side by side.
 void pictureResults(gui::MainWindow& window, ScriptedPorts& script) {
     trigger(window, "BTN_Run");
     window.diagram().fitToWindow();
@@ -84,6 +84,12 @@ void pictureResults(gui::MainWindow& window, ScriptedPorts& script) {
     std::printf("%s\n", qPrintable(paper));
     trigger(window, "BTN_BootStrap");
     save(window, "main_window_bootstrap");
+    // The same bootstrap under consistent PLS, then back to the composites.
+    workbench.parameters().consistent = true;
+    trigger(window, "BTN_BootStrap");
+    save(window, "main_window_consistent");
+    workbench.parameters().consistent = false;
+    trigger(window, "BTN_Run");
     onModal("TForm18", [&script](QWidget& dialog) {
         choose(dialog, "ComboBox1", "CUSCO");
         choose(dialog, "ComboBox2", ">");
