@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the whole suite with clang, AddressSanitizer and UndefinedBehaviorSanitizer (any
-# undefined behaviour ends the program) into build-fuzz/ (or $QV_FUZZ_BUILD), the folder
-# scripts/fuzz.sh builds its programs in, and runs every test. LC_ALL picks the locale of the
-# run (CI runs it under the comma-decimal one).
+# Builds the whole suite with clang, the programs' code with AddressSanitizer and
+# UndefinedBehaviorSanitizer (any undefined behaviour ends the program), into build-fuzz/ (or
+# $QV_FUZZ_BUILD), the folder scripts/fuzz.sh builds its programs in, and runs every test.
+# LC_ALL picks the locale of the run (CI runs it under the comma-decimal one).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QV_FUZZ_BUILD:-$root/build-fuzz}
