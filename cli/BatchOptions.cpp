@@ -40,6 +40,8 @@ const char* const kBatchUsage =
     "              [--bootstrap] bootstrap first (with --samples, --seed and --confidence\n"
     "              as above)\n"
     "              [--jackknife] jackknife first\n"
+    "              [--predict] PLSpredict first (with --folds, --repetitions, --seed and\n"
+    "              --technique as for predict), so that the report holds its section\n"
     "  groups      bootstrap the cases of each group and test every path for a difference\n"
     "              between the groups; prints the table of the comparison\n"
     "              --group1 COND... --group2 COND...  the conditions of each group,\n"
@@ -130,6 +132,8 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
             options.bootstrap = true;
         else if (arg == "--jackknife")
             options.jackknife = true;
+        else if (arg == "--predict")
+            options.predict = true;
         else if (arg == "--consistent")
             options.consistent = true;
         else if (arg == "--samples")
@@ -168,11 +172,16 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = words.empty() ? "no command given" : "expected a command and one model file";
         return std::nullopt;
     }
-    if ((options.folds || options.repetitions || options.technique) && words[0] != "predict") {
+    if (options.predict && words[0] != "report") {
+        error = "--predict belongs to report";
+        return std::nullopt;
+    }
+    const bool predicts = words[0] == "predict" || options.predict;
+    if ((options.folds || options.repetitions || options.technique) && !predicts) {
         error = "--folds, --repetitions and --technique belong to predict";
         return std::nullopt;
     }
-    if (options.seed && words[0] == "predict" && !parseInteger(*options.seed)) {
+    if (options.seed && predicts && !parseInteger(*options.seed)) {
         error = "--seed needs a whole number: " + *options.seed;
         return std::nullopt;
     }
@@ -181,7 +190,7 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         error = "--samples belongs to bootstrap";
         return std::nullopt;
     }
-    if (options.seed && !infers && words[0] != "groups" && words[0] != "predict") {
+    if (options.seed && !infers && words[0] != "groups" && !predicts) {
         error = "--seed belongs to bootstrap and predict";
         return std::nullopt;
     }

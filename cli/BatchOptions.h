@@ -11,7 +11,7 @@ struct BatchOptions {
     std::string command;  // estimate, assess, bootstrap, jackknife, tables, report, groups, predict; help, version
     std::string modelFile;
     std::optional<std::string> samples;  // bootstrap: number of subsamples
-    std::optional<std::string> seed;     // bootstrap, groups, predict: generator seed, 0 = the clock
+    std::optional<std::string> seed;     // bootstrap, groups, predict, report: generator seed, 0 = the clock
     std::optional<std::string> json;     // estimate, assess, bootstrap, predict: also write the results as JSON here
     std::optional<std::string> xlsx;     // tables: also write every table into this workbook
     std::optional<std::string> csvFolder;  // tables: also write every table as a CSV file here
@@ -21,6 +21,7 @@ struct BatchOptions {
     std::vector<std::string> group2;
     bool bootstrap = false;              // report: bootstrap before writing the report
     bool jackknife = false;              // report: jackknife before writing the report
+    bool predict = false;                // report: PLSpredict before writing the report
     bool consistent = false;             // estimate: correct the estimate (consistent PLS)
     std::optional<int> folds;            // predict: k of the k folds
     std::optional<int> repetitions;      // predict: how often the cases are dealt into folds

@@ -7,6 +7,7 @@
 #include "core/predict/PredictFile.h"
 #include "core/predict/PredictJson.h"
 #include "core/predict/PredictTables.h"
+#include "core/report/WebReport.h"
 
 namespace qv {
 namespace {
@@ -36,6 +37,12 @@ bool PredictModel(Workbench& workbench, const BatchOptions& options, std::ostrea
         return false;
     }
     return true;
+}
+
+bool PredictForReport(Workbench& workbench, const BatchOptions& options, WebReport& report) {
+    const std::optional<PredictResult> result = PredictRun(workbench).run(predictOptions(options));
+    if (result) report.addPrediction(PredictSection(*result));
+    return result.has_value();
 }
 
 }  // namespace qv

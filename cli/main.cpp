@@ -43,7 +43,9 @@ bool resampleAndPrint(qv::Workbench& workbench, const qv::BatchOptions& options)
 bool writeReport(qv::Workbench& workbench, const qv::BatchOptions& options) {
     if (options.bootstrap && !qv::BootstrapAndInfer(workbench, options, std::cerr)) return false;
     if (options.jackknife && !resample(workbench, options, qv::SampleKind::Jackknife)) return false;
-    const auto report = qv::WebReport(workbench).run();
+    qv::WebReport writer(workbench);
+    if (options.predict && !qv::PredictForReport(workbench, options, writer)) return false;
+    const auto report = writer.run();
     if (report) std::cout << report->string() << '\n';
     return report.has_value();
 }

@@ -16,14 +16,15 @@
 namespace qv {
 
 // The figures a reviewer asks of a PLS model, all at full precision from the data and the
-// estimate (corrected for attenuation under consistent PLS). Vectors run over the shape's constructs or indicators, matrices over pairs of
-// constructs as (from, to) or (row, column); kUndefined marks a figure without a value.
+// estimate (corrected for attenuation under consistent PLS). Vectors run over the shape's
+// constructs or indicators, matrices over pairs of constructs as (from, to) or (row, column);
+// kUndefined marks a figure without a value.
 struct Assessment {
     ModelShape shape;
     int cases = 0;
-    PlsFit fit;                                // the composites' estimate
+    PlsFit fit;                                    // the composites' estimate
     std::optional<ConsistentEstimate> consistent;  // its correction, under consistent PLS
-    PlsEstimate reported;                      // the figures every table shows: fit's or corrected
+    PlsEstimate reported;                          // the figures the tables show: fit's or corrected
     Eigen::MatrixXd htmt;
     Eigen::MatrixXd htmt2;
     Eigen::VectorXd sqrtAve;  // Fornell-Larcker's diagonal; the scores' correlations beside it

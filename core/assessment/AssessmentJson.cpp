@@ -110,6 +110,7 @@ Json AssessmentJson(const Assessment& a) {
                            {"indirect", nonzero(shape, a.effects.indirect)},
                            {"total", nonzero(shape, a.effects.total)}};
     json["srmr"] = Json{{"common_factor", srmrPair(a.srmr.commonFactor)}, {"composite", srmrPair(a.srmr.composite)}};
+    json["consistent"] = a.consistent.has_value();
     return json;
 }
 

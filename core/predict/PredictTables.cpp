@@ -7,6 +7,15 @@ namespace {
 
 TableCell number(double value) { return TableCell::ofNumber(value); }
 
+TableCell q2Predict(double value) { return TableCell::ofNumber(value, {Threshold::NoPredictivePower}); }
+
+// The model's RMSE, marked where the linear benchmark predicts better.
+TableCell modelError(double model, double benchmark) {
+    TableCell cell = number(model);
+    if (model > benchmark) cell.mark = Threshold::BelowBenchmark;
+    return cell;
+}
+
 std::string settings(const PredictResult& result) {
     const PredictOptions& o = result.options;
     return Formatted("%s, %d folds, %d repetitions, seed %d, %d cases", TechniqueName(o.technique).c_str(), o.folds,
@@ -26,8 +35,8 @@ std::vector<ResultTable> PredictResults(const PredictResult& result) {
     for (const IndicatorAccuracy& a : result.accuracy.indicators)
         indicators.rows.push_back({TableCell::ofText(shape.indicators[static_cast<size_t>(a.indicator)]),
                                    TableCell::ofText(shape.constructs[static_cast<size_t>(shape.blockOf[static_cast<size_t>(a.indicator)])]),
-                                   number(a.rmseModel), number(a.maeModel), number(a.q2Predict), number(a.rmseBenchmark),
-                                   number(a.maeBenchmark)});
+                                   modelError(a.rmseModel, a.rmseBenchmark), number(a.maeModel),
+                                   q2Predict(a.q2Predict), number(a.rmseBenchmark), number(a.maeBenchmark)});
     ResultTable constructs{"predict_constructs",
                            "PLSpredict of the construct scores (" + settings(result) + ")",
                            {"Construct", "Q2predict", "RMSE", "MAE"},
@@ -35,7 +44,7 @@ std::vector<ResultTable> PredictResults(const PredictResult& result) {
                            {"Scores are standardized by the training cases."}};
     for (const ConstructAccuracy& a : result.accuracy.constructs)
         constructs.rows.push_back({TableCell::ofText(shape.constructs[static_cast<size_t>(a.construct)]),
-                                   number(a.q2Predict), number(a.rmse), number(a.mae)});
+                                   q2Predict(a.q2Predict), number(a.rmse), number(a.mae)});
     return {indicators, constructs};
 }
 

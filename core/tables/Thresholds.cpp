@@ -9,6 +9,7 @@ namespace {
 constexpr double kNoBound = std::numeric_limits<double>::quiet_NaN();
 constexpr const char* kReportingGuidelines = "PLS reporting guidelines, European Business Review 31(1), 2019";
 constexpr const char* kHtmtCriterion = "HTMT criterion, Journal of the Academy of Marketing Science 43(1), 2015";
+constexpr const char* kPredictGuidelines = "PLSpredict guidelines, European Journal of Marketing 53(11), 2019";
 }  // namespace
 
 const std::vector<ThresholdRule>& ThresholdRules() {
@@ -37,6 +38,11 @@ const std::vector<ThresholdRule>& ThresholdRules() {
         {Threshold::CrossLoading, kNoBound, true, Severity::Problem,
          "Cross-loading above the indicator's loading on its own construct",
          "cross-loadings criterion of discriminant validity"},
+        {Threshold::NoPredictivePower, 0.0, false, Severity::Problem,
+         "Q2predict below 0: the model predicts worse than the training cases' mean", kPredictGuidelines},
+        {Threshold::BelowBenchmark, kNoBound, true, Severity::Caution,
+         "RMSE above the linear benchmark's: the model predicts this indicator less well than a "
+         "regression on the exogenous indicators", kPredictGuidelines},
     };
     return rules;
 }

@@ -18,6 +18,8 @@ enum class Threshold {
     NotSignificant,   // p above 0.05
     AboveRootAve,     // a correlation of two constructs above either one's square root of AVE
     CrossLoading,     // an indicator loading more on another construct than on its own
+    NoPredictivePower,  // Q2predict below 0
+    BelowBenchmark,     // a prediction error (RMSE) above the linear benchmark's
 };
 
 // How serious a missed threshold is: worth a look, or a problem.

@@ -112,6 +112,12 @@ TEST_F(BatchConsistent, UnderTheModelParameterTheOtherCommandsShowTheCorrectedFi
     askForConsistent();
     CommandResult estimated;
     const double corrected = estimate("", estimated)["paths"][0]["coefficient"].get<double>();
+    // The assessment's R² of EXPE, whose only predictor is IMAG, is the corrected path squared.
+    const fs::path assessed = folder_ / "assess.json";
+    ASSERT_EQ(batch("assess " + model + " --json " + testing::quoted(assessed)).status, 0);
+    const auto assessment = nlohmann::json::parse(std::ifstream(assessed));
+    EXPECT_TRUE(assessment["consistent"].get<bool>());
+    EXPECT_NEAR(assessment["r2"]["EXPE"].get<double>(), corrected * corrected, 1e-5);
 
     const CommandResult bootstrap = batch("bootstrap " + model + " --samples 20 --seed 3");
     ASSERT_EQ(bootstrap.status, 0) << bootstrap.output;

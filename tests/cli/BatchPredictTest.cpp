@@ -73,5 +73,16 @@ TEST_F(BatchPredict, FoldsBeyondTheCasesEndTheRunWithTheReason) {
     EXPECT_FALSE(fs::exists(folder_ / "ecsi_predict.csv"));
 }
 
+TEST_F(BatchPredict, TheReportHoldsThePredictionItWasAskedFor) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    const CommandResult result =
+        batch("report " + testing::quoted(folder_ / "ecsi.qvt") + " --predict --folds 5 --repetitions 2 --seed 4");
+    ASSERT_EQ(result.status, 0) << result.output;
+    std::ifstream page(folder_ / "ecsi_report" / "WebOutput.html");
+    const std::string html{std::istreambuf_iterator<char>(page), {}};
+    EXPECT_NE(html.find("PLSpredict of the indicators (direct antecedents, 5 folds, 2 repetitions, seed 4, 250 cases)"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace qv

@@ -181,8 +181,9 @@ TEST_F(BatchEstimate, AssessPrintsTheTablesAndWritesTheJsonKeys) {
         EXPECT_NE(result.output.find(line), std::string::npos) << line << "\n" << result.output;
     const auto json = nlohmann::json::parse(std::ifstream(out));
     for (const char* key : {"constructs", "htmt", "htmt2", "fornell_larcker", "vif_outer", "vif_inner", "f2",
-                            "rho_a", "rho_c", "ave", "alpha", "r2", "r2_adjusted", "effects", "srmr"})
+                            "rho_a", "rho_c", "ave", "alpha", "r2", "r2_adjusted", "effects", "srmr", "consistent"})
         EXPECT_TRUE(json.contains(key)) << key;
+    EXPECT_FALSE(json["consistent"].get<bool>());
     EXPECT_TRUE(json["alpha"]["COM"].is_null());
     EXPECT_NEAR(json["f2"]["IMAG->EXPE"].get<double>(), 0.342170326587691, 1e-6);
 
@@ -340,6 +341,18 @@ TEST(BatchOptions, PredictTakesWholeFoldsRepetitionsSeedAndATechniqueOfItsOwn) {
     const char* samplesOnPredict[] = {"batch", "predict", "m.qvt", "--samples", "5"};
     EXPECT_FALSE(ParseBatchOptions(5, samplesOnPredict, error));
     EXPECT_EQ(error, "--samples belongs to bootstrap");
+    // The report predicts with the same options; no other command takes --predict.
+    const char* reportPredicts[] = {"batch", "report", "m.qvt", "--predict", "--folds", "5", "--seed", "4"};
+    const auto report = ParseBatchOptions(8, reportPredicts, error);
+    ASSERT_TRUE(report.has_value()) << error;
+    EXPECT_TRUE(report->predict);
+    EXPECT_EQ(report->folds, 5);
+    const char* foldsOnReport[] = {"batch", "report", "m.qvt", "--folds", "5"};
+    EXPECT_FALSE(ParseBatchOptions(5, foldsOnReport, error));
+    EXPECT_EQ(error, "--folds, --repetitions and --technique belong to predict");
+    const char* predictOnTables[] = {"batch", "tables", "m.qvt", "--predict"};
+    EXPECT_FALSE(ParseBatchOptions(4, predictOnTables, error));
+    EXPECT_EQ(error, "--predict belongs to report");
 }
 
 TEST_F(BatchEstimate, HelpAndVersionPrintToStandardOutputAndSucceed) {
