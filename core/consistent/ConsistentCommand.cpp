@@ -1,5 +1,6 @@
 #include "core/consistent/ConsistentCommand.h"
 
+#include "core/app/Workbench.h"
 #include "core/assessment/AssessmentCommand.h"
 #include "core/engine/Blocks.h"
 
@@ -17,6 +18,12 @@ void setFigures(double& mean, double& se, float& t, const IntervalEstimate& figu
 }  // namespace
 
 std::optional<ConsistentRun> CorrectEstimate(Workbench& workbench) {
+    const ProjectModel& model = workbench.model();
+    if (model.estimated)
+        if (const auto reason = WhyUnassessable(model, ShapeOf(model, workbench.parameters().innerWeighting))) {
+            workbench.ports().prompts.tell(Message{"", "Consistent PLS cannot correct this estimate: " + *reason, ""});
+            return std::nullopt;
+        }
     AssessmentCommand command(workbench);
     const std::optional<Assessment> assessment = command.assess();
     if (!assessment) return std::nullopt;

@@ -171,5 +171,20 @@ TEST_F(ConsistentParameterTest, AnEstimateThatCannotBeCorrectedLosesItsFigures) 
     EXPECT_EQ(workbench_.model().paths[0].coefficient, 0.0f);
 }
 
+class ConsistentSecondOrderTest : public EngineProject {};
+
+TEST_F(ConsistentSecondOrderTest, ATwoStageEstimateIsNotCorrectedAndSaysWhy) {
+    openProject(std::filesystem::path(QV_EXAMPLES_DIR) / "second-order", "brand.qvt", "mobi.txt");
+    if (IsSkipped() || HasFatalFailure()) return;
+    workbench_.parameters().consistent = true;
+    estimate();
+    EXPECT_FALSE(ApplyConsistentParameter(workbench_));
+    EXPECT_FALSE(workbench_.model().estimated);
+    ASSERT_FALSE(user_.messages().empty());
+    EXPECT_EQ(user_.messages().back().text.rfind("Consistent PLS cannot correct this estimate: it has second-order", 0),
+              0u)
+        << user_.messages().back().text;
+}
+
 }  // namespace
 }  // namespace qv
