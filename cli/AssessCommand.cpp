@@ -32,7 +32,7 @@ bool BootstrapAndInfer(Workbench& workbench, const BatchOptions& options, std::o
     if (options.confidence) workbench.resampling().confidence = *options.confidence;
     InferenceCommand command(workbench);
     const std::optional<AssessedBootstrap> result = command.run(options.json.has_value());
-    if (command.ran() && !ApplyConsistentBootstrap(workbench, result ? &*result : nullptr)) return false;
+    if (command.ran() && !ApplyConsistentBootstrap(workbench, command, result ? &*result : nullptr)) return false;
     if (!result) return command.ran() && !options.json;
     if (kept) *kept = result->inference;
     nlohmann::ordered_json json = AssessmentJson(result->assessment);

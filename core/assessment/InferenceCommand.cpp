@@ -56,7 +56,8 @@ std::optional<AssessedBootstrap> InferenceCommand::run(bool required) {
     std::error_code ignored;
     for (const auto& kept : {InferenceFragmentPath(context.tempDir), InferenceTablesPath(context.tempDir)})
         std::filesystem::remove(kept, ignored);  // never a previous run's
-    ResamplingRun bootstrap(workbench_);
+    bootstrap_ = std::make_unique<ResamplingRun>(workbench_);
+    ResamplingRun& bootstrap = *bootstrap_;
     ran_ = bootstrap.run(SampleKind::Bootstrap);
     if (!ran_) return std::nullopt;
     // A model the assessment does not cover keeps its bootstrap without inference, unless
@@ -79,5 +80,7 @@ std::optional<AssessedBootstrap> InferenceCommand::run(bool required) {
         return std::nullopt;
     return AssessedBootstrap{std::move(*assessment), std::move(inference)};
 }
+
+bool InferenceCommand::writeConsistentSummaries() { return ran_ && bootstrap_->writeConsistentSummaries(); }
 
 }  // namespace qv

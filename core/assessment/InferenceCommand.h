@@ -1,14 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "core/assessment/Assessment.h"
 #include "core/assessment/BootstrapInference.h"
+#include "core/results/ResamplingRun.h"
 
 namespace qv {
 
 class Workbench;
-class ResamplingRun;
 
 // The inference from a successful bootstrap run's kept subsamples, redrawn from its seed, on
 // the assessment of its entire sample; samples is the number the run was asked for.
@@ -34,9 +35,12 @@ public:
     std::optional<AssessedBootstrap> run(bool required);
     // Whether the bootstrap itself succeeded in the last run.
     bool ran() const { return ran_; }
+    // After the records took consistent PLS's figures: the run's summaries again, saying so.
+    bool writeConsistentSummaries();
 
 private:
     Workbench& workbench_;
+    std::unique_ptr<ResamplingRun> bootstrap_;
     bool ran_ = false;
 };
 

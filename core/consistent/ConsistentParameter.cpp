@@ -21,11 +21,11 @@ bool ApplyConsistentParameter(Workbench& workbench) {
     return true;
 }
 
-bool ApplyConsistentBootstrap(Workbench& workbench, const AssessedBootstrap* bootstrap) {
+bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap) {
     if (!ApplyConsistentParameter(workbench)) return false;
-    if (bootstrap && workbench.parameters().consistent)
-        ApplyConsistentInference(workbench.model(), bootstrap->assessment.shape, bootstrap->inference);
-    return true;
+    if (!bootstrap || !workbench.parameters().consistent) return true;
+    ApplyConsistentInference(workbench.model(), bootstrap->assessment.shape, bootstrap->inference);
+    return command.writeConsistentSummaries();
 }
 
 bool CorrectCorrelations(ResultContext context, CorrelationMatrix& firstOrder) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/ConsistentCaption.h"
 #include "core/results/CorrelationTable.h"
 #include "core/results/ResultContext.h"
 #include "core/results/TableCommands.h"
@@ -7,10 +8,8 @@
 namespace qv {
 
 class Workbench;
+class InferenceCommand;
 struct AssessedBootstrap;
-
-// What the views of an estimate corrected by consistent PLS say of it.
-inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
 
 // After an estimate of a model whose parameters ask for consistent PLS: the records take the
 // corrected figures, and an inadmissible solution is told (its figures stay). An estimate
@@ -18,10 +17,11 @@ inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
 // for a consistent one; false then. Without the parameter, or without an estimate, nothing.
 bool ApplyConsistentParameter(Workbench& workbench);
 
-// After a bootstrap (the run estimated the sample again): under consistent PLS the records
-// take the corrected figures and, with the inference, their bootstrap figures. False as for
-// ApplyConsistentParameter.
-bool ApplyConsistentBootstrap(Workbench& workbench, const AssessedBootstrap* bootstrap);
+// After the command's bootstrap (the run estimated the sample again): under consistent PLS the
+// records take the corrected figures and, with the inference, their bootstrap figures, which
+// the run's summaries then show. False as for ApplyConsistentParameter, or when a summary
+// could not be written (told).
+bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap);
 
 // Under consistent PLS, the first-order latent variable correlations (as the listing's matrix
 // holds them) take the corrected values; without it nothing changes. False when the estimate

@@ -104,13 +104,7 @@ std::string FormatWebReport(const WebReportContents& contents) {
     appendFactorStructure(page, contents);
     AppendScoresSection(page, contents.scoreCaptions, contents.scores);
     for (const FigureSection& section : contents.assessment) AppendFigureSection(page, section);
-    if (contents.bootstrapSection) {
-        page += "<HR>";
-        if (contents.consistent)
-            page += "<p>The engine's bootstrap summary below describes ordinary PLS; the bootstrap inference "
-                    "holds the figures of consistent PLS.</p>\n";
-        page += *contents.bootstrapSection;
-    }
+    if (contents.bootstrapSection) page += "<HR>" + *contents.bootstrapSection;
     if (contents.inferenceSection) page += *contents.inferenceSection;
     if (contents.jackknifeSection) page += "<HR>" + *contents.jackknifeSection;
     if (contents.prediction) AppendFigureSection(page, *contents.prediction);

@@ -276,16 +276,26 @@ bool ResamplingRun::readResults() {
     if (!ok) return false;
     aligned_ = AlignedSubsamples(c_.model, store_);
     ComputeResamplingStatistics(c_.model, aligned_, kind_);
-    const int cases = kind_ == SampleKind::Jackknife ? aligned_.subsamples() : c_.table.caseCount();
-    const SummaryRequest request{kind_, cases, c_.options.process,
-                                 ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir),
-                                 static_cast<int>(rejected_.size())};
     // The statistics stay in the records, but a file that was not written fails the run:
     // its name would hold the previous run's figures.
-    const bool written = WriteSucceeded(c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, request,
-                                                                                   [this] { return keepFiles(); }));
+    const bool written = WriteSucceeded(
+        c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, summaryRequest(), [this] { return keepFiles(); }));
     if (!rejected_.empty()) tellText(LeftOutText(rejected_, subsamples_));
     return written;
+}
+
+SummaryRequest ResamplingRun::summaryRequest() const {
+    const int cases = kind_ == SampleKind::Jackknife ? aligned_.subsamples() : c_.table.caseCount();
+    return SummaryRequest{kind_, cases, c_.options.process,
+                          ResamplingSummaryNames(kind_, c_.files.project, c_.folders.tempDir),
+                          static_cast<int>(rejected_.size())};
+}
+
+bool ResamplingRun::writeConsistentSummaries() {
+    SummaryRequest request = summaryRequest();
+    request.process = false;
+    request.consistent = true;
+    return WriteSucceeded(c_.ports.prompts, WriteResamplingSummaries(c_.model, aligned_, request));
 }
 
 // The statistics rest on the subsamples the engine estimated; when it rejected more than

@@ -17,6 +17,7 @@
 #include "core/results/ResamplingGenerator.h"
 #include "core/results/ResamplingListing.h"
 #include "core/results/ResamplingStore.h"
+#include "core/results/ResamplingSummary.h"
 
 namespace qv {
 
@@ -59,6 +60,11 @@ public:
     // The subsamples of the last run that the engine rejected and the statistics left out.
     const std::vector<RejectedSubsample>& leftOut() const { return rejected_; }
 
+    // After a successful run whose records now hold consistent PLS's figures (the inference
+    // of its subsamples): the summaries again, saying so. The subsamples' own values are the
+    // engine's, so the process sections are left out. False when a file failed (told).
+    bool writeConsistentSummaries();
+
 private:
     bool checkRun();
     bool checkSubsampleCount();
@@ -70,6 +76,7 @@ private:
     bool runEngine();
     bool readResults();
     bool enoughSubsamplesKept();
+    SummaryRequest summaryRequest() const;
     void finish(bool ok, bool engineRan);
     bool seedGenerator();
     // Keeps the control file and the listing under the project's names; the first failure.

@@ -28,6 +28,7 @@ std::optional<std::string> WriteResamplingSummaries(const ProjectModel& model,
     SummaryTable table = BuildSummaryTable(model, request.kind, request.cases);
     table.subsamples = store.subsamples();
     table.leftOut = request.leftOut;
+    table.consistent = request.consistent;
     std::string text = FormatSummaryText(table, '\t');
     std::string csv = FormatSummaryText(table, ',');
     if (request.process) {

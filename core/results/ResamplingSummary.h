@@ -29,6 +29,7 @@ struct SummaryRequest {
     bool process = false;  // append every subsample's values to the text and CSV summaries
     SummaryFileNames names;
     int leftOut = 0;  // subsamples the engine rejected, named in the summaries' header
+    bool consistent = false;  // the records hold consistent PLS's figures: the header says so
 };
 
 // Writes the text summary, then the CSV summary and the web section, from the statistics in

@@ -1,6 +1,7 @@
 #include "core/results/ResamplingSummaryHtml.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/model/ConsistentCaption.h"
 #include "core/report/HtmlText.h"
 
 namespace qv {
@@ -58,6 +59,7 @@ std::string FormatSummaryHtml(const SummaryTable& table) {
     const char* kind = KindWord(table.kind);
     std::string out;
     AppendFormat(out, "<center><U><h2><a name=%s>Result of %s Estimate</a></h2></U>\n", kind, kind);
+    if (table.consistent) AppendFormat(out, "<p><b>%s</b>: %s</p>\n", kConsistentCaption, kConsistentResampling);
     out += "<P><table border=0 width=80%>";
     AppendFormat(out,
                  "<caption><U><B><a name=%sLOADING>Measurement Mode(Loading)--%s</a></B></U>"

@@ -26,6 +26,7 @@ struct SummaryTable {
     SampleKind kind = SampleKind::Bootstrap;
     int subsamples = 0;  // the subsamples the statistics were computed from
     int leftOut = 0;     // the subsamples the engine rejected, which the statistics left out
+    bool consistent = false;  // the figures of consistent PLS, of the sample and every subsample
     std::vector<SummaryRow> loadings;
     std::vector<SummaryRow> weights;
     std::vector<SummaryRow> paths;

@@ -1,6 +1,7 @@
 #include "core/results/ResamplingSummaryText.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/model/ConsistentCaption.h"
 #include "core/results/CsvText.h"
 
 namespace qv {
@@ -65,6 +66,7 @@ std::string FormatSummaryText(const SummaryTable& table, char c) {
     AppendFormat(out, "==================Result of Estimate (%s)==================\n",
                  KindWord(table.kind));
     out += kSignedValues;
+    if (table.consistent) out += std::string(kConsistentCaption) + ": " + kConsistentResampling + "\n";
     if (table.leftOut > 0)
         AppendFormat(out, "Subsamples left out: %d of %d (the engine rejected them)\n",
                      table.leftOut, table.subsamples + table.leftOut);

@@ -303,7 +303,7 @@ void MainWindow::runResampling(SampleKind kind) {
         InferenceCommand command(*workbench_);
         const std::optional<AssessedBootstrap> result = command.run(false);
         inference_ = result ? std::make_unique<Inference>(result->inference) : nullptr;
-        reportable_ = command.ran() && ApplyConsistentBootstrap(*workbench_, result ? &*result : nullptr);
+        reportable_ = command.ran() && ApplyConsistentBootstrap(*workbench_, command, result ? &*result : nullptr);
     } else {
         reportable_ = ResamplingRun(*workbench_).run(kind);
     }

@@ -127,6 +127,15 @@ TEST_F(BatchConsistent, UnderTheModelParameterTheOtherCommandsShowTheCorrectedFi
     EXPECT_EQ(bootstrap.output.find("inadmissible", told + 1), std::string::npos) << bootstrap.output;
     EXPECT_NEAR(firstPathEstimate(bootstrap.output), corrected, 1e-6) << bootstrap.output;
     EXPECT_GT(std::abs(firstPathEstimate(plainBootstrap.output) - corrected), 1e-3);
+    // The run's summary says what it holds and holds the corrected estimate.
+    const std::string summary = firstLines("ecsi_boot.csv", 100);
+    EXPECT_NE(summary.find("Consistent PLS (PLSc): loadings and paths of the entire sample and of every subsample "
+                           "corrected for attenuation\n"),
+              std::string::npos)
+        << summary;
+    char line[48];
+    std::snprintf(line, sizeof line, "IMAG->EXPE    ,%8.4f,", corrected);
+    EXPECT_NE(summary.find(line), std::string::npos) << summary;
 
     ASSERT_EQ(batch("tables " + model).status, 0);
     const std::string correlations = firstLines("ecsi_cor.csv", 3);

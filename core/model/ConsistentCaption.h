@@ -1,0 +1,13 @@
+#pragma once
+
+namespace qv {
+
+// What the views of an estimate corrected by consistent PLS (the model parameter Consistent)
+// say of it.
+inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
+// What a resampling summary of such an estimate shows, after the caption (no separator inside:
+// the CSV summary shares the text).
+inline constexpr const char* kConsistentResampling =
+    "loadings and paths of the entire sample and of every subsample corrected for attenuation";
+
+}  // namespace qv
