@@ -110,8 +110,8 @@ void pictureResults(gui::MainWindow& window, ScriptedPorts& script) {
     save(window, "main_window_groups");
 }
 
-// The Results window: the group comparison's page, then after a new estimate, a jackknife and
-// a seeded bootstrap one picture per page; and the listing in the text viewer.
+// The Results window: the group comparison's page, then after a new estimate, a jackknife, a
+// seeded bootstrap and PLSpredict one picture per page; and the listing in the text viewer.
 void pictureResultsWindow(gui::MainWindow& window, const StartFolder& folder, ScriptedPorts& script) {
     gui::ResultsWindow& results = window.results();
     results.setFloating(true);
@@ -123,6 +123,8 @@ void pictureResultsWindow(gui::MainWindow& window, const StartFolder& folder, Sc
     window.workbench().resampling().seed = "8";
     trigger(window, "BTN_JackKnife");
     trigger(window, "BTN_BootStrap");
+    onModal("TFormPredict", [](QWidget& dialog) { click(dialog, "BTN_OK"); });
+    trigger(window, "MNU_Predict");
     for (size_t i = 0; i < results.pages().size(); ++i) {
         if (results.pages()[i].key == "groups") continue;
         results.tabs().setCurrentIndex(static_cast<int>(i));
