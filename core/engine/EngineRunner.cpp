@@ -1,8 +1,10 @@
 #include "core/engine/EngineRunner.h"
 
+#include "core/engine/ListingProgress.h"
 #include "core/files/ReplacedFile.h"
 #include "core/model/WholeFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <system_error>
@@ -63,22 +65,25 @@ bool EngineRunner::writeScript() {
     return scriptError_.empty();
 }
 
-EngineOutcome EngineRunner::run(ProgressView& progress, const std::string& caption) {
+EngineOutcome EngineRunner::run(ProgressView& progress, const std::string& caption, int problems) {
     const EngineOutcome started = StartEngine();
-    return started == EngineOutcome::Started ? WaitForEngine(progress, caption) : started;
+    return started == EngineOutcome::Started ? WaitForEngine(progress, caption, problems) : started;
 }
 
 EngineOutcome EngineRunner::StartEngine() {
     std::error_code ignored;
-    fs::remove(files_.marker(), ignored);  // a marker left over would end the wait at once
+    fs::remove(files_.marker(), ignored);   // a marker left over would end the wait at once
+    fs::remove(files_.listing(), ignored);  // and a listing left over would count as progress
     if (!writeScript()) return EngineOutcome::ScriptFailed;
     return process_.start(files_.script()) ? EngineOutcome::Started : EngineOutcome::StartFailed;
 }
 
 // The script ends right after writing the marker, so the wait is for the script's end; the
 // marker then tells whether the engine itself finished.
-EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::string& caption) {
-    progress.start(caption, 100);
+EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::string& caption, int problems) {
+    const int maximum = problems > 0 ? problems : 100;
+    progress.start(caption, maximum);
+    ListingProgress printed(files_.listing());
     EngineOutcome outcome = EngineOutcome::Finished;
     int position = 0;
     auto nextTick = std::chrono::steady_clock::now() + kPollInterval;
@@ -89,14 +94,14 @@ EngineOutcome EngineRunner::WaitForEngine(ProgressView& progress, const std::str
             break;
         }
         if (std::chrono::steady_clock::now() >= nextTick) {
-            position = position < 100 ? position + 1 : 0;
+            position = problems > 0 ? std::min(printed.problemsPrinted(), problems) : (position + 1) % (maximum + 1);
             nextTick += kPollInterval;
         }
         progress.setPosition(position);
         std::this_thread::sleep_for(kSlice);
     }
     if (outcome == EngineOutcome::Finished) outcome = readMarker();
-    progress.setPosition(100);
+    progress.setPosition(maximum);
     progress.finish();
     return outcome;
 }

@@ -41,10 +41,11 @@ class EngineRunner {
 public:
     explicit EngineRunner(EngineFiles files) : files_(std::move(files)) {}
 
-    // StartEngine then WaitForEngine.
-    EngineOutcome run(ProgressView& progress, const std::string& caption);
+    // StartEngine then WaitForEngine. With the number of problems of the control file, the
+    // progress counts the problems the listing holds; without it, it moves with the time.
+    EngineOutcome run(ProgressView& progress, const std::string& caption, int problems = 0);
     EngineOutcome StartEngine();
-    EngineOutcome WaitForEngine(ProgressView& progress, const std::string& caption);
+    EngineOutcome WaitForEngine(ProgressView& progress, const std::string& caption, int problems = 0);
     void CleanEngineFiles() const;
 
     // Why a run with this outcome failed, naming the exit status or the signal.

@@ -123,7 +123,8 @@ bool PredictRun::roomFor(size_t problemSize) {
 
 std::optional<std::string> PredictRun::runEngine() {
     EngineRunner runner(engineFiles_);
-    const EngineOutcome outcome = runner.run(workbench_.ports().progress, "PLSpredict: estimating the training samples");
+    const EngineOutcome outcome =
+        runner.run(workbench_.ports().progress, "PLSpredict: estimating the training samples", problems());
     runner.CleanEngineFiles();
     if (outcome != EngineOutcome::Finished) {
         const bool cancelled = outcome == EngineOutcome::Cancelled;

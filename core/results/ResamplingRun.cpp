@@ -249,7 +249,7 @@ bool ResamplingRun::runEngine() {
         return false;
     }
     EngineRunner runner(engineFiles_);
-    const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm");
+    const EngineOutcome outcome = runner.run(c_.ports.progress, "Executing PLS Algorithm", subsamples_ + 1);
     runner.CleanEngineFiles();
     if (outcome != EngineOutcome::Finished) {
         const bool cancelled = outcome == EngineOutcome::Cancelled;

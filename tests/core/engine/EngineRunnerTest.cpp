@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "core/engine/ListingProgress.h"
 #include "core/ports/ScriptedPorts.h"
 #include "tests/core/support/ScratchMount.h"
 
@@ -50,6 +51,40 @@ TEST_F(EngineRunnerTest, RunsTheEngineInAFolderWithShellCharactersAndLoadsItsLis
     EXPECT_FALSE(fs::exists(files().script()));
     ASSERT_FALSE(user_.events().empty());
     EXPECT_EQ(user_.events().front().message.text, "Executing PLS Algorithm");
+}
+
+// Keeps every position the wait shows.
+class RecordedProgress : public ProgressView {
+public:
+    void start(const std::string&, int maximum) override { maximum_ = maximum; }
+    void setPosition(int position) override {
+        if (positions_.empty() || positions_.back() != position) positions_.push_back(position);
+    }
+    bool cancelRequested() override { return false; }
+    void finish() override {}
+    int maximum_ = 0;
+    std::vector<int> positions_;
+};
+
+TEST_F(EngineRunnerTest, TheProgressCountsTheProblemsTheListingHolds) {
+    // A listing left from another run is not this run's progress.
+    std::ofstream(files().listing()) << "---- Problem 1\n---- Problem 2\n---- Problem 3\n";
+    // Two of four problems printed at once, a third a second later, the last at the end.
+    installEngine("printf -- '---- Problem 1 ----\\r\\n---- Problem 2 ----\\r\\n'; sleep 1.2; "
+                  "printf -- '---- Problem 3 ----\\r\\n'; sleep 1.2; printf -- '---- Problem 4 ----\\r\\n'");
+    EngineRunner runner(files());
+    RecordedProgress progress;
+    EXPECT_EQ(runner.run(progress, "run", 4), EngineOutcome::Finished);
+    EXPECT_EQ(progress.maximum_, 4);
+    EXPECT_EQ(progress.positions_, (std::vector<int>{0, 2, 3, 4})) << ::testing::PrintToString(progress.positions_);
+
+    // Banners cut between two looks are counted once.
+    ListingProgress printed(files().listing());
+    std::ofstream(files().listing(), std::ios::binary) << "x---- Prob";
+    EXPECT_EQ(printed.problemsPrinted(), 0);
+    std::ofstream(files().listing(), std::ios::binary | std::ios::app) << "lem 1\r\n---- Problem 2";
+    EXPECT_EQ(printed.problemsPrinted(), 2);
+    EXPECT_EQ(printed.problemsPrinted(), 2);
 }
 
 TEST_F(EngineRunnerTest, ALeftOverMarkerDoesNotEndTheNextWait) {
