@@ -8,7 +8,7 @@ namespace qv {
 
 // Reliability and convergent validity of each construct, undefined for formative blocks.
 struct ConstructReliability {
-    Eigen::VectorXd rhoA;   // Dijkstra-Henseler, from the weights; 1 for a single indicator
+    Eigen::VectorXd rhoA;   // from the weights; 1 for a single indicator
     Eigen::VectorXd rhoC;   // composite reliability (Σl)² / ((Σl)² + Σ(1 - l²))
     Eigen::VectorXd ave;    // mean of the squared loadings
     Eigen::VectorXd alpha;  // Cronbach's alpha of the raw values; undefined for one indicator

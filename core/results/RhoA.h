@@ -9,7 +9,7 @@
 
 namespace qv {
 
-// Dijkstra and Henseler's reliability rho_A of a block: with the outer weights w scaled so
+// The reliability rho_A of a block: with the outer weights w scaled so
 // that the construct has unit variance (w'Sw = 1) and S the indicators' correlations,
 // (w'w)^2 w'(S - diag S)w / ((w'w)^2 - sum w_i^4). One indicator gives 1.
 double RhoAOf(const std::vector<std::vector<double>>& items, const std::vector<double>& weights);
