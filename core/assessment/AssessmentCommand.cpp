@@ -22,7 +22,7 @@ AssessmentCommand::AssessmentCommand(Workbench& workbench)
     : AssessmentCommand(ResultContext::of(workbench)) {}
 
 std::nullopt_t AssessmentCommand::refuse(const std::string& reason) const {
-    frame_.tellText("The model cannot be assessed: " + reason);
+    frame_.tellText(refusalLead_ + reason);
     return std::nullopt;
 }
 

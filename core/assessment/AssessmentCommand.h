@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/assessment/Assessment.h"
@@ -37,6 +38,8 @@ public:
 
     // The data of the last assessment.
     const AssessmentData& data() const { return data_; }
+    // The words a refusal begins with, in place of "The model cannot be assessed: ".
+    void tellRefusalsAs(std::string lead) { refusalLead_ = std::move(lead); }
 
 private:
     std::nullopt_t refuse(const std::string& reason) const;
@@ -45,6 +48,7 @@ private:
     ResultContext c_;
     ResultCommandFrame frame_;
     AssessmentData data_;
+    std::string refusalLead_ = "The model cannot be assessed: ";
 };
 
 }  // namespace qv

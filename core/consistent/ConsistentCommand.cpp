@@ -1,6 +1,7 @@
 #include "core/consistent/ConsistentCommand.h"
 
-#include "core/app/Workbench.h"
+#include <utility>
+
 #include "core/assessment/AssessmentCommand.h"
 #include "core/engine/Blocks.h"
 
@@ -18,15 +19,12 @@ void setFigures(double& mean, double& se, float& t, const IntervalEstimate& figu
 }  // namespace
 
 std::optional<ConsistentRun> CorrectEstimate(Workbench& workbench) {
-    const ProjectModel& model = workbench.model();
-    if (model.estimated)
-        if (const auto reason = WhyUnassessable(model, ShapeOf(model, workbench.parameters().innerWeighting))) {
-            workbench.ports().prompts.tell(Message{"", "Consistent PLS cannot correct this estimate: " + *reason, ""});
-            return std::nullopt;
-        }
     AssessmentCommand command(workbench);
-    const std::optional<Assessment> assessment = command.assess();
+    command.tellRefusalsAs("Consistent PLS cannot correct this estimate: ");
+    std::optional<Assessment> assessment = command.assess();
     if (!assessment) return std::nullopt;
+    // Under the model parameter the assessment has corrected the estimate already.
+    if (assessment->consistent) return ConsistentRun{assessment->shape, std::move(*assessment->consistent)};
     return ConsistentRun{assessment->shape,
                          MakeConsistent(assessment->shape, IndicatorCorrelations(command.data()), assessment->estimate())};
 }

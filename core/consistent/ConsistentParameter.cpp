@@ -8,6 +8,17 @@
 
 namespace qv {
 
+namespace {
+
+// The records take the corrected figures; an inadmissible solution is told.
+void applyCorrection(Workbench& workbench, const ConsistentRun& corrected) {
+    ApplyConsistent(workbench.model(), corrected);
+    if (!corrected.estimate.admissible())
+        workbench.ports().prompts.tell(Message{"", InadmissibleWarning(corrected.estimate), ""});
+}
+
+}  // namespace
+
 bool ApplyConsistentParameter(Workbench& workbench) {
     if (!workbench.parameters().consistent || !workbench.model().estimated) return true;
     const std::optional<ConsistentRun> corrected = CorrectEstimate(workbench);
@@ -15,22 +26,23 @@ bool ApplyConsistentParameter(Workbench& workbench) {
         ClearFigures(workbench.model());
         return false;
     }
-    ApplyConsistent(workbench.model(), *corrected);
-    if (!corrected->estimate.admissible())
-        workbench.ports().prompts.tell(Message{"", InadmissibleWarning(corrected->estimate), ""});
+    applyCorrection(workbench, *corrected);
     return true;
 }
 
 bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap) {
-    if (!ApplyConsistentParameter(workbench)) return false;
-    if (!bootstrap || !workbench.parameters().consistent) return true;
-    ApplyConsistentInference(workbench.model(), bootstrap->assessment.shape, bootstrap->inference);
+    if (!workbench.parameters().consistent) return true;
+    // The bootstrap's own assessment of the sample holds the correction; without it (a model
+    // the assessment does not cover) the estimate is corrected, or refused, on its own.
+    if (!bootstrap || !bootstrap->assessment.consistent) return ApplyConsistentParameter(workbench);
+    const Assessment& sample = bootstrap->assessment;
+    applyCorrection(workbench, ConsistentRun{sample.shape, *sample.consistent});
+    ApplyConsistentInference(workbench.model(), sample.shape, bootstrap->inference);
     return command.writeConsistentSummaries();
 }
 
-bool CorrectCorrelations(ResultContext context, CorrelationMatrix& firstOrder) {
+bool CorrectCorrelations(ResultContext context, const Assessment* assessment, CorrelationMatrix& firstOrder) {
     if (!context.parameters.consistent) return true;
-    const std::optional<Assessment> assessment = AssessmentCommand(context).assess();
     if (!assessment || !assessment->consistent) return false;
     const std::vector<int> position = ShapePositions(context.model);
     const auto at = [&](size_t participant) { return position[static_cast<size_t>(firstOrder.participants[participant])]; };
@@ -41,7 +53,11 @@ bool CorrectCorrelations(ResultContext context, CorrelationMatrix& firstOrder) {
 }
 
 CorrelationCorrection ConsistentCorrection(ResultContext context) {
-    return [context](CorrelationMatrix& firstOrder) { return CorrectCorrelations(context, firstOrder); };
+    return [context](CorrelationMatrix& firstOrder) {
+        if (!context.parameters.consistent) return true;
+        const std::optional<Assessment> assessment = AssessmentCommand(context).assess();
+        return CorrectCorrelations(context, assessment ? &*assessment : nullptr, firstOrder);
+    };
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@ namespace qv {
 class Workbench;
 class InferenceCommand;
 struct AssessedBootstrap;
+struct Assessment;
 
 // After an estimate of a model whose parameters ask for consistent PLS: the records take the
 // corrected figures, and an inadmissible solution is told (its figures stay). An estimate
@@ -24,10 +25,11 @@ bool ApplyConsistentParameter(Workbench& workbench);
 bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap);
 
 // Under consistent PLS, the first-order latent variable correlations (as the listing's matrix
-// holds them) take the corrected values; without it nothing changes. False when the estimate
-// could not be assessed (told).
-bool CorrectCorrelations(ResultContext context, CorrelationMatrix& firstOrder);
-// The same as the correction TableCommands::correlationTable takes.
+// holds them) take the corrected values of the assessment; without the parameter nothing
+// changes. False when there is no assessment (it failed, told) or it holds no correction.
+bool CorrectCorrelations(ResultContext context, const Assessment* assessment, CorrelationMatrix& firstOrder);
+// The same as the correction TableCommands::correlationTable takes, assessing the estimate
+// when the parameter asks for the correction.
 CorrelationCorrection ConsistentCorrection(ResultContext context);
 
 }  // namespace qv

@@ -1,6 +1,8 @@
 #include "core/engine/ListingProgress.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 
 namespace qv {

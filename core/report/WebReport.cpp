@@ -85,7 +85,7 @@ bool WebReport::addEstimateTables(WebReportContents& contents) {
     return true;
 }
 
-bool WebReport::addCorrelations(WebReportContents& contents) {
+bool WebReport::addCorrelations(WebReportContents& contents, const Assessment* assessment) {
     const auto readListing = [this](const std::string& path) {
         std::string reason;
         auto listing = ReadWholeFile(path, reason);
@@ -97,7 +97,7 @@ bool WebReport::addCorrelations(WebReportContents& contents) {
     contents.hasSecondOrder = c_.model.hasSecondOrder;
     CorrelationMatrix firstOrder =
         ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage, FirstOrderParticipants(c_.model));
-    if (!CorrectCorrelations(c_, firstOrder)) return false;
+    if (!CorrectCorrelations(c_, assessment, firstOrder)) return false;
     contents.correlations = FirstOrderReportMatrix(c_.model, firstOrder);
     if (c_.model.estimationStage != 2) return true;
     const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
@@ -108,9 +108,7 @@ bool WebReport::addCorrelations(WebReportContents& contents) {
 
 // The assessment's sections; a model it does not cover (second order) has none, and one it
 // could not assess (told why) leaves them out rather than the whole report.
-void WebReport::addAssessment(WebReportContents& contents) {
-    if (c_.model.hasSecondOrder) return;
-    const std::optional<Assessment> assessment = AssessmentCommand(c_).assess();
+void WebReport::addAssessment(WebReportContents& contents, const std::optional<Assessment>& assessment) {
     if (!assessment) return;
     for (AssessmentFile& file : AssessmentFiles(*assessment)) contents.assessment.push_back(std::move(file.section));
 }
@@ -132,8 +130,12 @@ std::optional<std::filesystem::path> WebReport::run() {
     contents.picture = picture.saved;
     contents.pictureShown = picture.shown;
     copyFactorStructure(contents);
-    if (!addEstimateTables(contents) || !addCorrelations(contents)) return std::nullopt;
-    addAssessment(contents);
+    if (!addEstimateTables(contents)) return std::nullopt;
+    // One assessment gives its sections and, under consistent PLS, the corrected correlations.
+    const std::optional<Assessment> assessment =
+        c_.model.hasSecondOrder ? std::nullopt : AssessmentCommand(c_).assess();
+    if (!addCorrelations(contents, assessment ? &*assessment : nullptr)) return std::nullopt;
+    addAssessment(contents, assessment);
     if (c_.model.bootstrapDone) {
         contents.bootstrapSection = readFragment(SampleKind::Bootstrap);
         if (KeptInferenceIsCurrent(c_.model, c_.files.project, c_.tempDir))

@@ -14,6 +14,8 @@
 
 namespace qv {
 
+struct Assessment;
+
 // "PLS Report in Web Format": gathers the last estimate into "WebOutput.html" in the folder
 // "<stem>_report" beside the model, with "Model.bmp" when the diagram can be pictured, and
 // hands the page to the desktop. The data table ends with the raw values as read.
@@ -35,8 +37,8 @@ public:
 private:
     void copyFactorStructure(WebReportContents& contents);
     bool addEstimateTables(WebReportContents& contents);
-    bool addCorrelations(WebReportContents& contents);
-    void addAssessment(WebReportContents& contents);
+    bool addCorrelations(WebReportContents& contents, const Assessment* assessment);
+    void addAssessment(WebReportContents& contents, const std::optional<Assessment>& assessment);
     std::optional<std::string> readFragment(const std::filesystem::path& path, const char* separator);
     std::optional<std::string> readFragment(SampleKind kind);
     bool failed(const std::string& error) const;

@@ -62,23 +62,25 @@ void addEstimate(ResultContext& c, Tables& tables, std::map<std::string, std::st
     keep(tables, PathMatrixResults(model));
     keep(tables, ExplainedVarianceResults(model, c.table.caseCount()));
     TableCommands commands(c);
-    commands.setCorrelationCorrection(ConsistentCorrection(c));
     if (const auto blocks = commands.loadingBlocks()) keep(tables, OuterModelResults(model, *blocks));
-    if (const auto matrices = commands.latentCorrelations()) {
+    auto matrices = commands.latentCorrelations();
+    if (const auto structure = commands.crossLoadings()) keep(tables, CrossLoadingResults(model, *structure));
+    if (commands.scoresInGrid()) keep(tables, ScoreResults(model, c.table));
+    // One assessment gives its own pages and, under consistent PLS, the corrected correlations.
+    const std::optional<Assessment> assessment =
+        model.hasSecondOrder ? std::nullopt : AssessmentCommand(c).assess();
+    if (matrices && CorrectCorrelations(c, assessment ? &*assessment : nullptr, matrices->firstOrder)) {
         keep(tables, CorrelationResults(model, matrices->firstOrder, "correlations", "Latent variable correlations"));
         if (matrices->secondStage)
             keep(tables, CorrelationResults(model, *matrices->secondStage, "correlations_2",
                                             "Second-stage latent variable correlations"));
     }
-    if (const auto structure = commands.crossLoadings()) keep(tables, CrossLoadingResults(model, *structure));
-    if (commands.scoresInGrid()) keep(tables, ScoreResults(model, c.table));
     if (model.hasSecondOrder) {
         for (const char* key : {"reliability", "fornell_larcker", "htmt", "htmt2", "outer_vif", "inner_vif", "f2",
                                 "effects", "srmr"})
             missing[key] = "The assessment covers models without second-order constructs.";
         return;
     }
-    const std::optional<Assessment> assessment = AssessmentCommand(c).assess();
     if (!assessment) return;
     for (auto builder : {DiscriminantResults, VifResults, F2Results, ReliabilityResults, EffectResults})
         keepAll(tables, builder(*assessment));

@@ -139,7 +139,7 @@ TEST_F(ConsistentParameterTest, TheLatentVariableCorrelationsAreTheCorrectedOnes
     std::optional<LatentCorrelationMatrices> matrices = TableCommands(workbench_).latentCorrelations();
     ASSERT_TRUE(matrices);
     CorrelationMatrix corrected = matrices->firstOrder;
-    ASSERT_TRUE(CorrectCorrelations(ResultContext::of(workbench_), corrected));
+    ASSERT_TRUE(ConsistentCorrection(ResultContext::of(workbench_))(corrected));
     AssessmentCommand command(workbench_);
     const std::optional<Assessment> a = command.assess();
     ASSERT_TRUE(a && a->consistent);
