@@ -18,11 +18,14 @@ void copyCards(const Problem& from, Problem& to) {
     to.missingCodes = from.missingCodes;
 }
 
+// A sample that draws no case (the only record omitted) stays empty for the estimate to refuse;
+// an empty matrix has no element to take the address of.
 void copyRecords(const Eigen::MatrixXd& from, const std::vector<int>& rows, Eigen::MatrixXd& to) {
     to.resize(Eigen::Index(rows.size()), from.cols());
+    if (rows.empty()) return;
     for (Eigen::Index column = 0; column < from.cols(); ++column) {
-        const double* values = &from(0, column);
-        double* target = &to(0, column);
+        const double* values = from.data() + column * from.rows();
+        double* target = to.data() + column * to.rows();
         for (std::size_t r = 0; r < rows.size(); ++r) target[r] = values[rows[r]];
     }
 }

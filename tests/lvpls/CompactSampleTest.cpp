@@ -166,5 +166,19 @@ TEST(CompactSample, AFaultyLineFailsItsProblemAlone) {
               std::string::npos);
 }
 
+// Omitting the only record leaves a sample of no case, which is too few to estimate.
+TEST(CompactSample, ASampleOfNoCaseIsRefusedAsTooFewCases) {
+    DataSet data = mobiData();
+    data.values.conservativeResize(1, Eigen::NoChange);
+    ControlRun run = ecsiRun();
+    run.title = "SubSample 0";
+    std::string out;
+    appendControlRun(out, run, data);
+    out += "SAMPLE -1\nSAMPLE * ALLSample\nSTOP";
+    const std::string listing = runEngineProgram(out).listing;
+    EXPECT_NE(listing.find("SubSample 0 \r\nError: too few cases (0)"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("ALLSample \r\nError: too few cases (1)"), std::string::npos) << listing;
+}
+
 }  // namespace
 }  // namespace lvpls::testing
