@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QStatusBar>
+#include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -32,6 +34,7 @@
 #include "gui/app/EnvironmentDialog.h"
 #include "gui/app/LanguageApplier.h"
 #include "gui/app/ModelParameterDialog.h"
+#include "gui/app/PaneWidths.h"
 #include "gui/app/PredictDialog.h"
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/app/StatusPanels.h"
@@ -48,6 +51,7 @@
 #include "gui/editing/SecondOrderDialog.h"
 #include "gui/groups/GroupComparisonDialog.h"
 #include "gui/groups/GroupResultsWindow.h"
+#include "gui/results/ResultsWindow.h"
 #include "gui/rawdata/RawDataForm.h"
 
 namespace qv::gui {
@@ -86,7 +90,9 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
     groupResults_ = new GroupResultsWindow(
         *workbench_, [this](const std::function<void()>& body) { command(body); }, this);
     createResultsWindow();
-    resize(1100, 720);
+    // Room for the tree's figures, the diagram and the Results beside it; a smaller screen
+    // takes the window in whole (WindowsOnScreen).
+    resize(1440, 880);
 }
 
 MainWindow::~MainWindow() = default;
@@ -193,8 +199,20 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    // After the window has taken its place on the screen.
+    QTimer::singleShot(0, this, [this] { shareTheWidth(); });
     // The question waits until the window is on the screen.
     QTimer::singleShot(0, this, [this] { command([this] { checkEngine(); }); });
+}
+
+// The diagram takes any later change of the window's width (the splitter's stretch).
+void MainWindow::shareTheWidth() {
+    resizeDocks({results_}, {FirstResultsWidth(width())}, Qt::Horizontal);
+    layout()->activate();  // the splitter's width follows the dock's before it is shared
+    auto* splitter = static_cast<QSplitter*>(centralWidget());
+    const SplitterWidths widths = ShareTheSplitter(splitter->width() - splitter->handleWidth(),
+                                                   tree_->widthForColumns(), diagram_->minimumWidth());
+    splitter->setSizes({widths.tree, widths.diagram});
 }
 
 void MainWindow::checkEngine() {

@@ -149,6 +149,7 @@ private:
     void webReport();
     // The Results window and its exports (MainWindowResults.cpp).
     void createResultsWindow();
+    void shareTheWidth();
     void updateResults();
     void chooseDecimals(int decimals);
     void exportResults();

@@ -300,7 +300,6 @@ void MainWindow::createCentralArea() {
     splitter->addWidget(indicatorPanel_);
     splitter->addWidget(diagram_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({430, 670});
     setCentralWidget(splitter);
 }
 

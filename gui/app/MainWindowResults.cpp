@@ -25,8 +25,6 @@ void MainWindow::createResultsWindow() {
     }, this);
     results_->setPages(ResultPageCatalogue());
     addDockWidget(Qt::RightDockWidgetArea, results_);
-    // Wide enough for a matrix of seven constructs beside the diagram.
-    resizeDocks({results_}, {520}, Qt::Horizontal);
     auto* file = findChild<QMenu*>("MNU_File");
     auto* exitItem = actions_["MNU_Exit"];
     for (const auto& [name, caption, handler] :

@@ -2,12 +2,15 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "core/editing/ModelTree.h"
 #include "gui/app/TextConversion.h"
 
 namespace qv::gui {
 namespace {
+
+constexpr int kFigureWidth = 70;
 
 // Constructs are circles (filled when formative), indicators squares, members small circles.
 QIcon nodeIcon(NodeImage image) {
@@ -50,7 +53,7 @@ ModelTree::ModelTree(QWidget* parent) : QTreeWidget(parent) {
     header()->setObjectName("HeaderControl1");
     header()->setStretchLastSection(true);
     setColumnWidth(0, 120);
-    for (int column = 1; column < 4; ++column) setColumnWidth(column, 70);
+    for (int column = 1; column < 4; ++column) setColumnWidth(column, kFigureWidth);
     setFont(QFont("Courier New", 9));
     setEditTriggers(NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -67,6 +70,13 @@ std::optional<std::string> ModelTree::selectedText() const {
     const QList<QTreeWidgetItem*> items = selectedItems();
     if (items.isEmpty()) return std::nullopt;
     return toStdString(items.front()->text(0));
+}
+
+// The last column stretches to the panel, so its own width is the figures' width.
+int ModelTree::widthForColumns() const {
+    int columns = kFigureWidth;
+    for (int column = 0; column + 1 < columnCount(); ++column) columns += columnWidth(column);
+    return columns + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 int ModelTree::selectedLevel() const {

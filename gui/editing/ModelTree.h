@@ -21,6 +21,8 @@ public:
     // The selected node's text and level (0 at the top); nothing when no node is selected.
     std::optional<std::string> selectedText() const;
     int selectedLevel() const;
+    // The width that shows every column, the frame and the scroll bar.
+    int widthForColumns() const;
 };
 
 }  // namespace qv::gui

@@ -85,6 +85,8 @@ QWidget* ResultsWindow::pageWidget(const ResultPage& page) {
     }
     auto* title = new QLabel(toQString(page.table->title));
     title->setStyleSheet("font-weight: bold");
+    // A long title wraps instead of widening the dock over the diagram.
+    title->setWordWrap(true);
     layout->addWidget(title);
     auto* view = new QTableView;
     view->setObjectName(toQString("Table_" + page.key));

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSplitter>
 #include <QToolButton>
 #include <QtTest>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "core/app/Workbench.h"
 #include "core/model/IniFile.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/PaneWidths.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/editing/ModelTree.h"
@@ -106,6 +108,7 @@ private slots:
     void aModelWithoutItsDataIsDrawnAndAsksForThemToEstimate();
     void environmentChangesTheLanguage();
     void zoomScalesTheWholeDrawingAndFitShowsItAll();
+    void theTreeKeepsTheWidthOfItsFiguresAndTheDiagramTakesTheRest();
     void missingEngineIsReportedOnFirstShow();
     void helpOpensTheGuideThatComesWithTheProgram();
     void noSecondCommandStartsWhileTheEngineRuns();
@@ -428,6 +431,34 @@ void MainWindowTest::zoomScalesTheWholeDrawingAndFitShowsItAll() {
     QVERIFY(fitted != 1.4641);
     QTest::keyClick(&s.window, Qt::Key_Minus, Qt::ControlModifier);
     QVERIFY(std::abs(diagram.zoom() - fitted / 1.1) < 1e-9);
+}
+
+void MainWindowTest::theTreeKeepsTheWidthOfItsFiguresAndTheDiagramTakesTheRest() {
+    for (int window = 640; window <= 2560; window += 160) {
+        const int results = gui::FirstResultsWidth(window);
+        QVERIFY(results <= 520 && 3 * results <= window);
+        // From 1280 pixels on, the tree shows all its figures beside the diagram.
+        const gui::SplitterWidths widths = gui::ShareTheSplitter(window - results, 349, 400);
+        QCOMPARE(widths.tree + widths.diagram, window - results);
+        QVERIFY(widths.diagram >= std::min(400, window - results));
+        if (window >= 1280) QCOMPARE(widths.tree, 349);
+    }
+
+    Session s;
+    s.open("ecsi.qvt");
+    auto* tree = s.window.findChild<gui::ModelTree*>("TreeView1");
+    QWidget* panel = s.window.findChild<QWidget*>("Panel1");
+    // The last column stretches; the figures' width counts it as wide as the others.
+    QVERIFY(tree->widthForColumns() < tree->columnWidth(0) + 4 * tree->columnWidth(1));
+    const auto* splitter = qobject_cast<const QSplitter*>(s.window.centralWidget());
+    const gui::SplitterWidths widths = gui::ShareTheSplitter(splitter->width() - splitter->handleWidth(),
+                                                             tree->widthForColumns(), 400);
+    QCOMPARE(panel->width(), widths.tree);
+    QCOMPARE(s.window.diagram().width(), widths.diagram);
+    s.window.resize(s.window.width() + 40, s.window.height());
+    QCoreApplication::processEvents();
+    QCOMPARE(panel->width(), widths.tree);
+    QCOMPARE(s.window.diagram().width(), widths.diagram + 40);
 }
 
 void MainWindowTest::missingEngineIsReportedOnFirstShow() {
