@@ -3,22 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/editing/DiagramSegments.h"
+
 namespace qv {
 namespace {
-
-struct Segment {
-    double x0, y0, x1, y1;
-};
-
-// The part of a path outside both circles; nothing when the centres coincide.
-std::optional<Segment> visiblePart(const ProjectModel& model, const Path& path, double radius) {
-    const Construct& s = model.constructs[path.src];
-    const Construct& d = model.constructs[path.dest];
-    const double length = std::hypot(double(d.x - s.x), double(d.y - s.y));
-    if (length == 0) return std::nullopt;
-    const double ux = (d.x - s.x) / length, uy = (d.y - s.y) / length;
-    return Segment{s.x + radius * ux, s.y + radius * uy, d.x - radius * ux, d.y - radius * uy};
-}
 
 // Places along the path tried in turn: the middle first, then ever further from it on
 // either side, up to a tenth of the path from either end.
@@ -81,7 +69,7 @@ std::vector<std::optional<LabelBox>> PlacePathLabels(const ProjectModel& model, 
     std::vector<std::optional<LabelBox>> placed(model.nPath);
     std::vector<std::vector<LabelBox>> choices(model.nPath);
     for (int p = 0; p < model.nPath && p < int(sizes.size()); ++p) {
-        const auto segment = visiblePart(model, model.paths[p], radius);
+        const auto segment = VisiblePathPart(model, model.paths[p], radius);
         if (segment && sizes[p].width > 0) choices[p] = candidates(*segment, sizes[p]);
     }
     // A label covering a circle hides the construct, which weighs more than a cut corner.

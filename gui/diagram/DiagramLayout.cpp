@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/editing/DiagramLabels.h"
+#include "core/editing/ResultTextPlace.h"
 #include "gui/app/TextConversion.h"
 
 namespace qv::gui {
@@ -88,6 +89,7 @@ DiagramLayout::DiagramLayout(const ProjectModel& model, int radius, bool indicat
       indicatorPlaces_(model.nIndicator),
       figureBoxes_(model.nIndicator) {
     if (indicators) placeIndicators();
+    placeResultTexts();
     const QFontMetricsF metrics(surfaceFont());
     const auto padded = [&](double width, double height) {
         return std::pair(width + 2 * kLabelPadding, height + 2 * kLabelPadding);
@@ -112,10 +114,36 @@ QPointF DiagramLayout::captionPoint(int c) const {
     return {model_.constructs[c].x - radius_, model_.constructs[c].y - radius_ - kCaptionHeight};
 }
 QPointF DiagramLayout::rSquarePoint(int c) const {
-    return {model_.constructs[c].x - radius_, model_.constructs[c].y + radius_};
+    return QPointF(model_.constructs[c].x - radius_, model_.constructs[c].y + radius_) + textShift(c);
 }
 QPointF DiagramLayout::q2Point(int c) const {
-    return {model_.constructs[c].x - radius_ - 5, model_.constructs[c].y + 1.5 * radius_};
+    return QPointF(model_.constructs[c].x - radius_ - 5, model_.constructs[c].y + 1.5 * radius_) + textShift(c);
+}
+QPointF DiagramLayout::textShift(int c) const {
+    return c < int(textShifts_.size()) ? QPointF(textShifts_[c].dx, textShifts_[c].dy) : QPointF();
+}
+
+// A construct's result texts in their usual place, relative to its centre.
+std::optional<LabelBox> DiagramLayout::resultTexts(int c) const {
+    const Construct& k = model_.constructs[c];
+    if (k.construct != -1 || k.rSquare == 0) return std::nullopt;
+    QRectF block = textBox(rSquarePoint(c), toQString(RSquareLabel(model_, c)));
+    if (const QString q2 = toQString(Q2Label(k)); !q2.isEmpty()) block |= textBox(q2Point(c), q2);
+    return toBox(block.translated(-k.x, -k.y));
+}
+
+// Clear of the indicators, their arrows and the captions, before the path labels take theirs.
+void DiagramLayout::placeResultTexts() {
+    std::vector<std::optional<LabelBox>> blocks;
+    for (int c = 0; c < model_.nConstruct; ++c) blocks.push_back(resultTexts(c));
+    std::vector<Segment> arrows;
+    for (const auto& place : indicatorPlaces_)
+        if (place) arrows.push_back({place->circleX, place->circleY, place->boxX, place->boxY});
+    std::vector<LabelBox> obstacles = indicatorBoxes();
+    for (int c = 0; c < model_.nConstruct; ++c)
+        if (model_.constructs[c].construct == -1)
+            obstacles.push_back(toBox(textBox(captionPoint(c), toQString(model_.constructs[c].caption))));
+    textShifts_ = PlaceResultTexts(model_, radius_, blocks, arrows, obstacles);
 }
 
 std::vector<LabelBox> DiagramLayout::constructTextBoxes() const {

@@ -9,6 +9,7 @@
 
 #include "core/editing/IndicatorLayout.h"
 #include "core/editing/PathLabelLayout.h"
+#include "core/editing/ResultTextPlace.h"
 
 namespace qv::gui {
 
@@ -31,6 +32,7 @@ public:
     // A text's box with its top-left corner at the point, in the diagram's font.
     static QRectF textBox(QPointF topLeft, const QString& text);
     QPointF captionPoint(int construct) const;
+    // The result texts stand under the circle unless a line would run behind them there.
     QPointF rSquarePoint(int construct) const;
     QPointF q2Point(int construct) const;
     const std::vector<std::optional<LabelBox>>& pathLabelBoxes() const { return labelBoxes_; }
@@ -46,6 +48,9 @@ public:
 private:
     std::vector<LabelBox> constructTextBoxes() const;
     void placeIndicators();
+    std::optional<LabelBox> resultTexts(int construct) const;
+    void placeResultTexts();
+    QPointF textShift(int construct) const;
     std::vector<LabelBox> indicatorBoxes() const;
 
     const ProjectModel& model_;
@@ -53,6 +58,7 @@ private:
     std::vector<std::optional<LabelBox>> labelBoxes_;
     std::vector<std::optional<IndicatorPlace>> indicatorPlaces_;
     std::vector<std::optional<LabelBox>> figureBoxes_;
+    std::vector<TextShift> textShifts_;  // of each construct's result texts from under its circle
 };
 
 inline QRectF toRect(const LabelBox& box) { return {box.left, box.top, box.width, box.height}; }

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "core/app/EnvironmentSettings.h"
+#include "core/editing/DiagramLabels.h"
+#include "core/editing/DiagramSegments.h"
 #include "gui/diagram/DiagramColours.h"
 #include "gui/diagram/DiagramLayout.h"
 #include "gui/diagram/DiagramPainter.h"
@@ -52,6 +54,32 @@ void checkIndicators(const ProjectModel& model, int radius) {
         for (int c = 0; c < model.nConstruct; ++c)
             QVERIFY2(!boxes[a].second.coversCircle(model.constructs[c].x, model.constructs[c].y, radius),
                      qPrintable(boxes[a].first + " on " + QString::fromStdString(model.constructs[c].caption)));
+    }
+}
+
+// No line runs behind a construct's R-square and Q-square texts, and no box covers them.
+void checkResultTexts(const ProjectModel& model, int radius) {
+    const gui::DiagramLayout layout(model, radius);
+    std::vector<Segment> lines;
+    for (int p = 0; p < model.nPath; ++p) lines.push_back(*VisiblePathPart(model, model.paths[p], radius));
+    std::vector<LabelBox> boxes;
+    for (int i = 0; i < model.nIndicator; ++i) {
+        const IndicatorPlace& place = *layout.indicatorPlaces()[i];
+        lines.push_back({place.circleX, place.circleY, place.boxX, place.boxY});
+        boxes.push_back(place.box);
+        boxes.push_back(*layout.indicatorFigureBoxes()[i]);
+    }
+    for (const auto& label : layout.pathLabelBoxes()) boxes.push_back(*label);
+    for (int c = 0; c < model.nConstruct; ++c) {
+        const Construct& k = model.constructs[c];
+        for (const QRectF& text : {gui::DiagramLayout::textBox(layout.rSquarePoint(c), QString::fromStdString(RSquareLabel(model, c))),
+                                   gui::DiagramLayout::textBox(layout.q2Point(c), QString::fromStdString(Q2Label(k)))}) {
+            const LabelBox box{text.left(), text.top(), text.width(), text.height()};
+            for (const Segment& line : lines)
+                QVERIFY2(!SegmentCrossesBox(line, box), qPrintable(QString("a line behind the texts of ") + k.caption.c_str()));
+            for (const LabelBox& other : boxes)
+                QVERIFY2(!box.overlaps(other), qPrintable(QString("a box on the texts of ") + k.caption.c_str()));
+        }
     }
 }
 
@@ -113,6 +141,7 @@ void DiagramLegibilityTest::ecsiLabelsNeverOverlapWithTValues() {
     giveResults(ecsi.model(), true);
     checkLabels(ecsi.model(), 25);
     checkIndicators(ecsi.model(), 25);
+    checkResultTexts(ecsi.model(), 25);
 }
 
 void DiagramLegibilityTest::ecsiLabelsNeverOverlapInTheGroupView() {
@@ -123,6 +152,7 @@ void DiagramLegibilityTest::ecsiLabelsNeverOverlapInTheGroupView() {
         ecsi.model().groupDisplayMode = mode;
         checkLabels(ecsi.model(), 25);
         checkIndicators(ecsi.model(), 25);
+        checkResultTexts(ecsi.model(), 25);
     }
 }
 
