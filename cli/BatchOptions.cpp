@@ -1,5 +1,6 @@
 #include "cli/BatchOptions.h"
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -68,6 +69,10 @@ const char* const kBatchUsage =
     "              end the run, the engine with it, when it takes longer; exit status 124\n"
     "SIGINT and SIGTERM end the engine too; the exit status is then 128 + the signal.\n";
 
+const char* const kBatchShortUsage =
+    "usage: quorvanta-batch COMMAND MODEL.qvt [options]\n"
+    "quorvanta-batch --help lists the commands and their options.\n";
+
 namespace {
 
 const std::set<std::string> kCommands = {"estimate", "assess", "bootstrap", "jackknife", "tables",
@@ -103,6 +108,25 @@ bool takeConditions(const std::vector<std::string>& args, size_t& at, std::vecto
     return !conditions.empty();
 }
 
+// What each option that takes a value needs, for the message when it has none or a wrong one.
+const std::map<std::string, std::string> kValueNeeded = {
+    {"--samples", "needs a number of subsamples"},  {"--seed", "needs a whole number"},
+    {"--json", "needs a file name"},                {"--xlsx", "needs a file name"},
+    {"--csv-folder", "needs a folder name"},        {"--folds", "needs a whole number"},
+    {"--repetitions", "needs a whole number"},      {"--technique", "takes da or ea"},
+    {"--timeout", "needs a whole number of seconds above 0"},
+    {"--confidence", "takes 90, 95 or 99"},         {"--group1", "needs its conditions"},
+    {"--group2", "needs its conditions"}};
+
+// The option with what it needs and the value it was given, if any; an option of another name
+// is unknown.
+std::string optionError(const std::vector<std::string>& args, size_t optionAt, size_t valueAt) {
+    const std::string& option = args[optionAt];
+    const auto needed = kValueNeeded.find(option);
+    if (needed == kValueNeeded.end()) return "unknown option: " + option;
+    return option + " " + needed->second + (valueAt > optionAt ? ": " + args[valueAt] : "");
+}
+
 // 90, 95 or 99 percent.
 bool takeConfidence(const std::vector<std::string>& args, size_t& at, std::optional<int>& confidence) {
     std::optional<std::string> value;
@@ -125,6 +149,7 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
     std::vector<std::string> words;
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
+        const size_t optionAt = at;
         bool understood = true;
         if (arg == "--cancel")
             options.cancel = true;
@@ -163,8 +188,7 @@ std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv,
         else
             words.push_back(arg);
         if (!understood) {
-            error = arg == "--timeout" ? "--timeout needs a whole number of seconds above 0"
-                                       : "unknown option or missing value: " + arg;
+            error = optionError(args, optionAt, at);
             return std::nullopt;
         }
     }

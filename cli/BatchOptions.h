@@ -30,6 +30,8 @@ struct BatchOptions {
 };
 
 extern const char* const kBatchUsage;
+// The first line of it and where to find the rest, after a command line that cannot be run.
+extern const char* const kBatchShortUsage;
 
 // The options, or an error text for a command line that names no known command or model.
 std::optional<BatchOptions> ParseBatchOptions(int argc, const char* const* argv, std::string& error);

@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     std::string error;
     auto options = qv::ParseBatchOptions(argc, argv, error);
     if (!options) {
-        std::cerr << "quorvanta-batch: " << error << '\n' << qv::kBatchUsage;
+        // The message stays in sight: the short usage, not the whole list of commands.
+        std::cerr << "quorvanta-batch: " << error << '\n' << qv::kBatchShortUsage;
         return 2;
     }
     if (options->command == "help" || options->command == "version") {

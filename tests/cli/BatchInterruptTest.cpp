@@ -167,10 +167,11 @@ TEST(BatchTimeoutOption, TakesWholeSecondsAboveZeroOnly) {
     for (const char* bad : {"0", "-5", "1.5", "soon"}) {
         const char* argv[] = {"quorvanta-batch", "estimate", "m.qvt", "--timeout", bad};
         EXPECT_FALSE(ParseBatchOptions(5, argv, error)) << bad;
-        EXPECT_EQ(error, "--timeout needs a whole number of seconds above 0");
+        EXPECT_EQ(error, std::string("--timeout needs a whole number of seconds above 0: ") + bad);
     }
     const char* missing[] = {"quorvanta-batch", "estimate", "m.qvt", "--timeout"};
     EXPECT_FALSE(ParseBatchOptions(4, missing, error));
+    EXPECT_EQ(error, "--timeout needs a whole number of seconds above 0");
 }
 
 }  // namespace

@@ -73,6 +73,9 @@ TEST_F(BatchEstimate, JsonHoldsTheDocumentedKeysWithTheTablesFigures) {
 TEST_F(BatchEstimate, FailuresEndWithANonZeroStatusAndAMessage) {
     EXPECT_EQ(batch("").status, 2);
     EXPECT_EQ(batch("estimate").status, 2);
+    const CommandResult wrongValue = batch("bootstrap m.qvt --confidence 80");
+    EXPECT_EQ(wrongValue.status, 2);
+    EXPECT_EQ(wrongValue.output, "quorvanta-batch: --confidence takes 90, 95 or 99: 80\n" + std::string(kBatchShortUsage));
     const CommandResult missing = batch("estimate '" + (folder_ / "none.qvt").string() + "'");
     EXPECT_NE(missing.status, 0);
     EXPECT_FALSE(missing.output.empty());
@@ -254,7 +257,10 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_FALSE(ParseBatchOptions(5, samplesOnEstimate, error));
     const char* missingValue[] = {"batch", "bootstrap", "m.qvt", "--seed"};
     EXPECT_FALSE(ParseBatchOptions(4, missingValue, error));
-    EXPECT_EQ(error, "unknown option or missing value: --seed");
+    EXPECT_EQ(error, "--seed needs a whole number");
+    const char* unknownOption[] = {"batch", "bootstrap", "m.qvt", "--sample", "5"};
+    EXPECT_FALSE(ParseBatchOptions(5, unknownOption, error));
+    EXPECT_EQ(error, "unknown option: --sample");
     const char* unknown[] = {"batch", "print", "m.qvt"};
     EXPECT_FALSE(ParseBatchOptions(3, unknown, error));
     const char* report[] = {"batch", "report", "m.qvt", "--jackknife", "--bootstrap", "--seed", "2"};
@@ -278,7 +284,7 @@ TEST(BatchOptions, ReadsCommandModelAndOptionsAndRefusesTheRest) {
     EXPECT_EQ(error, "--confidence belongs to bootstrap");
     const char* oddConfidence[] = {"batch", "bootstrap", "m.qvt", "--confidence", "97.5"};
     EXPECT_FALSE(ParseBatchOptions(5, oddConfidence, error));
-    EXPECT_EQ(error, "unknown option or missing value: --confidence");
+    EXPECT_EQ(error, "--confidence takes 90, 95 or 99: 97.5");
     const char* twoModels[] = {"batch", "estimate", "a.qvt", "b.qvt"};
     EXPECT_FALSE(ParseBatchOptions(4, twoModels, error));
     const char* groups[] = {"batch", "groups", "m.qvt", "--group1", "a=1", "b>=2.5", "--group2",
@@ -328,10 +334,10 @@ TEST(BatchOptions, PredictTakesWholeFoldsRepetitionsSeedAndATechniqueOfItsOwn) {
     EXPECT_EQ(options->technique, "ea");
     const char* fractionalFolds[] = {"batch", "predict", "m.qvt", "--folds", "2.5"};
     EXPECT_FALSE(ParseBatchOptions(5, fractionalFolds, error));
-    EXPECT_EQ(error, "unknown option or missing value: --folds");
+    EXPECT_EQ(error, "--folds needs a whole number: 2.5");
     const char* otherTechnique[] = {"batch", "predict", "m.qvt", "--technique", "all"};
     EXPECT_FALSE(ParseBatchOptions(5, otherTechnique, error));
-    EXPECT_EQ(error, "unknown option or missing value: --technique");
+    EXPECT_EQ(error, "--technique takes da or ea: all");
     const char* textSeed[] = {"batch", "predict", "m.qvt", "--seed", "seven"};
     EXPECT_FALSE(ParseBatchOptions(5, textSeed, error));
     EXPECT_EQ(error, "--seed needs a whole number: seven");

@@ -149,7 +149,7 @@ TEST(BatchWorkbookOptions, TheWorkbookAndTheCsvFolderBelongToTables) {
     EXPECT_EQ(error, "--xlsx and --csv-folder belong to tables");
     const char* withoutFile[] = {"batch", "tables", "m.qvt", "--xlsx"};
     EXPECT_FALSE(ParseBatchOptions(4, withoutFile, error));
-    EXPECT_EQ(error, "unknown option or missing value: --xlsx");
+    EXPECT_EQ(error, "--xlsx needs a file name");
 }
 
 }  // namespace
