@@ -19,7 +19,7 @@ constexpr int kShownDecimals = 3;
 
 bool writeBesideModel(Workbench& workbench, std::ostream& out) {
     TableCommands tables(workbench);
-    tables.setCorrelationCorrection(ConsistentCorrection(ResultContext::of(workbench)));
+    tables.setCorrections(ConsistentCorrections(ResultContext::of(workbench)));
     const std::pair<bool (TableCommands::*)(), const char*> commands[] = {
         {&TableCommands::loadingsTable, "_cfa.csv"},
         {&TableCommands::correlationTable, "_cor.csv"},

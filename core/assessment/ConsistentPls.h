@@ -31,7 +31,8 @@ struct ConsistentEstimate {
 ConsistentEstimate MakeConsistent(const ModelShape& shape, const Eigen::MatrixXd& r, const PlsEstimate& estimate);
 
 // The estimate as consistent PLS reports it: the corrected loadings, construct correlations,
-// paths and R² in place of the composites'; weights and cross-loadings stay the composites'.
+// paths and R² in place of the composites'; weights and these cross-loadings stay the composites'
+// (the result tables correct theirs on their own).
 PlsEstimate ConsistentFigures(PlsEstimate ordinary, const ConsistentEstimate& consistent);
 
 // The figures of one estimate as reported: corrected when consistent, else the estimate's own.

@@ -1,5 +1,9 @@
 #include "core/consistent/ConsistentParameter.h"
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
 #include "core/app/Workbench.h"
 #include "core/assessment/AssessmentCommand.h"
 #include "core/assessment/InferenceCommand.h"
@@ -52,12 +56,38 @@ bool CorrectCorrelations(ResultContext context, const Assessment* assessment, Co
     return true;
 }
 
-CorrelationCorrection ConsistentCorrection(ResultContext context) {
-    return [context](CorrelationMatrix& firstOrder) {
-        if (!context.parameters.consistent) return true;
-        const std::optional<Assessment> assessment = AssessmentCommand(context).assess();
-        return CorrectCorrelations(context, assessment ? &*assessment : nullptr, firstOrder);
+bool CorrectCrossLoadings(ResultContext context, const Assessment* assessment, FactorStructure& structure) {
+    if (!context.parameters.consistent) return true;
+    if (!assessment || !assessment->consistent) return false;
+    const ConsistentEstimate& corrected = *assessment->consistent;
+    const std::vector<std::string>& indicators = assessment->shape.indicators;
+    const std::vector<int> position = ShapePositions(context.model);
+    for (FactorStructureRow& row : structure.rows)
+        for (size_t k = 0; k < row.correlations.size() && k < position.size(); ++k) {
+            if (position[k] < 0) continue;
+            if (static_cast<int>(k) != row.construct) {
+                row.correlations[k] /= std::sqrt(corrected.rhoA(position[k]));
+                continue;
+            }
+            const auto own = std::find(indicators.begin(), indicators.end(), row.indicator);
+            if (own != indicators.end()) row.correlations[k] = corrected.loadings(own - indicators.begin());
+        }
+    return true;
+}
+
+FigureCorrections ConsistentCorrections(ResultContext context) {
+    // Shared by both corrections: nothing yet, or the assessment (which may have failed).
+    auto assessed = std::make_shared<std::optional<std::optional<Assessment>>>();
+    const auto assessment = [context, assessed]() -> const Assessment* {
+        if (!*assessed) *assessed = AssessmentCommand(context).assess();
+        return **assessed ? &***assessed : nullptr;
     };
+    return {[context, assessment](CorrelationMatrix& firstOrder) {
+                return !context.parameters.consistent || CorrectCorrelations(context, assessment(), firstOrder);
+            },
+            [context, assessment](FactorStructure& structure) {
+                return !context.parameters.consistent || CorrectCrossLoadings(context, assessment(), structure);
+            }};
 }
 
 }  // namespace qv

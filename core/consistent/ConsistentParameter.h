@@ -28,8 +28,13 @@ bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, c
 // holds them) take the corrected values of the assessment; without the parameter nothing
 // changes. False when there is no assessment (it failed, told) or it holds no correction.
 bool CorrectCorrelations(ResultContext context, const Assessment* assessment, CorrelationMatrix& firstOrder);
-// The same as the correction TableCommands::correlationTable takes, assessing the estimate
-// when the parameter asks for the correction.
-CorrelationCorrection ConsistentCorrection(ResultContext context);
+// Under consistent PLS, each indicator's correlation with another construct is divided by the
+// square root of that construct's rho_A (the attenuation of its composite), and its loading on
+// its own construct is the consistent loading, so that the two compare as the loadings page
+// shows them. False as for CorrectCorrelations.
+bool CorrectCrossLoadings(ResultContext context, const Assessment* assessment, FactorStructure& structure);
+// Both corrections as TableCommands takes them, assessing the estimate once, when the first of
+// them is needed under the parameter.
+FigureCorrections ConsistentCorrections(ResultContext context);
 
 }  // namespace qv

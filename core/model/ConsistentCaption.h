@@ -9,5 +9,9 @@ inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
 // the CSV summary shares the text).
 inline constexpr const char* kConsistentResampling =
     "loadings and paths of the entire sample and of every subsample corrected for attenuation";
+// What the cross-loadings of such an estimate say of their correction.
+inline constexpr const char* kConsistentCrossLoadingNote =
+    "Consistent PLS (PLSc): a correlation with another construct is divided by the square root of that "
+    "construct's rho_A, and the loading on the own construct is the consistent loading.";
 
 }  // namespace qv

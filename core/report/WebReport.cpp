@@ -48,8 +48,12 @@ std::optional<std::string> WebReport::readFragment(const std::filesystem::path& 
     return bytes;
 }
 
-void WebReport::copyFactorStructure(WebReportContents& contents) {
-    if (!TableCommands(c_).factorStructureReport()) {
+void WebReport::copyFactorStructure(WebReportContents& contents, const Assessment* assessment) {
+    TableCommands commands(c_);
+    commands.setCorrections({nullptr, [this, assessment](FactorStructure& structure) {
+                                 return CorrectCrossLoadings(c_, assessment, structure);
+                             }});
+    if (!commands.factorStructureReport()) {
         contents.factorStructureState = FactorStructureSection::NotComputed;
         return;
     }
@@ -129,11 +133,12 @@ std::optional<std::filesystem::path> WebReport::run() {
     if (!WriteSucceeded(c_.ports.prompts, picture.failure)) return std::nullopt;
     contents.picture = picture.saved;
     contents.pictureShown = picture.shown;
-    copyFactorStructure(contents);
     if (!addEstimateTables(contents)) return std::nullopt;
-    // One assessment gives its sections and, under consistent PLS, the corrected correlations.
+    // One assessment gives its sections and, under consistent PLS, the corrected correlations
+    // and cross-loadings.
     const std::optional<Assessment> assessment =
         c_.model.hasSecondOrder ? std::nullopt : AssessmentCommand(c_).assess();
+    copyFactorStructure(contents, assessment ? &*assessment : nullptr);
     if (!addCorrelations(contents, assessment ? &*assessment : nullptr)) return std::nullopt;
     addAssessment(contents, assessment);
     if (c_.model.bootstrapDone) {

@@ -35,7 +35,7 @@ public:
     static std::tm localNow();
 
 private:
-    void copyFactorStructure(WebReportContents& contents);
+    void copyFactorStructure(WebReportContents& contents, const Assessment* assessment);
     bool addEstimateTables(WebReportContents& contents);
     bool addCorrelations(WebReportContents& contents, const Assessment* assessment);
     void addAssessment(WebReportContents& contents, const std::optional<Assessment>& assessment);

@@ -58,7 +58,7 @@ std::optional<LatentCorrelationMatrices> TableCommands::latentCorrelations() {
     LatentCorrelationMatrices matrices{
         ReadParticipantCorrelations(c_.model, *firstStage, kFirstStage, FirstOrderParticipants(c_.model)),
         std::nullopt};
-    if (correct_ && !correct_(matrices.firstOrder)) return std::nullopt;
+    if (corrections_.correlations && !corrections_.correlations(matrices.firstOrder)) return std::nullopt;
     if (c_.model.estimationStage == 2) {
         const auto secondStage = readListing(modelFileName(c_.files.result, "_2.out"));
         if (!secondStage) return std::nullopt;
@@ -120,6 +120,7 @@ std::optional<FactorStructure> TableCommands::crossLoadings() {
     // A later estimate reads the grid, so it should not find standardized values there.
     ReloadRawValues(c_, ProductTerms::AsLeft);
     if (told(structure.error)) return std::nullopt;
+    if (corrections_.crossLoadings && !corrections_.crossLoadings(structure)) return std::nullopt;
     return structure;
 }
 

@@ -21,9 +21,12 @@ struct LatentCorrelationMatrices {
     std::optional<CorrelationMatrix> secondStage;
 };
 
-// A correction of the first-order correlations before they are written (consistent PLS);
-// false ends the command.
-using CorrelationCorrection = std::function<bool(CorrelationMatrix&)>;
+// Corrections of figures before any table shows them (consistent PLS); false ends the
+// command. An empty one leaves its figures as computed.
+struct FigureCorrections {
+    std::function<bool(CorrelationMatrix&)> correlations;  // the first-order latent variable correlations
+    std::function<bool(FactorStructure&)> crossLoadings;
+};
 
 // The result tables of the report menu. Each command writes its file beside the model file
 // and hands it to the desktop; each returns whether its file was written. A failure is told
@@ -33,8 +36,7 @@ public:
     explicit TableCommands(ResultContext context);
     explicit TableCommands(Workbench& workbench);
 
-    // The first-order latent variable correlations go through this before any table shows them.
-    void setCorrelationCorrection(CorrelationCorrection correct) { correct_ = std::move(correct); }
+    void setCorrections(FigureCorrections corrections) { corrections_ = std::move(corrections); }
 
     bool loadingsTable();     // "Factor Loading, Residuals and Weight": "_cfa.csv"
     bool correlationTable();  // "Correlations of latent variables": "_cor.csv"
@@ -63,7 +65,7 @@ private:
 
     ResultContext c_;
     ResultCommandFrame frame_;
-    CorrelationCorrection correct_;
+    FigureCorrections corrections_;
 };
 
 }  // namespace qv

@@ -64,11 +64,17 @@ void addEstimate(ResultContext& c, Tables& tables, std::map<std::string, std::st
     TableCommands commands(c);
     if (const auto blocks = commands.loadingBlocks()) keep(tables, OuterModelResults(model, *blocks));
     auto matrices = commands.latentCorrelations();
-    if (const auto structure = commands.crossLoadings()) keep(tables, CrossLoadingResults(model, *structure));
+    auto structure = commands.crossLoadings();
     if (commands.scoresInGrid()) keep(tables, ScoreResults(model, c.table));
-    // One assessment gives its own pages and, under consistent PLS, the corrected correlations.
+    // One assessment gives its own pages and, under consistent PLS, the corrected correlations
+    // and cross-loadings.
     const std::optional<Assessment> assessment =
         model.hasSecondOrder ? std::nullopt : AssessmentCommand(c).assess();
+    if (structure && CorrectCrossLoadings(c, assessment ? &*assessment : nullptr, *structure)) {
+        ResultTable table = CrossLoadingResults(model, *structure);
+        if (c.parameters.consistent) table.notes.push_back(kConsistentCrossLoadingNote);
+        keep(tables, std::move(table));
+    }
     if (matrices && CorrectCorrelations(c, assessment ? &*assessment : nullptr, matrices->firstOrder)) {
         keep(tables, CorrelationResults(model, matrices->firstOrder, "correlations", "Latent variable correlations"));
         if (matrices->secondStage)

@@ -342,11 +342,15 @@ void MainWindow::jackKnifeCsvSummary() { ResamplingViews(*workbench_).openCsvSum
 void MainWindow::loadingsTable() { TableCommands(*workbench_).loadingsTable(); }
 void MainWindow::correlationTable() {
     TableCommands commands(*workbench_);
-    commands.setCorrelationCorrection(ConsistentCorrection(ResultContext::of(*workbench_)));
+    commands.setCorrections(ConsistentCorrections(ResultContext::of(*workbench_)));
     commands.correlationTable();
 }
 void MainWindow::reliabilityTable() { TableCommands(*workbench_).reliabilityTable(); }
-void MainWindow::factorStructure() { TableCommands(*workbench_).factorStructure(); }
+void MainWindow::factorStructure() {
+    TableCommands commands(*workbench_);
+    commands.setCorrections(ConsistentCorrections(ResultContext::of(*workbench_)));
+    commands.factorStructure();
+}
 void MainWindow::factorScores() { TableCommands(*workbench_).factorScores(); }
 // The page opens in the browser from its folder beside the model; the status line says where.
 void MainWindow::webReport() {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
 
 #include "core/assessment/AssessmentCommand.h"
 #include "core/consistent/ConsistentCommand.h"
@@ -139,7 +141,7 @@ TEST_F(ConsistentParameterTest, TheLatentVariableCorrelationsAreTheCorrectedOnes
     std::optional<LatentCorrelationMatrices> matrices = TableCommands(workbench_).latentCorrelations();
     ASSERT_TRUE(matrices);
     CorrelationMatrix corrected = matrices->firstOrder;
-    ASSERT_TRUE(ConsistentCorrection(ResultContext::of(workbench_))(corrected));
+    ASSERT_TRUE(ConsistentCorrections(ResultContext::of(workbench_)).correlations(corrected));
     AssessmentCommand command(workbench_);
     const std::optional<Assessment> a = command.assess();
     ASSERT_TRUE(a && a->consistent);
@@ -155,6 +157,51 @@ TEST_F(ConsistentParameterTest, TheLatentVariableCorrelationsAreTheCorrectedOnes
             ++compared;
         }
     EXPECT_GT(compared, 0);
+}
+
+// An indicator's own loading is the one the loadings page shows, and its correlations with the
+// other constructs are on the same footing: weighted over a block, they give the corrected
+// construct correlation (times the root of the block's own rho_A, which the composite keeps).
+TEST_F(ConsistentParameterTest, TheCrossLoadingsCompareWithTheConsistentLoadings) {
+    ASSERT_TRUE(ApplyConsistentParameter(workbench_));
+    TableCommands commands(workbench_);
+    commands.setCorrections(ConsistentCorrections(ResultContext::of(workbench_)));
+    const std::optional<FactorStructure> structure = commands.crossLoadings();
+    ASSERT_TRUE(structure);
+    const std::optional<Assessment> a = AssessmentCommand(workbench_).assess();
+    ASSERT_TRUE(a && a->consistent);
+    const ProjectModel& model = workbench_.model();
+    std::vector<int> position(static_cast<size_t>(model.nConstruct), -1);
+    for (int k = 0; k < a->shape.constructCount(); ++k) position[static_cast<size_t>(modelConstruct(k))] = k;
+    Eigen::MatrixXd weighted = Eigen::MatrixXd::Zero(a->shape.constructCount(), a->shape.constructCount());
+    for (const FactorStructureRow& row : structure->rows) {
+        const auto indicator = std::find_if(model.indicators.begin(), model.indicators.begin() + model.nIndicator,
+                                            [&](const Indicator& i) { return i.caption == row.indicator; });
+        ASSERT_NE(indicator, model.indicators.begin() + model.nIndicator) << row.indicator;
+        EXPECT_NEAR(row.correlations[static_cast<size_t>(row.construct)], indicator->loading, 1e-6) << row.indicator;
+        const int own = position[static_cast<size_t>(row.construct)];
+        for (size_t k = 0; k < row.correlations.size(); ++k)
+            if (position[k] >= 0 && static_cast<int>(k) != row.construct)
+                weighted(own, position[k]) += indicator->weight * row.correlations[k];
+    }
+    const ConsistentEstimate& c = *a->consistent;
+    for (int j = 0; j < a->shape.constructCount(); ++j)
+        for (int k = 0; k < a->shape.constructCount(); ++k) {
+            if (j == k) continue;
+            EXPECT_NEAR(weighted(j, k), c.correlations(j, k) * std::sqrt(c.rhoA(j)), 1e-4) << j << " " << k;
+        }
+    // Without the parameter the same command shows the composites' correlations.
+    workbench_.parameters().consistent = false;
+    TableCommands plain(workbench_);
+    plain.setCorrections(ConsistentCorrections(ResultContext::of(workbench_)));
+    const std::optional<FactorStructure> composite = plain.crossLoadings();
+    ASSERT_TRUE(composite);
+    const FactorStructureRow& first = composite->rows.front();
+    for (size_t k = 0; k < first.correlations.size(); ++k) {
+        if (position[k] < 0 || static_cast<int>(k) == first.construct) continue;
+        EXPECT_NEAR(first.correlations[k] / std::sqrt(c.rhoA(position[k])), structure->rows.front().correlations[k],
+                    1e-12);
+    }
 }
 
 TEST_F(ConsistentParameterTest, TheJackknifeIsRefusedWithTheReason) {
