@@ -12,9 +12,10 @@
 namespace qv {
 namespace {
 
-// The options as the run takes them; the parser has checked the numbers and the technique.
-PredictOptions predictOptions(const BatchOptions& options) {
-    PredictOptions predict;
+// The model's options with those of the command line over them; the parser has checked the
+// numbers and the technique.
+PredictOptions predictOptions(const Workbench& workbench, const BatchOptions& options) {
+    PredictOptions predict = workbench.predict();
     if (options.folds) predict.folds = *options.folds;
     if (options.repetitions) predict.repetitions = *options.repetitions;
     if (options.seed) predict.seed = parseInteger(*options.seed).value_or(0);
@@ -25,7 +26,7 @@ PredictOptions predictOptions(const BatchOptions& options) {
 }  // namespace
 
 bool PredictModel(Workbench& workbench, const BatchOptions& options, std::ostream& out, std::ostream& errors) {
-    const std::optional<PredictResult> result = PredictRun(workbench).run(predictOptions(options));
+    const std::optional<PredictResult> result = PredictRun(workbench).run(predictOptions(workbench, options));
     if (!result) return false;
     out << FormatTextTables(PredictSection(*result).tables);
     const std::optional<std::string> written = WritePredictFile(ResultContext::of(workbench), *result);
@@ -40,7 +41,7 @@ bool PredictModel(Workbench& workbench, const BatchOptions& options, std::ostrea
 }
 
 bool PredictForReport(Workbench& workbench, const BatchOptions& options, WebReport& report) {
-    const std::optional<PredictResult> result = PredictRun(workbench).run(predictOptions(options));
+    const std::optional<PredictResult> result = PredictRun(workbench).run(predictOptions(workbench, options));
     if (result) report.addPrediction(PredictSection(*result));
     return result.has_value();
 }

@@ -206,9 +206,17 @@ bool Workbench::configurationOk(const ConfigurationEntries& entries, bool newMod
 }
 
 bool Workbench::resamplingOk() {
-    // A model not yet saved gets the entries with its first save.
+    return writeOptions([this] { return ModelFile::writeResampling(files_.project, resampling_); });
+}
+
+bool Workbench::predictOk() {
+    return writeOptions([this] { return ModelFile::writePredict(files_.project, predict_); });
+}
+
+// A model not yet saved gets the entries with its first save.
+bool Workbench::writeOptions(const std::function<std::optional<std::string>()>& write) {
     if (files_.project.empty() || !fs::exists(files_.project)) return true;
-    if (auto error = ModelFile::writeResampling(files_.project, resampling_)) {
+    if (auto error = write()) {
         ports_.prompts.tell(Message{"", *error, ""});
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "core/app/LanguageTexts.h"
 #include "core/app/StartupFolders.h"
 #include "core/model/ModelParameters.h"
+#include "core/model/PredictOptions.h"
 #include "core/model/ProjectModel.h"
 #include "core/ports/Ports.h"
 #include "core/rawdata/CaseFilter.h"
@@ -41,6 +43,8 @@ public:
     LanguageTexts& texts() { return texts_; }
     ModelParameters& parameters() { return parameters_; }
     ResamplingOptions& resampling() { return resampling_; }
+    PredictOptions& predict() { return predict_; }
+    const PredictOptions& predict() const { return predict_; }
     ProjectFiles& files() { return files_; }
     Ports& ports() { return ports_; }
     const ConfigurationEntries& configuration() const { return configuration_; }
@@ -73,6 +77,9 @@ public:
     bool configurationOk(const ConfigurationEntries& entries, bool newModelMode);
     // After the Resampling Options dialog's OK: the four entries go into the model file at once.
     bool resamplingOk();
+    // After the Predict dialog's OK: its options go into the saved model file at once, as the
+    // resampling options do; false when they could not be written (told).
+    bool predictOk();
 
     // Shows the message of a refused model edit ("<text> <detail>"); returns whether it was done.
     bool report(const EditResult& result);
@@ -110,6 +117,7 @@ private:
     bool selectsCases() const;
     int countCasesInFile() const;
     void matchStoredVariables(int storedVariables);
+    bool writeOptions(const std::function<std::optional<std::string>()>& write);
 
     Ports ports_;
     StartupFolders folders_;
@@ -120,6 +128,7 @@ private:
     LanguageTexts texts_;
     ModelParameters parameters_;
     ResamplingOptions resampling_;
+    PredictOptions predict_;
     ProjectFiles files_;
     ConfigurationEntries configuration_;
     bool workFolderMade_ = false;

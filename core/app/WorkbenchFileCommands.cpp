@@ -89,6 +89,7 @@ bool Workbench::openModelByName(const std::string& name) {
     files_.project = file;
     parameters_ = stored.parameters;
     resampling_ = stored.resampling;
+    predict_ = stored.predict;
     storedVariables_ = read.storedVariables;
     rawData_.clear();
     rawData_.raw = stored.raw;
@@ -151,7 +152,7 @@ void Workbench::matchStoredVariables(int storedVariables) {
 bool Workbench::writeModel(const std::string& file) {
     const int rawVariables = dataMissing_ ? storedVariables_ : rawData_.nFields();
     model_->syncIndicatorCount(rawVariables);
-    const ModelSettings settings{rawData_.raw, files_, parameters_, resampling_, rawData_.sheet};
+    const ModelSettings settings{rawData_.raw, files_, parameters_, resampling_, rawData_.sheet, predict_};
     const auto cases = [this](IniFile& ini) { WriteCaseFilter(ini, caseFilter_); };
     if (auto error = ModelFile::write(file, *model_, settings, rawVariables, cases)) {
         tell("MSG_SaveFail", *error);

@@ -109,6 +109,15 @@ void writeResamplingEntries(IniFile& ini, const TypedEntries& typed, int confide
     if (confidence != 95 || ini.value("Resampling", "Confidence")) ini.writeInt("Resampling", "Confidence", confidence);
 }
 
+// Came later: a model that kept the usual options keeps the bytes older versions wrote.
+void writePredictEntries(IniFile& ini, const PredictOptions& predict) {
+    if (predict == PredictOptions{} && !ini.hasSection("Predict")) return;
+    ini.writeInt("Predict", "Folds", predict.folds);
+    ini.writeInt("Predict", "Repetitions", predict.repetitions);
+    ini.writeInt("Predict", "Seed", predict.seed);
+    ini.writeInt("Predict", "Technique", predict.technique == PredictTechnique::DirectAntecedents ? 0 : 1);
+}
+
 }  // namespace
 
 namespace ModelFile {
@@ -128,6 +137,7 @@ std::optional<std::string> write(const std::filesystem::path& file, const Projec
     ini.writeBool("Resampling", "Process", settings.resampling.process);
     // Older readers skip the section; a model whose data never had a chosen sheet gets none.
     if (!settings.sheet.empty() || ini.value("Data", "Sheet")) ini.writeString("Data", "Sheet", settings.sheet);
+    writePredictEntries(ini, settings.predict);
     if (moreSections) moreSections(ini);
     return ini.save();
 }
@@ -138,6 +148,12 @@ std::optional<std::string> writeResampling(const std::filesystem::path& file,
     if (auto error = convertResampling(resampling, typed)) return error;
     IniFile ini(file);
     writeResamplingEntries(ini, typed, resampling.confidence);
+    return ini.save();
+}
+
+std::optional<std::string> writePredict(const std::filesystem::path& file, const PredictOptions& predict) {
+    IniFile ini(file);
+    writePredictEntries(ini, predict);
     return ini.save();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/ModelParameters.h"
+#include "core/model/PredictOptions.h"
 #include "core/model/ProjectModel.h"
 
 namespace qv {
@@ -20,6 +21,7 @@ struct ModelSettings {
     ModelParameters parameters;
     ResamplingOptions resampling;
     std::string sheet;            // the workbook sheet chosen in the raw data file; empty for the first
+    PredictOptions predict;       // the [Predict] section, which older files lack
 };
 
 // One damaged entry of a model file: what was found and what was used instead.
@@ -63,6 +65,9 @@ ModelFileRead read(const std::filesystem::path& file, ProjectModel& model, Model
 // Options dialog's OK), with the same conversion check as write.
 std::optional<std::string> writeResampling(const std::filesystem::path& file,
                                            const ResamplingOptions& resampling);
+
+// Writes only the [Predict] section (the Predict dialog's OK). Returns an error text or nothing.
+std::optional<std::string> writePredict(const std::filesystem::path& file, const PredictOptions& predict);
 
 }  // namespace ModelFile
 }  // namespace qv

@@ -60,6 +60,11 @@ int ModelFileEntries::addedChoice(const std::string& section, const std::string&
     return fallback;
 }
 
+int ModelFileEntries::addedInteger(const std::string& section, const std::string& key, int fallback, int low,
+                                   int high) {
+    return ini_.value(section, key) ? integer(section, key, fallback, low, high) : fallback;
+}
+
 void ModelFileEntries::replaced(const std::string& section, const std::string& key, const std::string& value,
                                 const std::string& reason, const std::string& used) {
     problems_.push_back({section, key, value, reason, used});

@@ -28,6 +28,8 @@ public:
     // than one of the choices is reported.
     int addedChoice(const std::string& section, const std::string& key, int fallback,
                     std::initializer_list<int> choices);
+    // The same for an integer in [low, high].
+    int addedInteger(const std::string& section, const std::string& key, int fallback, int low, int high);
 
     // A value read well that had to be replaced afterwards (a caption cut, a reference that
     // names nothing).

@@ -1,5 +1,6 @@
 // Reading a model file: the entries with their checks, then the references between records.
 #include <algorithm>
+#include <limits>
 
 #include "core/model/IndicatorBoxes.h"
 #include "core/model/ModelFile.h"
@@ -125,6 +126,19 @@ void checkMemberships(ModelFileEntries& entries, ProjectModel& model) {
     }
 }
 
+// A file without the section, as older versions wrote, keeps the usual options.
+void readPredict(ModelFileEntries& entries, PredictOptions& predict) {
+    using O = PredictOptions;
+    const O usual;
+    predict.folds = entries.addedInteger("Predict", "Folds", usual.folds, O::kFoldsLow, O::kFoldsHigh);
+    predict.repetitions =
+        entries.addedInteger("Predict", "Repetitions", usual.repetitions, O::kRepetitionsLow, O::kRepetitionsHigh);
+    predict.seed = entries.addedInteger("Predict", "Seed", usual.seed, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max());
+    predict.technique = entries.addedChoice("Predict", "Technique", 0, {0, 1}) == 0 ? PredictTechnique::DirectAntecedents
+                                                                                   : PredictTechnique::EarliestAntecedents;
+}
+
 void readSettings(ModelFileEntries& entries, ModelSettings& settings) {
     using P = ModelParameters;
     ModelParameters& p = settings.parameters;
@@ -152,6 +166,7 @@ void readSettings(ModelFileEntries& entries, ModelSettings& settings) {
     r.seed = std::to_string(entries.integer("Resampling", "Seed", 0));
     r.process = entries.flag("Resampling", "Process", false);
     r.confidence = entries.addedChoice("Resampling", "Confidence", 95, {90, 95, 99});
+    readPredict(entries, settings.predict);
 }
 
 }  // namespace

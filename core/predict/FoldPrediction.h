@@ -6,7 +6,7 @@
 #include <Eigen/Dense>
 
 #include "core/assessment/ModelShape.h"
-#include "core/predict/PredictOptions.h"
+#include "core/model/PredictOptions.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 #include "core/assessment/AssessmentData.h"
 #include "core/assessment/ModelShape.h"
 #include "core/engine/EngineRunner.h"
-#include "core/predict/PredictOptions.h"
+#include "core/model/PredictOptions.h"
 #include "core/predict/PredictionAccuracy.h"
 
 namespace qv {

@@ -78,7 +78,7 @@ MainWindow::MainWindow(UserPorts ports, const StartupFolders& folders)
     parameters_ = new ModelParameterDialog(workbench_->parameters(), this);
     environment_ = new EnvironmentDialog(this);
     resampling_ = new ResamplingOptionsDialog(workbench_->resampling(), this);
-    predictDialog_ = new PredictDialog(predictOptions_, this);
+    predictDialog_ = new PredictDialog(workbench_->predict(), this);
     about_ = new AboutDialog(this);
     constructDialog_ = new ConstructDialog(*workbench_, this);
     secondOrderDialog_ = new SecondOrderDialog(*workbench_, this);

@@ -11,7 +11,6 @@
 #include "core/app/EstimateInputs.h"
 #include "core/app/StartupFolders.h"
 #include "core/editing/ModelHistory.h"
-#include "core/predict/PredictOptions.h"
 #include "core/ports/Dialogs.h"
 #include "gui/app/RememberingPrompts.h"
 #include "gui/app/UserPorts.h"
@@ -229,7 +228,6 @@ private:
     EnvironmentDialog* environment_ = nullptr;
     ResamplingOptionsDialog* resampling_ = nullptr;
     // The options of Predict for the session; the model file does not keep them.
-    PredictOptions predictOptions_;
     PredictDialog* predictDialog_ = nullptr;
     AboutDialog* about_ = nullptr;
     GroupComparisonDialog* groupDialog_ = nullptr;

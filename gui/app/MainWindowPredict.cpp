@@ -12,9 +12,9 @@
 namespace qv::gui {
 
 void MainWindow::runPredict() {
-    if (!workbench_->ensureRawData() || !predictDialog_->showCurrent()) return;
+    if (!workbench_->ensureRawData() || !predictDialog_->showCurrent() || !workbench_->predictOk()) return;
     prompts_.forget();
-    std::optional<PredictResult> result = PredictRun(*workbench_).run(predictOptions_);
+    std::optional<PredictResult> result = PredictRun(*workbench_).run(workbench_->predict());
     if (!result) {
         showAboutWithoutEngine();
         return;

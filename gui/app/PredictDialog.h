@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "core/predict/PredictOptions.h"
+#include "core/model/PredictOptions.h"
 
 namespace Ui {
 class TFormPredict;

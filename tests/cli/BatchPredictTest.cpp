@@ -84,5 +84,25 @@ TEST_F(BatchPredict, TheReportHoldsThePredictionItWasAskedFor) {
               std::string::npos);
 }
 
+// The model's own options (the Predict dialog keeps them in the file) are the defaults; the
+// command line's go over them one by one.
+TEST_F(BatchPredict, TheModelsOptionsAreTheDefaults) {
+    if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
+    std::ofstream(folder_ / "ecsi.qvt", std::ios::app) << "[Predict]\r\nFolds=5\r\nRepetitions=2\r\nSeed=7\r\nTechnique=1\r\n";
+    const CommandResult stored = predict("");
+    ASSERT_EQ(stored.status, 0) << stored.output;
+    nlohmann::json figures = json("predict.json");
+    EXPECT_EQ(figures["folds"], 5);
+    EXPECT_EQ(figures["repetitions"], 2);
+    EXPECT_EQ(figures["seed"], 7);
+    EXPECT_EQ(figures["technique"], "ea");
+    const CommandResult overridden = predict(" --folds 4 --technique da");
+    ASSERT_EQ(overridden.status, 0) << overridden.output;
+    figures = json("predict.json");
+    EXPECT_EQ(figures["folds"], 4);
+    EXPECT_EQ(figures["repetitions"], 2);
+    EXPECT_EQ(figures["technique"], "da");
+}
+
 }  // namespace
 }  // namespace qv

@@ -78,6 +78,9 @@ void PredictMenuTest::optionsDialogRunsThePredictionIntoPagesFileAndReport() {
     s.action("MNU_Predict").trigger();
     QVERIFY(*shown);
     QCOMPARE(foldsShown, 10);
+    // The saved model took the options at the OK, for its next opening and for the batch.
+    QVERIFY(readText(s.folder.work() / "ecsi.qvt").find("[Predict]\r\nFolds=5\r\nRepetitions=2\r\nSeed=9\r\nTechnique=1\r\n") !=
+            std::string::npos);
     QVERIFY(s.pageShown("predict_indicators"));
     QVERIFY(s.pageShown("predict_constructs"));
     const ResultTable& indicators = *s.results().pages()[s.pageIndex("predict_indicators")].table;
@@ -120,6 +123,7 @@ void PredictMenuTest::cancelRunsNothingAndAnEditTakesThePagesAway() {
     QVERIFY(*cancelled);
     QVERIFY(!s.pageShown("predict_indicators"));
     QVERIFY(!fs::exists(s.folder.work() / "ecsi_predict.csv"));
+    QVERIFY(readText(s.folder.work() / "ecsi.qvt").find("[Predict]") == std::string::npos);
     auto accepted = onModal("TFormPredict", [&](QWidget& dialog) {
         QCOMPARE(dialog.findChild<QSpinBox*>("SE_Folds")->value(), 10);  // Cancel kept the options
         typeNumber(dialog, "SE_Repetitions", 1);

@@ -80,7 +80,7 @@ protected:
         Screen shown;
         *shown.model = workbench_->model();
         shown.settings = {workbench_->rawData().raw, workbench_->files(), workbench_->parameters(),
-                          workbench_->resampling(), workbench_->rawData().sheet};
+                          workbench_->resampling(), workbench_->rawData().sheet, workbench_->predict()};
         return shown;
     }
 

@@ -266,6 +266,31 @@ bool listed(const ModelFileRead& read, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// The ECSI example copied into a folder of its own and read: a file of entries added later
+// is written back from it, read again and damaged by hand.
+struct ExampleCopy {
+    TempFolder folder;
+    fs::path file;
+    std::string bytes = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
+    std::unique_ptr<ProjectModel> model = std::make_unique<ProjectModel>();
+    ModelSettings settings;
+    ModelFileRead read;
+
+    explicit ExampleCopy(const std::string& name) : file(folder / name) {
+        folder.write(name, bytes);
+        read = ModelFile::read(file, *model, settings);
+    }
+    bool write(const ModelSettings& written) {
+        return !ModelFile::write(file, *model, written, read.storedVariables).has_value();
+    }
+    // The file read again; its problems described.
+    std::vector<std::string> reread(ModelSettings& into) { return described(ModelFile::read(file, *model, into)); }
+    void replace(std::string text, const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+        folder.write(file.filename().string(), text);
+    }
+};
+
 TEST(ModelFile, DamagedFileIsHeldToTheTablesAndEveryRepairIsListed) {
     TempFolder folder;
     folder.write("bad.qvt",
@@ -357,33 +382,56 @@ TEST(ModelFile, FileThatIsNoModelIsRefusedAndChangesNothing) {
 // Consistent PLS came after the other parameters: a model that never asked for it keeps its
 // bytes; once asked for, the entry stays, reads back, and a value other than 0 or 1 is listed.
 TEST(ModelFile, ConsistentPlsIsAParameterEntryOnlyOnceAskedFor) {
-    TempFolder folder;
-    const std::string example = readBytes(fs::path(QV_EXAMPLES_DIR) / "ecsi" / "ecsi.qvt");
-    folder.write("plsc.qvt", example);
-    auto model = std::make_unique<ProjectModel>();
-    ModelSettings settings;
-    const ModelFileRead read = ModelFile::read(folder / "plsc.qvt", *model, settings);
-    ASSERT_TRUE(read.problems.empty());
-    EXPECT_FALSE(settings.parameters.consistent);
-    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, settings, read.storedVariables).has_value());
-    EXPECT_EQ(readBytes(folder / "plsc.qvt"), example);
-    settings.parameters.consistent = true;
-    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, settings, read.storedVariables).has_value());
-    const std::string on = readBytes(folder / "plsc.qvt");
+    ExampleCopy copy("plsc.qvt");
+    ASSERT_TRUE(copy.read.problems.empty());
+    EXPECT_FALSE(copy.settings.parameters.consistent);
+    ASSERT_TRUE(copy.write(copy.settings));
+    EXPECT_EQ(readBytes(copy.file), copy.bytes);
+    copy.settings.parameters.consistent = true;
+    ASSERT_TRUE(copy.write(copy.settings));
+    const std::string on = readBytes(copy.file);
     EXPECT_NE(on.find("\r\nConsistent=1\r\n[Resampling]"), std::string::npos);
     ModelSettings again;
-    ASSERT_TRUE(ModelFile::read(folder / "plsc.qvt", *model, again).problems.empty());
+    ASSERT_TRUE(copy.reread(again).empty());
     EXPECT_TRUE(again.parameters.consistent);
     again.parameters.consistent = false;
-    ASSERT_FALSE(ModelFile::write(folder / "plsc.qvt", *model, again, read.storedVariables).has_value());
-    EXPECT_NE(readBytes(folder / "plsc.qvt").find("\r\nConsistent=0\r\n"), std::string::npos);
-    std::string odd = on;
-    odd.replace(odd.find("Consistent=1"), 12, "Consistent=yes");
-    folder.write("plsc.qvt", odd);
+    ASSERT_TRUE(copy.write(again));
+    EXPECT_NE(readBytes(copy.file).find("\r\nConsistent=0\r\n"), std::string::npos);
+    copy.replace(on, "Consistent=1", "Consistent=yes");
     ModelSettings damaged;
-    EXPECT_EQ(described(ModelFile::read(folder / "plsc.qvt", *model, damaged)),
-              std::vector<std::string>{"[Parameter] Consistent = 'yes': not one of 0, 1; 0 used"});
+    EXPECT_EQ(copy.reread(damaged), std::vector<std::string>{"[Parameter] Consistent = 'yes': not one of 0, 1; 0 used"});
     EXPECT_FALSE(damaged.parameters.consistent);
+}
+
+// The prediction's options came later: a model with the usual ones keeps its bytes; others go
+// into a section of their own, with the model or alone (the dialog's OK), and read back; a
+// damaged entry is listed with the value used.
+TEST(ModelFile, PredictOptionsAreASectionOnlyAwayFromTheUsualOnes) {
+    ExampleCopy copy("predict.qvt");
+    ASSERT_TRUE(copy.read.problems.empty());
+    EXPECT_EQ(copy.settings.predict, PredictOptions{});
+    ASSERT_TRUE(copy.write(copy.settings));
+    ASSERT_FALSE(ModelFile::writePredict(copy.file, copy.settings.predict).has_value());
+    EXPECT_EQ(readBytes(copy.file), copy.bytes);
+
+    copy.settings.predict = {250, 1, -7, PredictTechnique::EarliestAntecedents};
+    ASSERT_TRUE(copy.write(copy.settings));
+    const std::string kept = readBytes(copy.file);
+    EXPECT_NE(kept.find("[Predict]\r\nFolds=250\r\nRepetitions=1\r\nSeed=-7\r\nTechnique=1\r\n"), std::string::npos);
+    ModelSettings again;
+    ASSERT_TRUE(copy.reread(again).empty());
+    EXPECT_EQ(again.predict, copy.settings.predict);
+    // Back to the usual options alone: the section says so.
+    ASSERT_FALSE(ModelFile::writePredict(copy.file, PredictOptions{}).has_value());
+    EXPECT_NE(readBytes(copy.file).find("[Predict]\r\nFolds=10\r\nRepetitions=10\r\nSeed=0\r\nTechnique=0"),
+              std::string::npos);
+
+    copy.replace(kept, "Folds=250", "Folds=1");
+    copy.replace(readBytes(copy.file), "Technique=1", "Technique=ea");
+    ModelSettings repaired;
+    EXPECT_EQ(copy.reread(repaired), (std::vector<std::string>{"[Predict] Folds = '1': out of range 2..1000000; 10 used",
+                                                               "[Predict] Technique = 'ea': not one of 0, 1; 0 used"}));
+    EXPECT_EQ(repaired.predict, (PredictOptions{10, 1, -7, PredictTechnique::DirectAntecedents}));
 }
 
 // Boxes the user moved keep their places in a section of their own; a model without one keeps

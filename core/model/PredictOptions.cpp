@@ -1,4 +1,4 @@
-#include "core/predict/PredictOptions.h"
+#include "core/model/PredictOptions.h"
 
 namespace qv {
 
