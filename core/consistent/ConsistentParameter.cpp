@@ -9,6 +9,8 @@
 #include "core/assessment/InferenceCommand.h"
 #include "core/consistent/ConsistentCommand.h"
 #include "core/editing/ModelHistory.h"
+#include "core/model/NumberText.h"
+#include "core/results/ResamplingRun.h"
 
 namespace qv {
 
@@ -20,6 +22,26 @@ void applyCorrection(Workbench& workbench, const ConsistentRun& corrected) {
     if (!corrected.estimate.admissible())
         workbench.ports().prompts.tell(Message{"", InadmissibleWarning(corrected.estimate), ""});
 }
+
+// The corrected sample with its bootstrap figures.
+void applyCorrectedBootstrap(Workbench& workbench, const Assessment& sample, const Inference& inference) {
+    applyCorrection(workbench, ConsistentRun{sample.shape, *sample.consistent});
+    ApplyConsistentInference(workbench.model(), sample.shape, inference);
+}
+
+// A group's run leaves the model's estimate flag alone; while its records are corrected they
+// count as the estimate they are.
+class GroupEstimate {
+public:
+    explicit GroupEstimate(ProjectModel& model) : model_(model), was_(model.estimated) { model.estimated = true; }
+    ~GroupEstimate() { model_.estimated = was_; }
+    GroupEstimate(const GroupEstimate&) = delete;
+    GroupEstimate& operator=(const GroupEstimate&) = delete;
+
+private:
+    ProjectModel& model_;
+    bool was_;
+};
 
 }  // namespace
 
@@ -39,10 +61,26 @@ bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, c
     // The bootstrap's own assessment of the sample holds the correction; without it (a model
     // the assessment does not cover) the estimate is corrected, or refused, on its own.
     if (!bootstrap || !bootstrap->assessment.consistent) return ApplyConsistentParameter(workbench);
-    const Assessment& sample = bootstrap->assessment;
-    applyCorrection(workbench, ConsistentRun{sample.shape, *sample.consistent});
-    ApplyConsistentInference(workbench.model(), sample.shape, bootstrap->inference);
+    applyCorrectedBootstrap(workbench, bootstrap->assessment, bootstrap->inference);
     return command.writeConsistentSummaries();
+}
+
+bool ApplyConsistentGroupEstimate(Workbench& workbench) {
+    const GroupEstimate group(workbench.model());
+    return ApplyConsistentParameter(workbench);
+}
+
+bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run) {
+    if (!workbench.parameters().consistent) return true;
+    const GroupEstimate group(workbench.model());
+    AssessmentCommand command(ResultContext::of(workbench));
+    const std::optional<Assessment> sample = command.assess();
+    if (!sample || !sample->consistent) return ApplyConsistentParameter(workbench);
+    const ResamplingOptions& options = workbench.resampling();
+    const Inference inference = InferFromRun(run, *sample, command.data(), parseInteger(options.nSample).value_or(0),
+                                             options.confidence / 100.0);
+    applyCorrectedBootstrap(workbench, *sample, inference);
+    return run.writeConsistentSummaries();
 }
 
 bool CorrectCorrelations(ResultContext context, const Assessment* assessment, CorrelationMatrix& firstOrder) {

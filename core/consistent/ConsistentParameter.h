@@ -9,6 +9,7 @@ namespace qv {
 
 class Workbench;
 class InferenceCommand;
+class ResamplingRun;
 struct AssessedBootstrap;
 struct Assessment;
 
@@ -23,6 +24,12 @@ bool ApplyConsistentParameter(Workbench& workbench);
 // the run's summaries then show. False as for ApplyConsistentParameter, or when a summary
 // could not be written (told).
 bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap);
+// The same for one group of a comparison, whose estimate the records hold although the model's
+// own estimate flag stays as it was: after its estimate, and after its bootstrap, which draws
+// no inference of its own (the records then take the corrected figures with their bootstrap
+// means, standard errors and t values, and the run's summaries say so).
+bool ApplyConsistentGroupEstimate(Workbench& workbench);
+bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run);
 
 // Under consistent PLS, the first-order latent variable correlations (as the listing's matrix
 // holds them) take the corrected values of the assessment; without the parameter nothing

@@ -2,6 +2,7 @@
 
 #include "core/app/DerivedFileNames.h"
 #include "core/app/Workbench.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/AppendFormat.h"
 #include "core/engine/EngineRunner.h"
 #include "core/engine/EstimateCommand.h"
@@ -86,17 +87,20 @@ bool GroupComparison::measureGroups(const GroupConditions& group1, const GroupCo
     return false;
 }
 
+// Under consistent PLS each group's figures are corrected before they are kept and compared;
+// a correction that fails has told why.
 bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
     int size = 0;
     if (!applyGroup(group, number, size)) return false;
-    if (!ResamplingRun(w_).run(SampleKind::Bootstrap, true)) {
+    ResamplingRun run(w_);
+    if (!run.run(SampleKind::Bootstrap, true)) {
         std::string text;
         AppendFormat(text, "The bootstrap of Group%d failed; the groups were not compared.", number);
         status_ = w_.texts().lookup("MSG_EstimateFail");
         tellText(text);
         return false;
     }
-    if (keepGroupFiles(number)) return true;
+    if (ApplyConsistentGroupBootstrap(w_, run) && keepGroupFiles(number)) return true;
     status_ = w_.texts().lookup("MSG_EstimateFail");
     return false;
 }
@@ -104,7 +108,7 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
 bool GroupComparison::estimateGroup(const GroupConditions& group, int number) {
     int size = 0;
     if (!applyGroup(group, number, size)) return false;
-    if (EstimateCommand(w_).run(true)) return true;
+    if (EstimateCommand(w_).run(true) && ApplyConsistentGroupEstimate(w_)) return true;
     std::string text;
     AppendFormat(text, "The estimate of Group%d failed; the groups were not compared.", number);
     tellText(text);

@@ -3,6 +3,7 @@
 #include "core/app/Workbench.h"
 #include "core/groups/GroupReportFormat.h"
 #include "core/groups/GroupStatistic.h"
+#include "core/model/ConsistentCaption.h"
 #include "core/model/WholeFile.h"
 #include "core/ports/WriteFailure.h"
 #include "core/report/PictureArea.h"
@@ -22,8 +23,9 @@ std::optional<std::filesystem::path> WriteGroupReport(Workbench& workbench, cons
     const SavedPicture picture = SaveDiagramPicture(workbench.ports().picture, model, folder / "Model.bmp");
     if (!WriteSucceeded(prompts, picture.failure)) return std::nullopt;
     const std::filesystem::path report = folder / "WebOutput.html";
-    const std::string page =
-        FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now), picture.saved, picture.shown);
+    const std::string page = FormatGroupReport(GroupComparisonRows(model), model.groupDf, ReportDateText(now),
+                                               picture.saved, picture.shown,
+                                               workbench.parameters().consistent ? kConsistentGroupNote : "");
     if (!WriteSucceeded(prompts, WriteWholeFile(report, page))) return std::nullopt;
     workbench.ports().desktop.openWithDesktop(report.string());
     return report;

@@ -30,13 +30,15 @@ void appendRow(std::string& page, const GroupComparisonRow& row, int df) {
 }  // namespace
 
 std::string FormatGroupReport(const std::vector<GroupComparisonRow>& rows, int df,
-                              const std::string& dateText, bool picture, const std::optional<PictureSize>& shown) {
+                              const std::string& dateText, bool picture, const std::optional<PictureSize>& shown,
+                              const std::string& note) {
     std::string page;
     AppendReportHead(page, dateText);
     page += picture ? "<center>" + PictureTag(shown) : "<center>";
     page += kTableHead;
     for (const GroupComparisonRow& row : rows) appendRow(page, row, df);
     page += "</table>";
+    if (!note.empty()) page += "<p>" + HtmlEscaped(note) + "\n";
     page += ReportFoot();
     return page;
 }

@@ -10,10 +10,10 @@
 namespace qv {
 
 // The comparison's report page: the report head with its date text, the diagram picture
-// (when one was made, at its shown size when known), the table of the t test with one row per path, and the report foot.
-// Captions are escaped.
+// (when one was made, at its shown size when known), the table of the t test with one row per path, a note
+// under it when there is one, and the report foot. Captions and the note are escaped.
 std::string FormatGroupReport(const std::vector<GroupComparisonRow>& rows, int df,
                               const std::string& dateText, bool picture,
-                              const std::optional<PictureSize>& shown = std::nullopt);
+                              const std::optional<PictureSize>& shown = std::nullopt, const std::string& note = "");
 
 }  // namespace qv

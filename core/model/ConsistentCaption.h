@@ -9,6 +9,10 @@ inline constexpr const char* kConsistentCaption = "Consistent PLS (PLSc)";
 // the CSV summary shares the text).
 inline constexpr const char* kConsistentResampling =
     "loadings and paths of the entire sample and of every subsample corrected for attenuation";
+// What a group comparison of such a model says of its figures.
+inline constexpr const char* kConsistentGroupNote =
+    "Consistent PLS (PLSc): each group's paths, standard deviations and t statistics are those of its estimate "
+    "corrected for attenuation.";
 // What the cross-loadings of such an estimate say of their correction.
 inline constexpr const char* kConsistentCrossLoadingNote =
     "Consistent PLS (PLSc): a correlation with another construct is divided by the square root of that "

@@ -143,7 +143,9 @@ std::vector<ResultPage> CollectResultPages(ResultContext c, const KeptRuns& kept
     const ProjectModel& model = c.model;
     const int cases = c.table.caseCount();
     if (model.groupRun) {
-        keep(tables, GroupComparisonResults(GroupComparisonRows(model), model.groupDf));
+        ResultTable groups = GroupComparisonResults(GroupComparisonRows(model), model.groupDf);
+        if (c.parameters.consistent) groups.notes.push_back(kConsistentGroupNote);
+        keep(tables, std::move(groups));
         missing[kEstimate] = "A group comparison holds group 1's estimate only.";
     } else if (model.estimated) {
         addEstimate(c, tables, missing);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "core/app/Workbench.h"
+#include "core/consistent/ConsistentParameter.h"
 #include "core/engine/EstimateCommand.h"
 #include "core/groups/GroupReport.h"
 #include "core/ports/ScriptedPorts.h"
@@ -42,11 +45,13 @@ protected:
         user_.clear();
     }
 
-    // The coefficients of an ordinary estimate of the cases the conditions keep.
+    // The coefficients of an estimate of the cases the conditions keep, corrected when the
+    // model parameter asks for consistent PLS.
     std::vector<float> estimateOf(const GroupConditions& group) {
         group.installIn(workbench_->caseFilter());
         EXPECT_TRUE(workbench_->loadRawData());
         EXPECT_TRUE(EstimateCommand(*workbench_).run());
+        EXPECT_TRUE(ApplyConsistentParameter(*workbench_));
         std::vector<float> coefficients;
         for (int p = 0; p < workbench_->model().nPath; ++p)
             coefficients.push_back(workbench_->model().paths[p].coefficient);
@@ -139,6 +144,45 @@ TEST_F(GroupComparisonTest, PathEstimateKeepsEachGroupsCoefficientsWithoutStatis
         EXPECT_EQ(compared.paths[p].groupStatistic, 0);
     }
     EXPECT_FALSE(fs::exists(folder_ / "satisfaction.qvt_gp1.pls"));
+}
+
+// Under consistent PLS both groups are compared on their corrected figures: coefficients,
+// bootstrap standard errors and the summaries kept for each group.
+TEST_F(GroupComparisonTest, UnderConsistentPlsEachGroupIsComparedOnItsCorrectedFigures) {
+    workbench_->parameters().consistent = true;
+    user_.answer(true);
+    GroupComparison comparison(*workbench_);
+    ASSERT_EQ(comparison.significanceTest(genderIs("1"), genderIs("2")), GroupOutcome::Compared);
+    const ProjectModel compared = workbench_->model();
+    for (int number : {1, 2})
+        EXPECT_NE(testing::readBytes(folder_ / ("satisfaction.qvt_summary_gp" + std::to_string(number) + ".out"))
+                      .find(kConsistentCaption),
+                  std::string::npos)
+            << number;
+    const auto report = WriteGroupReport(*workbench_, std::tm{});
+    ASSERT_TRUE(report.has_value());
+    EXPECT_NE(testing::readBytes(*report).find("<p>Consistent PLS (PLSc): each group"), std::string::npos);
+    const std::vector<float> group1 = estimateOf(genderIs("1"));
+    const std::vector<float> group2 = estimateOf(genderIs("2"));
+    workbench_->parameters().consistent = false;
+    const std::vector<float> ordinary = estimateOf(genderIs("1"));
+    float largestCorrection = 0;
+    for (int p = 0; p < compared.nPath; ++p) {
+        EXPECT_NEAR(compared.paths[p].coefficient, group1[p], 1e-6) << p;
+        EXPECT_NEAR(compared.groupPaths[p].coefficient, group2[p], 1e-6) << p;
+        largestCorrection = std::max(largestCorrection, std::abs(group1[p] - ordinary[p]));
+        const Path& second = compared.groupPaths[p];
+        ASSERT_GT(second.coefficientSE, 0) << p;
+        EXPECT_FLOAT_EQ(second.coefficientT, static_cast<float>(second.coefficient / second.coefficientSE));
+        EXPECT_EQ(second.groupStatistic > 0, compared.paths[p].coefficient > second.coefficient) << p;
+    }
+    EXPECT_GT(largestCorrection, 0.01);
+
+    workbench_->parameters().consistent = true;
+    user_.answer(true);
+    ASSERT_EQ(comparison.pathEstimate(genderIs("1"), genderIs("2")), GroupOutcome::Compared);
+    for (int p = 0; p < compared.nPath; ++p)
+        EXPECT_NEAR(workbench_->model().groupPaths[p].coefficient, group2[p], 1e-6) << p;
 }
 
 TEST_F(GroupComparisonTest, CancelAtTheSampleSizesRunsNothingAndRestoresTheSelection) {
