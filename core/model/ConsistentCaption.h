@@ -13,6 +13,10 @@ inline constexpr const char* kConsistentResampling =
 inline constexpr const char* kConsistentGroupNote =
     "Consistent PLS (PLSc): each group's paths, standard deviations and t statistics are those of its estimate "
     "corrected for attenuation.";
+// What PLSpredict of such a model says of its figures.
+inline constexpr const char* kConsistentPredictNote =
+    "The model asks for consistent PLS (PLSc); PLSpredict predicts from the composites' estimate, as the method "
+    "is defined.";
 // What the cross-loadings of such an estimate say of their correction.
 inline constexpr const char* kConsistentCrossLoadingNote =
     "Consistent PLS (PLSc): a correlation with another construct is divided by the square root of that "

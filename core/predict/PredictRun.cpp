@@ -54,7 +54,8 @@ std::optional<PredictResult> PredictRun::run(const PredictOptions& options) {
     if (check(options) && writeControlFile())
         if (const std::optional<std::string> listing = runEngine()) {
             PredictionSums sums(shape_, data_.cases());
-            if (predictFolds(*listing, sums)) result = PredictResult{shape_, options_, data_.cases(), sums.accuracy(data_.raw)};
+            if (predictFolds(*listing, sums)) result = PredictResult{shape_, options_, data_.cases(), sums.accuracy(data_.raw),
+                                                         workbench_.parameters().consistent};
         }
     ports.status.showStatus(workbench_.texts().lookup("MSG_Ready"), result ? "PLSpredict done." : "PLSpredict failed.");
     return result;

@@ -21,6 +21,7 @@ struct PredictResult {
     PredictOptions options;  // seed: the seed used, also when the clock gave it
     int cases = 0;
     PredictionAccuracy accuracy;
+    bool consistentModel = false;  // the model asks for consistent PLS; the prediction stays the composites'
 };
 
 // Predict (PLSpredict): every repetition deals the cases into k folds; each fold's training

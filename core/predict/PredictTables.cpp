@@ -1,6 +1,7 @@
 #include "core/predict/PredictTables.h"
 
 #include "core/engine/AppendFormat.h"
+#include "core/model/ConsistentCaption.h"
 
 namespace qv {
 namespace {
@@ -45,6 +46,8 @@ std::vector<ResultTable> PredictResults(const PredictResult& result) {
     for (const ConstructAccuracy& a : result.accuracy.constructs)
         constructs.rows.push_back({TableCell::ofText(shape.constructs[static_cast<size_t>(a.construct)]),
                                    q2Predict(a.q2Predict), number(a.rmse), number(a.mae)});
+    if (result.consistentModel)
+        for (ResultTable* table : {&indicators, &constructs}) table->notes.push_back(kConsistentPredictNote);
     return {indicators, constructs};
 }
 

@@ -34,5 +34,17 @@ TEST(PredictTables, MarkANegativeQ2predictAndAnErrorAboveTheBenchmark) {
     EXPECT_EQ(tables[1].rows[0][1].mark, Threshold::NoPredictivePower);
 }
 
+// Under a model that asks for consistent PLS the tables say whose figures they are; otherwise
+// they keep their notes as they were.
+TEST(PredictTables, SayTheyPredictFromTheCompositesOfAConsistentModel) {
+    PredictResult result = twoIndicators();
+    for (const ResultTable& table : PredictResults(result)) EXPECT_EQ(table.notes.size(), 1u);
+    result.consistentModel = true;
+    for (const ResultTable& table : PredictResults(result)) {
+        ASSERT_EQ(table.notes.size(), 2u);
+        EXPECT_EQ(table.notes.back().rfind("The model asks for consistent PLS (PLSc)", 0), 0u);
+    }
+}
+
 }  // namespace
 }  // namespace qv
