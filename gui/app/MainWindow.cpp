@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QMenu>
 #include <QStatusBar>
-#include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -34,7 +32,6 @@
 #include "gui/app/EnvironmentDialog.h"
 #include "gui/app/LanguageApplier.h"
 #include "gui/app/ModelParameterDialog.h"
-#include "gui/app/PaneWidths.h"
 #include "gui/app/PredictDialog.h"
 #include "gui/app/ResamplingOptionsDialog.h"
 #include "gui/app/StatusPanels.h"
@@ -51,7 +48,6 @@
 #include "gui/editing/SecondOrderDialog.h"
 #include "gui/groups/GroupComparisonDialog.h"
 #include "gui/groups/GroupResultsWindow.h"
-#include "gui/results/ResultsWindow.h"
 #include "gui/rawdata/RawDataForm.h"
 
 namespace qv::gui {
@@ -203,16 +199,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { shareTheWidth(); });
     // The question waits until the window is on the screen.
     QTimer::singleShot(0, this, [this] { command([this] { checkEngine(); }); });
-}
-
-// The diagram takes any later change of the window's width (the splitter's stretch).
-void MainWindow::shareTheWidth() {
-    resizeDocks({results_}, {FirstResultsWidth(width())}, Qt::Horizontal);
-    layout()->activate();  // the splitter's width follows the dock's before it is shared
-    auto* splitter = static_cast<QSplitter*>(centralWidget());
-    const SplitterWidths widths = ShareTheSplitter(splitter->width() - splitter->handleWidth(),
-                                                   tree_->widthForColumns(), diagram_->minimumWidth());
-    splitter->setSizes({widths.tree, widths.diagram});
 }
 
 void MainWindow::checkEngine() {

@@ -14,8 +14,10 @@
 
 #include "core/app/Workbench.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/PaneWidths.h"
 #include "gui/diagram/DiagramView.h"
 #include "gui/editing/ModelTree.h"
+#include "gui/results/ResultsWindow.h"
 
 namespace qv::gui {
 QAction* MainWindow::addCommand(const char* name, const char* caption, Handler handler,
@@ -301,6 +303,16 @@ void MainWindow::createCentralArea() {
     splitter->addWidget(diagram_);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);
+}
+
+// The diagram takes any later change of the window's width (the splitter's stretch).
+void MainWindow::shareTheWidth() {
+    resizeDocks({results_}, {FirstResultsWidth(width())}, Qt::Horizontal);
+    layout()->activate();  // the splitter's width follows the dock's before it is shared
+    auto* splitter = static_cast<QSplitter*>(centralWidget());
+    const SplitterWidths widths = ShareTheSplitter(splitter->width() - splitter->handleWidth(),
+                                                   tree_->widthForColumns(), diagram_->minimumWidth());
+    splitter->setSizes({widths.tree, widths.diagram});
 }
 
 // The tree's context menu (PopupMenu2), also behind the Constructs & Indicators button.
