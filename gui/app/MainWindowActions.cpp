@@ -313,6 +313,7 @@ void MainWindow::shareTheWidth() {
     const SplitterWidths widths = ShareTheSplitter(splitter->width() - splitter->handleWidth(),
                                                    tree_->widthForColumns(), diagram_->minimumWidth());
     splitter->setSizes({widths.tree, widths.diagram});
+    if (workbench_->model().modelOpen) diagram_->showWhole();
 }
 
 // The tree's context menu (PopupMenu2), also behind the Constructs & Indicators button.

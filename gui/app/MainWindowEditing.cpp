@@ -12,8 +12,10 @@
 namespace qv::gui {
 
 // A model was opened, made or closed: its history starts here, with nothing selected.
+// A model that opens is shown whole (again once the window has shared its width).
 void MainWindow::startOver() {
     diagram_->clearSelection();
+    diagram_->showWhole();
     history_.reset(workbench_->model());
     estimatedInputs_ = InputsOf(*workbench_);  // the figures a model file brings belong to its data
 }

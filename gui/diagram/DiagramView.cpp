@@ -129,14 +129,26 @@ void DiagramView::zoomBy(int steps, std::optional<QPointF> around) {
     redraw();
 }
 
-void DiagramView::fitToWindow() {
+void DiagramView::fitToWindow() { fit(8.0); }
+
+// An empty model starts at the natural size, where the first constructs go.
+void DiagramView::showWhole() {
+    if (!fit(1.0)) {
+        zoom_ = 1;
+        offset_ = {};
+        redraw();
+    }
+}
+
+bool DiagramView::fit(double largestZoom) {
     constexpr double kMargin = 20;
     const QRectF box = DiagramLayout(workbench_.model(), radius(), showIndicators_).boundingBox();
-    if (box.isEmpty()) return;
+    if (box.isEmpty()) return false;
     zoom_ = std::min((width() - 2 * kMargin) / box.width(), (height() - 2 * kMargin) / box.height());
-    zoom_ = std::clamp(zoom_, 0.2, 8.0);
+    zoom_ = std::clamp(zoom_, 0.2, largestZoom);
     offset_ = QPointF(width() / 2.0, height() / 2.0) - box.center() * zoom_;
     redraw();
+    return true;
 }
 
 // Two constructs on the same centre leave their path without a direction. The message comes
@@ -145,8 +157,18 @@ void DiagramView::tellCoincidentPaths(const std::vector<int>& paths) {
     if (paths == toldCoincident_) return;
     toldCoincident_ = paths;
     if (paths.empty()) return;
-    QTimer::singleShot(0, this, [this] {
-        workbench_.ports().prompts.tell(Message{"", "slop==0! Bug Found...\nPlease Contact Orlen", ""});
+    QTimer::singleShot(0, this, [this, paths] {
+        const ProjectModel& model = workbench_.model();
+        std::string text;
+        for (const int p : paths) {
+            if (p >= model.nPath) continue;  // removed before the message came
+            const Path& path = model.paths[static_cast<size_t>(p)];
+            text += (text.empty() ? "" : "\n") + std::string("The path from ") +
+                    model.constructs[static_cast<size_t>(path.src)].caption + " to " +
+                    model.constructs[static_cast<size_t>(path.dest)].caption +
+                    " is not drawn: both constructs stand on the same spot. Move one of them.";
+        }
+        if (!text.empty()) workbench_.ports().prompts.tell(Message{"", text, ""});
     });
 }
 

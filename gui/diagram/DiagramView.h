@@ -61,6 +61,8 @@ public:
     double zoom() const { return zoom_; }
     void zoomBy(int steps, std::optional<QPointF> around = std::nullopt);
     void fitToWindow();
+    // The drawing whole and centred in the view, at its natural size when that shows it whole.
+    void showWhole();
     QPoint toModel(QPointF surfacePoint) const;
     QTransform modelToSurface() const;
 
@@ -102,6 +104,8 @@ private:
     int radius() const;
     void renderBuffer();
     void render(QImage& image);
+    // Fits the drawing at no more than this zoom; false for an empty drawing, left as it was.
+    bool fit(double largestZoom);
     void tellCoincidentPaths(const std::vector<int>& paths);
     void drawOverlay(QPainter& painter);
     void drawEstimateNote(QPainter& painter);

@@ -161,7 +161,11 @@ void DiagramViewTest::coincidentCentresAreToldOnceAfterThePaint() {
     QVERIFY(s.script.messages().empty());
     QTest::qWait(20);
     QCOMPARE(s.script.messages().size(), size_t(1));
-    QCOMPARE(s.script.messages()[0].text, std::string("slop==0! Bug Found...\nPlease Contact Orlen"));
+    // The message names the path and what to do.
+    const ProjectModel& model = s.model();
+    QCOMPARE(s.script.messages()[0].text, "The path from " + model.constructs[0].caption + " to " +
+                                              model.constructs[1].caption +
+                                              " is not drawn: both constructs stand on the same spot. Move one of them.");
     QVERIFY(shows(image, QRect(150, 150, 100, 100), kPath));  // the other path is drawn
     s.view.redraw();
     s.picture();

@@ -134,7 +134,9 @@ void PredictMenuTest::cancelRunsNothingAndAnEditTakesThePagesAway() {
     QVERIFY(s.pageShown("predict_constructs"));
     // Deleting a path changes the model: its estimate and the prediction of it go.
     const ProjectModel& model = s.window.workbench().model();
-    const QPoint from(model.constructs[0].x, model.constructs[0].y), to(model.constructs[1].x, model.constructs[1].y);
+    const QTransform drawn = s.window.diagram().modelToSurface();
+    const QPoint from = drawn.map(QPoint(model.constructs[0].x, model.constructs[0].y));
+    const QPoint to = drawn.map(QPoint(model.constructs[1].x, model.constructs[1].y));
     QTest::mouseClick(&s.window.diagram(), Qt::LeftButton, {}, (from + to) / 2);
     QCOMPARE(s.window.diagram().selection().paths, std::vector<int>{0});
     s.window.diagram().deletePaths();

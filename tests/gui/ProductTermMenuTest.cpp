@@ -86,7 +86,8 @@ void ProductTermMenuTest::doubleClickOnASecondOrderConstructOpensItsDialog() {
         type(window, "Edit1", "BRAND");
         click(window, "BTN_OK");
     });
-    const QPoint centre(s.model().constructs[secondOrder].x, s.model().constructs[secondOrder].y);
+    const QPoint centre = s.window.diagram().modelToSurface().map(
+        QPoint(s.model().constructs[secondOrder].x, s.model().constructs[secondOrder].y));
     QTest::mouseClick(&diagram, Qt::LeftButton, {}, centre);
     QTest::mouseClick(&diagram, Qt::LeftButton, {}, centre);
     QVERIFY(*shown);
