@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/GroupTable.h"
+#include "core/model/ConsistentCaption.h"
 #include "core/app/Workbench.h"
 #include "core/groups/ConditionText.h"
 #include "core/groups/GroupComparison.h"
@@ -49,6 +50,7 @@ bool CompareGroups(Workbench& workbench, const BatchOptions& options, std::ostre
     GroupComparison comparison(workbench);
     if (comparison.significanceTest(group1, group2) != GroupOutcome::Compared) return false;
     PrintGroupTable(GroupComparisonRows(workbench.model()), comparison.sizes(), out);
+    if (workbench.parameters().consistent) out << kConsistentGroupNote << '\n';
     return true;
 }
 

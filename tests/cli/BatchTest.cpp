@@ -10,6 +10,7 @@
 #include "cli/BatchPorts.h"
 #include "cli/EstimateTables.h"
 #include "core/app/Version.h"
+#include "core/model/ConsistentCaption.h"
 #include "tests/cli/BatchRun.h"
 #include "tests/core/report/ReportAnchors.h"
 
@@ -20,6 +21,12 @@ namespace fs = std::filesystem;
 using testing::CommandResult;
 
 using BatchEstimate = testing::EcsiBatchFolder;
+
+std::string fileBytes(const fs::path& file) {
+    std::stringstream content;
+    content << std::ifstream(file, std::ios::binary).rdbuf();
+    return content.str();
+}
 
 TEST_F(BatchEstimate, EstimatesTheExamplePrintsTheTablesAndKeepsTheFiles) {
     if (!fs::exists(fs::path(QV_START_DIR) / "pls")) GTEST_SKIP() << "the engine is not built";
@@ -107,13 +114,8 @@ TEST_F(BatchEstimate, AFileThatCannotBeWrittenEndsTheRunWithItsNameAndReason) {
 // Output names from a model file that point at an input are refused before anything is
 // written: the data and the model stay byte for byte.
 TEST_F(BatchEstimate, OutputNamesThatWouldOverwriteAnInputAreRefused) {
-    const auto bytes = [](const fs::path& file) {
-        std::stringstream content;
-        content << std::ifstream(file, std::ios::binary).rdbuf();
-        return content.str();
-    };
-    const std::string data = bytes(folder_ / "mobi.txt");
-    const std::string model = bytes(folder_ / "ecsi.qvt");
+    const std::string data = fileBytes(folder_ / "mobi.txt");
+    const std::string model = fileBytes(folder_ / "ecsi.qvt");
     const std::string modelArgument = "'" + (folder_ / "ecsi.qvt").string() + "'";
     const std::pair<std::string, std::string> cases[] = {
         {"PLS=mobi.txt", "is also the data file"},
@@ -128,8 +130,8 @@ TEST_F(BatchEstimate, OutputNamesThatWouldOverwriteAnInputAreRefused) {
         const CommandResult run = batch("bootstrap " + modelArgument + " --samples 10");
         EXPECT_NE(run.status, 0) << entries;
         EXPECT_NE(run.output.find(why), std::string::npos) << run.output;
-        EXPECT_EQ(bytes(folder_ / "mobi.txt"), data);
-        EXPECT_EQ(bytes(folder_ / "ecsi.qvt"), edited);
+        EXPECT_EQ(fileBytes(folder_ / "mobi.txt"), data);
+        EXPECT_EQ(fileBytes(folder_ / "ecsi.qvt"), edited);
     }
 }
 
@@ -237,6 +239,17 @@ TEST_F(BatchEstimate, GroupsComparesTheGroupsOfAConditionAndPrintsTheTable) {
         ++rows;
     EXPECT_EQ(rows, 10) << result.output;  // one per path, each with df 248
     EXPECT_TRUE(fs::exists(folder_ / "satisfaction.qvt_gp1.out"));
+    EXPECT_EQ(result.output.find("Consistent PLS"), std::string::npos);
+    // A model that asks for consistent PLS compares corrected figures and says so.
+    std::string text = fileBytes(folder_ / "satisfaction.qvt");
+    text.insert(text.find("[Resampling]"), "Consistent=1\r\n");
+    std::ofstream(folder_ / "satisfaction.qvt", std::ios::binary) << text;
+    const CommandResult consistent =
+        batch("groups " + model + " --group1 gender=1 --group2 gender=2 --samples 40 --seed 5");
+    EXPECT_EQ(consistent.status, 0) << consistent.output;
+    EXPECT_NE(consistent.output.find(std::string(kConsistentGroupNote) + "\n"), std::string::npos) << consistent.output;
+    const auto firstRow = [](const std::string& output) { return output.substr(output.find("t\n") + 2, 80); };
+    EXPECT_NE(firstRow(consistent.output), firstRow(result.output));
     EXPECT_EQ(batch("groups " + model + " --group1 gender=1 --group2 genre=2 --samples 40 --seed 5")
                   .output,
               "quorvanta-batch: --group2: no variable \"genre\" in the raw data\n");
