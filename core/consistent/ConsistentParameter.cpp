@@ -16,18 +16,33 @@ namespace qv {
 
 namespace {
 
-// The records take the corrected figures; an inadmissible solution is told.
-void applyCorrection(Workbench& workbench, const ConsistentRun& corrected) {
+// The records take the corrected figures; an inadmissible solution is told, after the lead
+// that names a group's estimate.
+void applyCorrection(Workbench& workbench, const ConsistentRun& corrected, const std::string& lead) {
     ApplyConsistent(workbench.model(), corrected);
     if (!corrected.estimate.admissible())
-        workbench.ports().prompts.tell(Message{"", InadmissibleWarning(corrected.estimate), ""});
+        workbench.ports().prompts.tell(Message{"", lead + InadmissibleWarning(corrected.estimate), ""});
 }
 
 // The corrected sample with its bootstrap figures.
-void applyCorrectedBootstrap(Workbench& workbench, const Assessment& sample, const Inference& inference) {
-    applyCorrection(workbench, ConsistentRun{sample.shape, *sample.consistent});
+void applyCorrectedBootstrap(Workbench& workbench, const Assessment& sample, const Inference& inference,
+                             const std::string& lead = "") {
+    applyCorrection(workbench, ConsistentRun{sample.shape, *sample.consistent}, lead);
     ApplyConsistentInference(workbench.model(), sample.shape, inference);
 }
+
+bool correctRecords(Workbench& workbench, const std::string& lead) {
+    if (!workbench.parameters().consistent || !workbench.model().estimated) return true;
+    const std::optional<ConsistentRun> corrected = CorrectEstimate(workbench);
+    if (!corrected) {
+        ClearFigures(workbench.model());
+        return false;
+    }
+    applyCorrection(workbench, *corrected, lead);
+    return true;
+}
+
+std::string groupLead(int group) { return "Group" + std::to_string(group) + ": "; }
 
 // A group's run leaves the model's estimate flag alone; while its records are corrected they
 // count as the estimate they are.
@@ -45,16 +60,7 @@ private:
 
 }  // namespace
 
-bool ApplyConsistentParameter(Workbench& workbench) {
-    if (!workbench.parameters().consistent || !workbench.model().estimated) return true;
-    const std::optional<ConsistentRun> corrected = CorrectEstimate(workbench);
-    if (!corrected) {
-        ClearFigures(workbench.model());
-        return false;
-    }
-    applyCorrection(workbench, *corrected);
-    return true;
-}
+bool ApplyConsistentParameter(Workbench& workbench) { return correctRecords(workbench, ""); }
 
 bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, const AssessedBootstrap* bootstrap) {
     if (!workbench.parameters().consistent) return true;
@@ -65,21 +71,21 @@ bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, c
     return command.writeConsistentSummaries();
 }
 
-bool ApplyConsistentGroupEstimate(Workbench& workbench) {
-    const GroupEstimate group(workbench.model());
-    return ApplyConsistentParameter(workbench);
+bool ApplyConsistentGroupEstimate(Workbench& workbench, int group) {
+    const GroupEstimate estimate(workbench.model());
+    return correctRecords(workbench, groupLead(group));
 }
 
-bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run) {
+bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run, int group) {
     if (!workbench.parameters().consistent) return true;
-    const GroupEstimate group(workbench.model());
+    const GroupEstimate estimate(workbench.model());
     AssessmentCommand command(ResultContext::of(workbench));
     const std::optional<Assessment> sample = command.assess();
-    if (!sample || !sample->consistent) return ApplyConsistentParameter(workbench);
+    if (!sample || !sample->consistent) return correctRecords(workbench, groupLead(group));
     const ResamplingOptions& options = workbench.resampling();
     const Inference inference = InferFromRun(run, *sample, command.data(), parseInteger(options.nSample).value_or(0),
                                              options.confidence / 100.0);
-    applyCorrectedBootstrap(workbench, *sample, inference);
+    applyCorrectedBootstrap(workbench, *sample, inference, groupLead(group));
     return run.writeConsistentSummaries();
 }
 

@@ -28,8 +28,9 @@ bool ApplyConsistentBootstrap(Workbench& workbench, InferenceCommand& command, c
 // own estimate flag stays as it was: after its estimate, and after its bootstrap, which draws
 // no inference of its own (the records then take the corrected figures with their bootstrap
 // means, standard errors and t values, and the run's summaries say so).
-bool ApplyConsistentGroupEstimate(Workbench& workbench);
-bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run);
+// An inadmissible solution is told with the group's name ("Group2: ...").
+bool ApplyConsistentGroupEstimate(Workbench& workbench, int group);
+bool ApplyConsistentGroupBootstrap(Workbench& workbench, ResamplingRun& run, int group);
 
 // Under consistent PLS, the first-order latent variable correlations (as the listing's matrix
 // holds them) take the corrected values of the assessment; without the parameter nothing

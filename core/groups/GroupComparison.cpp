@@ -100,7 +100,7 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
         tellText(text);
         return false;
     }
-    if (ApplyConsistentGroupBootstrap(w_, run) && keepGroupFiles(number)) return true;
+    if (ApplyConsistentGroupBootstrap(w_, run, number) && keepGroupFiles(number)) return true;
     status_ = w_.texts().lookup("MSG_EstimateFail");
     return false;
 }
@@ -108,7 +108,7 @@ bool GroupComparison::bootstrapGroup(const GroupConditions& group, int number) {
 bool GroupComparison::estimateGroup(const GroupConditions& group, int number) {
     int size = 0;
     if (!applyGroup(group, number, size)) return false;
-    if (EstimateCommand(w_).run(true) && ApplyConsistentGroupEstimate(w_)) return true;
+    if (EstimateCommand(w_).run(true) && ApplyConsistentGroupEstimate(w_, number)) return true;
     std::string text;
     AppendFormat(text, "The estimate of Group%d failed; the groups were not compared.", number);
     tellText(text);

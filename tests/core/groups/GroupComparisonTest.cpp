@@ -153,6 +153,11 @@ TEST_F(GroupComparisonTest, UnderConsistentPlsEachGroupIsComparedOnItsCorrectedF
     user_.answer(true);
     GroupComparison comparison(*workbench_);
     ASSERT_EQ(comparison.significanceTest(genderIs("1"), genderIs("2")), GroupOutcome::Compared);
+    // Group 2's corrected correlations are no correlation matrix: the warning names the group.
+    const std::vector<Message> told = user_.messages();
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(), [](const Message& m) {
+        return m.text.rfind("Group2: The consistent estimate is inadmissible", 0) == 0;
+    }));
     const ProjectModel compared = workbench_->model();
     for (int number : {1, 2})
         EXPECT_NE(testing::readBytes(folder_ / ("satisfaction.qvt_summary_gp" + std::to_string(number) + ".out"))
