@@ -35,7 +35,7 @@ std::string RSquareLabel(const ProjectModel& model, int construct) {
 // could not be computed shows as n/a, never as a number.
 std::string Q2Label(const Construct& construct) {
     const bool missing = !construct.q2Missing.empty();
-    if (construct.rSquare == 0 || (construct.q2 == 0 && !missing)) return {};
+    if (construct.rSquare == 0 || construct.q2Kind == 0 || (construct.q2 == 0 && !missing)) return {};
     const char kind = construct.q2Kind == 1 ? 'R' : 'C';
     if (missing) return Formatted("Q2(%c)=n/a", kind);
     return Formatted("Q2(%c)=%5.3f", kind, construct.q2);

@@ -140,12 +140,13 @@ void ListingReader::readInnerModel(std::string_view text, TextPos heading,
 // The k-th flagged construct was the target of the k-th blindfolding problem, so it takes
 // the section of that problem only: a problem the engine rejected, or one it could not
 // cross-validate, leaves its construct without Q-square and with the reason, instead of
-// handing the next problem's figures down the line.
+// handing the next problem's figures down the line. An estimate without blindfolding (no
+// kind of Q-square asked for) misses nothing.
 void ListingReader::readCrossValidation() {
     TextPos from = 0;
     for (int i = 0; i < model_.nConstruct; ++i) {
-        if (model_.blindfoldingFlags[static_cast<size_t>(i)] != 1) continue;
         Construct& construct = model_.constructs[static_cast<size_t>(i)];
+        if (model_.blindfoldingFlags[static_cast<size_t>(i)] != 1 || construct.q2Kind == 0) continue;
         const RunText run = FindRunText(listing_, "ALLSample", from);
         if (run.title == kNotFound || run.title < from) {
             construct.q2Missing = "the listing holds no blindfolding problem for this construct";

@@ -78,6 +78,8 @@ TEST(DiagramLabels, ResultsFormatAsDrawn) {
     construct.rSquare = 0.4321f;
     construct.q2 = 0.25f;
     EXPECT_EQ(RSquareLabel(model, 0), "RSq=0.432");
+    EXPECT_EQ(Q2Label(construct), "");  // no blindfolding asked for
+    construct.q2Kind = -1;
     EXPECT_EQ(Q2Label(construct), "Q2(C)=0.250");
     construct.q2Kind = 1;
     EXPECT_EQ(Q2Label(construct), "Q2(R)=0.250");

@@ -4,12 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/editing/DiagramLabels.h"
 #include "core/rawdata/ColumnStatistics.h"
 #include "core/results/ConstructScores.h"
 #include "core/results/EstimateScores.h"
 #include "core/results/FactorStructure.h"
 #include "core/results/RawValues.h"
 #include "core/results/Reliability.h"
+#include "core/tables/EstimateResults.h"
 #include "tests/core/engine/EstimateFixture.h"
 
 namespace qv {
@@ -86,6 +88,19 @@ TEST_F(EstimateCommandTest, EcsiAgreesWithTheReferenceAndKeepsTheProjectFiles) {
     command().viewResult();
     EXPECT_EQ(user_.events().back().kind, ScriptedPorts::Kind::ShowText);
     EXPECT_EQ(user_.events().back().message.text, (startDir_ / "ecsi.out").string());
+}
+
+// Without blindfolding no Q-square was asked for, so none is missing: the diagram shows none
+// and the R-square page gives one note for all instead of a reason for each construct.
+TEST_F(EstimateCommandTest, WithoutBlindfoldingNoQ2IsMissing) {
+    buildEcsi();
+    ASSERT_TRUE(command().run());
+    for (int k = 0; k < model_.nConstruct; ++k) {
+        EXPECT_EQ(model_.constructs[k].q2Missing, "") << model_.constructs[k].caption;
+        EXPECT_EQ(Q2Label(model_.constructs[k]), "") << model_.constructs[k].caption;
+    }
+    const ResultTable page = ExplainedVarianceResults(model_, 250);
+    for (const std::string& note : page.notes) EXPECT_EQ(note.find("Q-square of "), std::string::npos) << note;
 }
 
 TEST_F(EstimateCommandTest, BlindfoldingWritesOneRunPerEndogenousConstructAndReadsEachQ2) {

@@ -188,6 +188,7 @@ ModelBuilder Fork() {
     b.path(0, 2);
     b.model.blindfoldingFlags[1] = b.model.blindfoldingFlags[2] = 1;
     b.model.nBlindfolding = 2;
+    for (int k = 0; k < 3; ++k) b.model.constructs[k].q2Kind = 1;  // redundancy asked for
     return b;
 }
 
@@ -244,13 +245,22 @@ TEST(ListingReader, CrossvalidationIsReadOnlyWhenAsked) {
     off.model.nBlindfolding = 0;  // a resampling run clears the count
     EXPECT_TRUE(reading.reader(off.model).ReadListing("ALLSample", kRegularStage));
     EXPECT_FLOAT_EQ(off.model.constructs[1].q2, 0.0f);
+    // An estimate without blindfolding asks for no kind of Q-square: none is read, none missing.
+    Reading plain("signs.out");
+    ModelBuilder none = WorkedExample();
+    none.model.blindfoldingFlags[1] = 1;
+    none.model.nBlindfolding = 1;
+    EXPECT_TRUE(plain.reader(none.model).ReadListing("ALLSample", kRegularStage));
+    EXPECT_EQ(none.model.constructs[1].q2Missing, "");
 
-    Reading single("signs.out");  // no section at all: the flagged construct keeps 0
+    Reading single("signs.out");  // no section at all: the flagged construct keeps 0, and why
     ModelBuilder b = WorkedExample();
     b.model.blindfoldingFlags[1] = 1;
     b.model.nBlindfolding = 1;
+    b.model.constructs[1].q2Kind = -1;
     EXPECT_TRUE(single.reader(b.model).ReadListing("ALLSample", kRegularStage));
     EXPECT_FLOAT_EQ(b.model.constructs[1].q2, 0.0f);
+    EXPECT_FALSE(b.model.constructs[1].q2Missing.empty());
 }
 
 // F1 (a1 a2) and F2 (b1 b2) form S; Y (y1 y2) is a first-order block of its own.
