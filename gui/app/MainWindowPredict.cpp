@@ -12,7 +12,9 @@
 namespace qv::gui {
 
 void MainWindow::runPredict() {
-    if (!workbench_->ensureRawData() || !predictDialog_->showCurrent() || !workbench_->predictOk()) return;
+    if (!workbench_->ensureRawData() || !predictDialog_->showCurrent()) return;
+    // Options the model file cannot take (told) still apply to this run, as resampling's do.
+    workbench_->predictOk();
     prompts_.forget();
     std::optional<PredictResult> result = PredictRun(*workbench_).run(workbench_->predict());
     if (!result) {
