@@ -120,11 +120,18 @@ bool CorrectCrossLoadings(ResultContext context, const Assessment* assessment, F
 }
 
 FigureCorrections ConsistentCorrections(ResultContext context) {
-    // Shared by both corrections: nothing yet, or the assessment (which may have failed).
-    auto assessed = std::make_shared<std::optional<std::optional<Assessment>>>();
+    // Shared by both corrections: assessed at the first call; nothing when that failed (told).
+    struct Assessed {
+        bool done = false;
+        std::optional<Assessment> assessment;
+    };
+    auto assessed = std::make_shared<Assessed>();
     const auto assessment = [context, assessed]() -> const Assessment* {
-        if (!*assessed) *assessed = AssessmentCommand(context).assess();
-        return **assessed ? &***assessed : nullptr;
+        if (!assessed->done) {
+            assessed->assessment = AssessmentCommand(context).assess();
+            assessed->done = true;
+        }
+        return assessed->assessment ? &*assessed->assessment : nullptr;
     };
     return {[context, assessment](CorrelationMatrix& firstOrder) {
                 return !context.parameters.consistent || CorrectCorrelations(context, assessment(), firstOrder);

@@ -123,13 +123,14 @@ QPointF DiagramLayout::textShift(int c) const {
     return c < int(textShifts_.size()) ? QPointF(textShifts_[c].dx, textShifts_[c].dy) : QPointF();
 }
 
-// A construct's result texts in their usual place, relative to its centre.
+// A construct's result texts in their usual place (whatever shift they took), relative to its
+// centre.
 std::optional<LabelBox> DiagramLayout::resultTexts(int c) const {
     const Construct& k = model_.constructs[c];
     if (k.construct != -1 || k.rSquare == 0) return std::nullopt;
     QRectF block = textBox(rSquarePoint(c), toQString(RSquareLabel(model_, c)));
     if (const QString q2 = toQString(Q2Label(k)); !q2.isEmpty()) block |= textBox(q2Point(c), q2);
-    return toBox(block.translated(-k.x, -k.y));
+    return toBox(block.translated(-QPointF(k.x, k.y) - textShift(c)));
 }
 
 // Clear of the indicators, their arrows and the captions, before the path labels take theirs.
